@@ -1,0 +1,62 @@
+// The main window: a borderless window over the whole screen with the maze
+// surface on the left and the side panel on the right. Its handlers keep
+// the game's names and hand the work to the free routines of world/, play/,
+// view/ and outside/, which see the window only through the Host interface.
+#pragma once
+
+#include "world/GameState.h"
+#include "world/Host.h"
+
+#include <QWidget>
+
+class QDialog;
+
+namespace zorbik {
+
+class TForm5 : public QWidget, public Host {
+    Q_OBJECT
+public:
+    TForm5(int argc, char** argv);
+    ~TForm5() override;
+
+    void setRulesDialog(QDialog* dialog) { rulesDialog_ = dialog; }
+    GameState& state() { return state_; }
+
+    // Host
+    std::string caption(Widget w) const override;
+    void setCaption(Widget w, const std::string& text) override;
+    void setVisible(Widget w, bool visible) override;
+    void setEnabled(Widget w, bool enabled) override;
+    void paintMaze() override;
+    void invalidateMaze() override;
+    void repaintHealthBar() override;
+    void sleepMs(int ms) override;
+    void playSound(const std::string& fileName) override;
+    void informationDialog(const std::string& text) override;
+    bool confirmDialog(const std::string& text) override;
+    int messageBox(const std::string& text, const std::string& caption, int flags) override;
+    void minimiseApp() override;
+    void restoreApp() override;
+    bool askQuestion() override;
+    void enterGameOverWindow() override;
+    void showGameOverTitle() override;
+    void showCloseButton() override;
+    void showMemo(int left, int top, int width, int height) override;
+    void clearMemo() override;
+    void addMemoLine(const std::string& line) override;
+    void setMemoHeight(int height) override;
+    void showRulesDialog() override;
+    void closeAndExit() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate(int argc, char** argv);
+    void FormShow();
+
+    GameState state_;
+    QDialog* rulesDialog_ = nullptr;
+};
+
+} // namespace zorbik

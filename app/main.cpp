@@ -1,0 +1,18 @@
+// Program entry: the application titled "Zorbik on the maze", the main
+// window first, the rules dialog second, then the event loop.
+#include "TDefBox.h"
+#include "TForm5.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Zorbik on the maze");
+    QApplication::setApplicationDisplayName("Zorbik on the maze");
+    zorbik::TForm5 form(argc, argv);
+    zorbik::TDefBox rules(&form);
+    form.setRulesDialog(&rules);
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,75 @@
+// A stand-in for the main window that records what the game asks of it and
+// answers dialogs and questions from scripts set up by each test.
+#pragma once
+
+#include "world/GameState.h"
+#include "world/Host.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace zorbik::testing {
+
+class ScriptedHost : public Host {
+public:
+    explicit ScriptedHost(GameState& state);
+
+    // Everything the game asked for, in order, one line per call
+    // ("sound Door.wav", "sleep 33", "paint", "box Question|Do you want...").
+    std::vector<std::string> calls;
+    std::map<Widget, std::string> captions;
+    std::map<Widget, bool> visible;
+    std::map<Widget, bool> enabled;
+    std::vector<std::string> memo;
+    int memoHeight = 0;
+
+    // Scripted answers; an empty script answers OK / No / false.
+    std::deque<bool> confirmAnswers;
+    std::deque<int> messageBoxAnswers;
+    std::deque<bool> quizVerdicts;
+    // Points a right answer adds, as the quiz exchange would.
+    int quizGain = 100;
+
+    // Called on every direct paint; by default the viewport follows the
+    // player as the real maze view makes it do.
+    std::function<void()> onPaintMaze;
+    // Called on every question, before the verdict is taken from the script.
+    std::function<void()> onQuestion;
+
+    int count(const std::string& prefix) const;
+    std::vector<std::string> sounds() const;
+    std::vector<int> sleeps() const;
+
+    std::string caption(Widget w) const override;
+    void setCaption(Widget w, const std::string& text) override;
+    void setVisible(Widget w, bool v) override;
+    void setEnabled(Widget w, bool e) override;
+    void paintMaze() override;
+    void invalidateMaze() override;
+    void repaintHealthBar() override;
+    void sleepMs(int ms) override;
+    void playSound(const std::string& fileName) override;
+    void informationDialog(const std::string& text) override;
+    bool confirmDialog(const std::string& text) override;
+    int messageBox(const std::string& text, const std::string& caption, int flags) override;
+    void minimiseApp() override;
+    void restoreApp() override;
+    bool askQuestion() override;
+    void enterGameOverWindow() override;
+    void showGameOverTitle() override;
+    void showCloseButton() override;
+    void showMemo(int left, int top, int width, int height) override;
+    void clearMemo() override;
+    void addMemoLine(const std::string& line) override;
+    void setMemoHeight(int height) override;
+    void showRulesDialog() override;
+    void closeAndExit() override;
+
+private:
+    GameState& state_;
+};
+
+} // namespace zorbik::testing

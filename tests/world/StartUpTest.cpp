@@ -1,0 +1,77 @@
+#include "world/StartUp.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace zorbik {
+namespace {
+
+TEST(SuiteFolder, CutsFileNameAndGameFolder)
+{
+    EXPECT_EQ(SuiteFolderOf("/home/ann/Suite/Maze/Game1"), "/home/ann/Suite/");
+    EXPECT_EQ(SuiteFolderOf("C:\\Suite\\Maze\\Game1.exe"), "C:\\Suite\\");
+    EXPECT_EQ(SuiteFolderOf("/Maze/Game1"), "/");
+    EXPECT_EQ(SuiteFolderOf("/Game1"), "/");
+}
+
+TEST(FitMazeView, SizesAndCentresTheSurface)
+{
+    GameState s;
+    s.MazeSize = 11;
+    FitMazeView(s, 1024, 768);
+    EXPECT_EQ(s.PaintBoxWidth, 880);
+    EXPECT_EQ(s.PaintBoxHeight, 720);
+    EXPECT_EQ(s.PaintBoxLeft, 5);
+    EXPECT_EQ(s.PaintBoxTop, 23);
+    FitMazeView(s, 800, 600);
+    EXPECT_EQ(s.PaintBoxWidth, 640);
+    EXPECT_EQ(s.PaintBoxHeight, 560);
+    EXPECT_EQ(s.PaintBoxLeft, 13);
+    EXPECT_EQ(s.PaintBoxTop, 19);
+}
+
+TEST(FitMazeView, KeepsBetweenThreeAndTwentyCells)
+{
+    GameState s;
+    s.MazeSize = 59;
+    FitMazeView(s, 1920, 1080);
+    EXPECT_EQ(s.PaintBoxWidth, 20 * 80);
+    EXPECT_EQ(s.PaintBoxHeight, 13 * 80);
+    FitMazeView(s, 3840, 2160);
+    EXPECT_EQ(s.PaintBoxWidth, 20 * 80);
+    EXPECT_EQ(s.PaintBoxHeight, 20 * 80);
+    FitMazeView(s, 300, 150);
+    EXPECT_EQ(s.PaintBoxWidth, 3 * 80);
+    EXPECT_EQ(s.PaintBoxHeight, 3 * 80);
+}
+
+class NameFile : public ::testing::Test {
+protected:
+    std::string path = (std::filesystem::temp_directory_path() / "zorbik_name_test.nam").string();
+    void write(const std::string& bytes)
+    {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    void TearDown() override { std::filesystem::remove(path); }
+};
+
+TEST_F(NameFile, ReadsUpToCtrlZAndDropsControlCharacters)
+{
+    write("Ann");
+    EXPECT_EQ(ReadGamerName(path), "Ann");
+    write("");
+    EXPECT_EQ(ReadGamerName(path), "");
+    write("Ann\x1aMore");
+    EXPECT_EQ(ReadGamerName(path), "Ann");
+    write("Ann\r\n");
+    EXPECT_EQ(ReadGamerName(path), "Ann");
+    write("J\xc3\xbcrgen\tX");
+    EXPECT_EQ(ReadGamerName(path), "J\xc3\xbcrgenX");
+    std::filesystem::remove(path);
+    EXPECT_EQ(ReadGamerName(path), "");
+}
+
+} // namespace
+} // namespace zorbik

@@ -1,0 +1,102 @@
+#include "MazeViewLogic.h"
+
+#include <algorithm>
+
+namespace zorbik {
+
+void StripContents(GameState& s)
+{
+    const int n = std::clamp(s.MazeSize, 0, MaxMazeSize);
+    for (int x = 1; x <= n; ++x)
+        for (int y = 1; y <= n; ++y) {
+            const int r = s.Maze[x][y] % 100;
+            if (r > 6)
+                s.Maze[x][y] = static_cast<uint8_t>(s.Maze[x][y] - r);
+        }
+}
+
+void FollowPlayer(GameState& s, int cols, int rows)
+{
+    if (s.PlayerX - 1 < s.ViewLeft) {
+        s.ViewLeft = s.PlayerX - 1;
+        s.ViewRight = s.ViewLeft + cols - 1;
+    }
+    if (s.PlayerY - 1 < s.ViewTop) {
+        s.ViewTop = s.PlayerY - 1;
+        s.ViewBottom = s.ViewTop + rows - 1;
+    }
+    if (s.PlayerX + 1 > s.ViewRight) {
+        s.ViewRight = s.PlayerX + 1;
+        s.ViewLeft = s.ViewRight - cols + 1;
+    }
+    if (s.PlayerY + 1 > s.ViewBottom) {
+        s.ViewBottom = s.PlayerY + 1;
+        s.ViewTop = s.ViewBottom - rows + 1;
+    }
+}
+
+namespace {
+
+uint8_t LastKindAt(const RecordList& list, int32_t count, int x, int y)
+{
+    uint8_t kind = 0;
+    const int32_t n = std::clamp(count, 0, ListRoom);
+    for (int32_t k = 1; k <= n; ++k)
+        if (list[k].x == x && list[k].y == y)
+            kind = list[k].kind;
+    return kind;
+}
+
+} // namespace
+
+ViewGrid FillViewGrid(const GameState& s)
+{
+    ViewGrid grid{};
+    const int cols = std::min(s.ViewRight - s.ViewLeft + 1, MaxViewCells);
+    const int rows = std::min(s.ViewBottom - s.ViewTop + 1, MaxViewCells);
+    for (int c = 0; c < cols; ++c)
+        for (int r = 0; r < rows; ++r) {
+            const int x = s.ViewLeft + c;
+            const int y = s.ViewTop + r;
+            if (x < 1 || x > s.MazeSize || y < 1 || y > s.MazeSize || x >= GridSide || y >= GridSide) {
+                grid[c][r] = ViewOutside;
+                continue;
+            }
+            const uint8_t v = s.Maze[x][y];
+            if (v == CellItem) {
+                const uint8_t kind = LastKindAt(s.ItemList, s.ItemCount, x, y);
+                grid[c][r] = kind ? uint8_t(ViewItemBase + kind) : 0;
+            } else if (v == CellEnemy) {
+                const uint8_t kind = LastKindAt(s.EnemyList, s.EnemyCount, x, y);
+                grid[c][r] = kind ? uint8_t(ViewEnemyBase + kind) : 0;
+            } else {
+                grid[c][r] = v;
+            }
+        }
+    const int pc = s.PlayerX - s.ViewLeft;
+    const int pr = s.PlayerY - s.ViewTop;
+    if (pc >= 0 && pc < cols && pr >= 0 && pr < rows)
+        grid[pc][pr] = ViewPlayer;
+    return grid;
+}
+
+int SurfaceColumns(const GameState& s)
+{
+    return s.PaintBoxWidth / CellSize;
+}
+
+int SurfaceRows(const GameState& s)
+{
+    return s.PaintBoxHeight / CellSize;
+}
+
+ViewGrid PrepareMazeView(GameState& s)
+{
+    StripContents(s);
+    if (s.InPlay != 1)
+        return ViewGrid{};
+    FollowPlayer(s, SurfaceColumns(s), SurfaceRows(s));
+    return FillViewGrid(s);
+}
+
+} // namespace zorbik

@@ -1,0 +1,26 @@
+#include "GameState.h"
+
+namespace zorbik {
+
+bool operator==(const CellRecord& a, const CellRecord& b)
+{
+    return a.x == b.x && a.y == b.y && a.kind == b.kind;
+}
+
+const std::string& GameState::Arg(size_t i) const
+{
+    static const std::string empty;
+    return i < Args.size() ? Args[i] : empty;
+}
+
+void RemoveRecord(RecordList& list, int32_t& count, int32_t index)
+{
+    if (index < 1 || index > count || count > ListRoom)
+        return;
+    for (int32_t k = index; k < count; ++k)
+        list[k] = list[k + 1];
+    list[count] = CellRecord{};
+    --count;
+}
+
+} // namespace zorbik

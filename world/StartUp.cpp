@@ -1,0 +1,77 @@
+#include "StartUp.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace zorbik {
+
+namespace {
+
+bool IsSeparator(char c)
+{
+    return c == '/' || c == '\\';
+}
+
+// Drops characters from the end until the last one is a separator.
+void CutToSeparator(std::string& path)
+{
+    while (!path.empty() && !IsSeparator(path.back()))
+        path.pop_back();
+}
+
+} // namespace
+
+std::string SuiteFolderOf(const std::string& exePath)
+{
+    std::string folder = exePath;
+    CutToSeparator(folder);
+    if (!folder.empty())
+        folder.pop_back();
+    CutToSeparator(folder);
+    return folder.empty() ? std::string("/") : folder;
+}
+
+std::string ExeFolderOf(const std::string& exePath)
+{
+    std::string folder = exePath;
+    CutToSeparator(folder);
+    return folder.empty() ? std::string("./") : folder;
+}
+
+std::string ReadGamerName(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {};
+    std::string name;
+    for (std::istreambuf_iterator<char> it(in), end; it != end; ++it) {
+        const auto c = static_cast<unsigned char>(*it);
+        if (c == 26)
+            break;
+        if (c < 32 || c == 127)
+            continue;
+        name.push_back(static_cast<char>(c));
+    }
+    return name;
+}
+
+bool HasFullCommandLine(int argc)
+{
+    return argc - 1 >= 4;
+}
+
+void FitMazeView(GameState& s, int windowWidth, int clientHeight)
+{
+    const int limit = std::min(s.MazeSize, MaxViewCells);
+    int cols = std::min((windowWidth - 134) / CellSize, limit);
+    int rows = std::min((clientHeight - 2) / CellSize, limit);
+    cols = std::max(cols, 3);
+    rows = std::max(rows, 3);
+    s.PaintBoxWidth = cols * CellSize;
+    s.PaintBoxHeight = rows * CellSize;
+    s.PaintBoxTop = (clientHeight - 2 - s.PaintBoxHeight) / 2;
+    s.PaintBoxLeft = (windowWidth - 134 - s.PaintBoxWidth) / 2;
+}
+
+} // namespace zorbik

@@ -1,0 +1,35 @@
+// Start-up helpers that need no window: the suite folder, the player's name
+// file, the folders beside the game, and the size of the maze surface.
+#pragma once
+
+#include "GameState.h"
+
+#include <string>
+
+namespace zorbik {
+
+// The folder that holds the game's own folder, with a final "/": the file
+// name and the game's folder are cut from the executable's absolute path.
+// Both "\" and "/" count as separators. A game in the root folder gives "/".
+std::string SuiteFolderOf(const std::string& exePath);
+
+// The folder of the executable, with a final "/" ("./" for a bare name).
+std::string ExeFolderOf(const std::string& exePath);
+
+// The player's name from the name file: every byte up to the end of the file
+// or the first Ctrl-Z; line breaks and other control characters are dropped
+// so that the fixed-width high-score line stays whole. A file that cannot be
+// opened gives the empty name.
+std::string ReadGamerName(const std::string& path);
+
+// The command-line check of start-up: four arguments after the program path.
+constexpr const char* RefusalText = "This program is a part of the TALLIWAY software. It can not run by itself.";
+constexpr const char* RefusalCaption = "Program termination";
+bool HasFullCommandLine(int argc);
+
+// Sizes the maze surface for the current MazeSize in a window of the given
+// width and client height: whole cells of 80 pixels, never more than the maze
+// has nor more than 20, never fewer than 3, centred left of the side panel.
+void FitMazeView(GameState& s, int windowWidth, int clientHeight);
+
+} // namespace zorbik
