@@ -71,7 +71,9 @@ void TForm5::FormShow()
     state_.Health = 100;
     state_.Paused = 0;
     state_.MazeSize = 11;
-    FitMazeView(state_, width(), height());
+    state_.WindowWidth = width();
+    state_.ClientHeight = height();
+    FitMazeView(state_, state_.WindowWidth, state_.ClientHeight);
     state_.PlayerX = 2;
     state_.PlayerY = 2;
     GenerateLevel(state_);
@@ -84,6 +86,7 @@ void TForm5::setEnabled(Widget, bool) {}
 void TForm5::paintMaze() {}
 void TForm5::invalidateMaze() {}
 void TForm5::repaintHealthBar() {}
+void TForm5::placeMazeSurface() {}
 
 void TForm5::sleepMs(int ms)
 {

@@ -108,6 +108,10 @@ struct GameState {
     // and the high-score file are found beside it.
     std::string ExePath;
 
+    // The main window's width and client height once it covers the screen.
+    int32_t WindowWidth = 0;
+    int32_t ClientHeight = 0;
+
     // The maze surface as FitMazeView laid it out, in pixels of the window.
     int32_t PaintBoxLeft = 0;
     int32_t PaintBoxTop = 0;

@@ -66,6 +66,9 @@ public:
     virtual void invalidateMaze() = 0;
     // Ask the health bar to repaint itself.
     virtual void repaintHealthBar() = 0;
+    // Move and size the maze surface to state's PaintBoxLeft/Top/Width/Height
+    // (after FitMazeView).
+    virtual void placeMazeSurface() = 0;
 
     // The calling thread sleeps; nothing else runs meanwhile.
     virtual void sleepMs(int ms) = 0;
@@ -104,5 +107,12 @@ public:
     // Frees the pictures and ends the process.
     virtual void closeAndExit() = 0;
 };
+
+// The side counters live only as the decimal texts of their widgets: read
+// the text, add one, write it back.
+void IncrementCounter(Host& host, Widget counter);
+
+// The whole number shown by a counter widget (0 when the text is not a number).
+int CounterValue(const Host& host, Widget counter);
 
 } // namespace zorbik

@@ -77,6 +77,11 @@ void ScriptedHost::repaintHealthBar()
     calls.push_back("health");
 }
 
+void ScriptedHost::placeMazeSurface()
+{
+    calls.push_back("place " + std::to_string(state_.PaintBoxWidth) + "x" + std::to_string(state_.PaintBoxHeight));
+}
+
 void ScriptedHost::sleepMs(int ms)
 {
     calls.push_back("sleep " + std::to_string(ms));

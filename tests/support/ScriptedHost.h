@@ -50,6 +50,7 @@ public:
     void paintMaze() override;
     void invalidateMaze() override;
     void repaintHealthBar() override;
+    void placeMazeSurface() override;
     void sleepMs(int ms) override;
     void playSound(const std::string& fileName) override;
     void informationDialog(const std::string& text) override;
