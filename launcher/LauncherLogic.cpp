@@ -1,0 +1,42 @@
+#include "LauncherLogic.h"
+
+#include "world/StartUp.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <unistd.h>
+
+namespace zorbik {
+
+std::vector<std::string> GameArguments(const LaunchChoice& choice)
+{
+    static const char* const topics[] = {"BOTH", "LCM", "GCF", "FRACTIONS"};
+    return {"Quiz/quiz", topics[static_cast<int>(choice.topic)], choice.sound ? "SOUND" : "NOSOUND",
+            choice.hiddenMaze ? "HIDDEN" : "SHOWN"};
+}
+
+bool WriteNameFile(const std::string& suiteFolder, const std::string& name)
+{
+    std::string clean;
+    for (char c : name)
+        if (static_cast<unsigned char>(c) >= 32 && c != 127)
+            clean.push_back(c);
+    std::ofstream out(suiteFolder + "Gamer.nam", std::ios::binary | std::ios::trunc);
+    out << clean;
+    out.close();
+    return static_cast<bool>(out);
+}
+
+std::string SuggestedName(const std::string& suiteFolder)
+{
+    std::string name = ReadGamerName(suiteFolder + "Gamer.nam");
+    if (!name.empty())
+        return name;
+    if (const char* user = std::getenv("USER"); user && *user)
+        return user;
+    if (const char* login = getlogin(); login)
+        return login;
+    return {};
+}
+
+} // namespace zorbik
