@@ -1,0 +1,271 @@
+#include "PlayerMoves.h"
+
+#include "CellEvents.h"
+#include "RouteSearch.h"
+
+#include <algorithm>
+#include <string>
+
+namespace zorbik {
+
+namespace {
+
+constexpr uint8_t Reached = 2;
+constexpr int OpenStepPause = 33;    // ms before each step to a road
+constexpr int TargetStepPause = 100; // ms before each step towards an exit, door, item or enemy
+
+int WindowColumns(const GameState& s)
+{
+    return std::clamp(s.ViewRight - s.ViewLeft + 1, 0, MaxViewCells);
+}
+
+int WindowRows(const GameState& s)
+{
+    return std::clamp(s.ViewBottom - s.ViewTop + 1, 0, MaxViewCells);
+}
+
+uint8_t LastKindAt(const RecordList& list, int32_t count, int x, int y)
+{
+    uint8_t kind = 0;
+    const int32_t n = std::clamp(count, 0, ListRoom);
+    for (int32_t k = 1; k <= n; ++k)
+        if (list[k].x == x && list[k].y == y)
+            kind = list[k].kind;
+    return kind;
+}
+
+uint8_t ReachCode(const GameState& s, int x, int y)
+{
+    if (x < 1 || x > s.MazeSize || y < 1 || y > s.MazeSize || x >= GridSide || y >= GridSide)
+        return 10;
+    const uint8_t v = s.Maze[x][y];
+    if (v == CellItem) {
+        const uint8_t kind = LastKindAt(s.ItemList, s.ItemCount, x, y);
+        return kind ? uint8_t(50 + kind) : 0;
+    }
+    if (v == CellEnemy) {
+        const uint8_t kind = LastKindAt(s.EnemyList, s.EnemyCount, x, y);
+        return kind ? uint8_t(60 + kind) : 0;
+    }
+    if (v == CellEnter)
+        return 0;
+    return v;
+}
+
+int CountReached(const ReachGrid& g, int w, int h)
+{
+    int n = 0;
+    for (int i = 1; i <= w; ++i)
+        for (int j = 1; j <= h; ++j)
+            n += g[i][j] == Reached;
+    return n;
+}
+
+uint8_t At(const ReachGrid& g, int i, int j)
+{
+    return (i >= 0 && i < ReachSide && j >= 0 && j < ReachSide) ? g[i][j] : 0;
+}
+
+void ClearHidden(GameState& s, int x, int y)
+{
+    if (x >= 1 && x < GridSide && y >= 1 && y < GridSide)
+        s.Maze[x][y] = static_cast<uint8_t>(s.Maze[x][y] % 100);
+}
+
+void FakeRelease(GameState& s, Host& host, int dx, int dy)
+{
+    if (s.GameEnded)
+        return;
+    s.ClickX = (s.PlayerX - s.ViewLeft + dx) * CellSize;
+    s.ClickY = (s.PlayerY - s.ViewTop + dy) * CellSize;
+    PaintBox1MouseUp(s, host, s.ClickX, s.ClickY);
+}
+
+} // namespace
+
+ReachGrid FillReachGrid(const GameState& s)
+{
+    ReachGrid g{};
+    const int w = WindowColumns(s);
+    const int h = WindowRows(s);
+    for (int i = 1; i <= w; ++i)
+        for (int j = 1; j <= h; ++j)
+            g[i][j] = ReachCode(s, s.ViewLeft + i - 1, s.ViewTop + j - 1);
+
+    // The player's cell is the seed whatever it holds (the player may stand
+    // on an opened door).
+    const int pi = s.PlayerX - s.ViewLeft + 1;
+    const int pj = s.PlayerY - s.ViewTop + 1;
+    if (pi < 1 || pi > w || pj < 1 || pj > h)
+        return g;
+    g[pi][pj] = Reached;
+
+    int before = 1;
+    for (;;) {
+        for (int i = 1; i <= w; ++i)
+            for (int j = 1; j <= h; ++j) {
+                if (g[i][j] != Reached)
+                    continue;
+                if (i < w && g[i + 1][j] == 0)
+                    g[i + 1][j] = Reached;
+                if (i > 1 && g[i - 1][j] == 0)
+                    g[i - 1][j] = Reached;
+                if (j < h && g[i][j + 1] == 0)
+                    g[i][j + 1] = Reached;
+                if (j > 1 && g[i][j - 1] == 0)
+                    g[i][j - 1] = Reached;
+            }
+        const int now = CountReached(g, w, h);
+        if (now == before)
+            break;
+        before = now;
+    }
+    return g;
+}
+
+void RevealAround(GameState& s)
+{
+    const int reach = s.HasTorch == 1 ? 2 : 1;
+    for (int dx = -reach; dx <= reach; ++dx)
+        for (int dy = -reach; dy <= reach; ++dy)
+            ClearHidden(s, s.PlayerX + dx, s.PlayerY + dy);
+}
+
+bool WalkRoute(GameState& s, Host& host, int tx, int ty, bool toCellBefore, int pauseMs)
+{
+    s.Paused = 1;
+    if (!SearchRoute(s, tx, ty))
+        return false;
+    const int last = toCellBefore ? s.RouteLength - 1 : s.RouteLength;
+    for (int r = 2; r <= last; ++r) {
+        host.sleepMs(pauseMs);
+        s.PlayerX = s.Route[r].x;
+        s.PlayerY = s.Route[r].y;
+        RevealAround(s);
+        host.paintMaze();
+    }
+    return true;
+}
+
+void PaintBox1MouseDown(GameState& s, int X, int Y)
+{
+    s.ClickX = X;
+    s.ClickY = Y;
+}
+
+void PaintBox1MouseUp(GameState& s, Host& host, int X, int Y)
+{
+    // After the game is over and while the map is shown nothing moves; the
+    // map leaves Paused alone so that Ctrl back to play starts the clock again.
+    if (s.GameEnded || s.InPlay == 0)
+        return;
+
+    // Division truncates towards zero: a release up to 79 pixels left of or
+    // above the surface still counts as the first column or row.
+    const int i = X / CellSize;
+    const int j = Y / CellSize;
+    if (i != s.ClickX / CellSize || j != s.ClickY / CellSize) {
+        s.Paused = 0;
+        return;
+    }
+
+    const ReachGrid reach = FillReachGrid(s);
+    const int tx = s.ViewLeft + i;
+    const int ty = s.ViewTop + j;
+    const uint8_t g = At(reach, i + 1, j + 1);
+    const bool reachableSide = At(reach, i, j + 1) == Reached || At(reach, i + 2, j + 1) == Reached ||
+                               At(reach, i + 1, j) == Reached || At(reach, i + 1, j + 2) == Reached;
+
+    if (g == CellBrick)
+        return;
+    if (g == Reached && tx == s.PlayerX && ty == s.PlayerY)
+        return;
+
+    bool gameOver = false;
+    if (g == Reached) {
+        WalkRoute(s, host, tx, ty, false, OpenStepPause);
+    } else if (g == CellExit && reachableSide) {
+        if (WalkRoute(s, host, tx, ty, false, TargetStepPause))
+            gameOver = CompleteLevel(s, host);
+    } else if (g == CellDoor && reachableSide) {
+        if (WalkRoute(s, host, tx, ty, true, TargetStepPause))
+            gameOver = KnockAtDoor(s, host);
+    } else if (g / 10 == 5 && reachableSide) {
+        if (WalkRoute(s, host, tx, ty, false, TargetStepPause))
+            PickUpItem(s, host);
+    } else if (g / 10 == 6 && reachableSide) {
+        if (WalkRoute(s, host, tx, ty, true, TargetStepPause))
+            gameOver = FaceEnemy(s, host);
+    }
+    // An event that ended the game leaves the high-score window to show the
+    // final score; nothing more happens here.
+    if (gameOver)
+        return;
+
+    host.setCaption(Widget::ScoreBox, std::to_string(s.Score));
+    RevealAround(s);
+    host.paintMaze();
+    s.Paused = 0;
+}
+
+void UpButtonClick(GameState& s, Host& host)
+{
+    FakeRelease(s, host, 0, -1);
+}
+
+void DownButtonClick(GameState& s, Host& host)
+{
+    FakeRelease(s, host, 0, 1);
+}
+
+void LeftButtonClick(GameState& s, Host& host)
+{
+    FakeRelease(s, host, -1, 0);
+}
+
+void RightButtonClick(GameState& s, Host& host)
+{
+    FakeRelease(s, host, 1, 0);
+}
+
+void URButtonClick(GameState& s, Host& host)
+{
+    FakeRelease(s, host, 1, -1);
+}
+
+void DRButtonClick(GameState& s, Host& host)
+{
+    FakeRelease(s, host, 1, 1);
+}
+
+void DLButtonClick(GameState& s, Host& host)
+{
+    FakeRelease(s, host, -1, 1);
+}
+
+void ULButtonClick(GameState& s, Host& host)
+{
+    FakeRelease(s, host, -1, -1);
+}
+
+void Edit1KeyDown(GameState& s, Host& host, int key)
+{
+    if (s.GameEnded)
+        return;
+    if (key == KeyCtrl) {
+        s.Paused = static_cast<uint8_t>(1 - s.Paused);
+        s.InPlay = static_cast<uint8_t>(1 - s.InPlay);
+        host.setCaption(Widget::Label1, s.InPlay == 1 ? CtrlToMapHint : CtrlToPlayHint);
+        host.invalidateMaze();
+    }
+    if (s.InPlay != 0 && key == KeyLeft)
+        LeftButtonClick(s, host);
+    if (s.InPlay != 0 && key == KeyUp)
+        UpButtonClick(s, host);
+    if (s.InPlay != 0 && key == KeyRight)
+        RightButtonClick(s, host);
+    if (s.InPlay != 0 && key == KeyDown)
+        DownButtonClick(s, host);
+}
+
+} // namespace zorbik
