@@ -1,0 +1,239 @@
+// Plays the real game through its test driver: a level-1 maze chosen by seed,
+// an item picked up, a door opened and one failed, a meeting with an enemy,
+// the exit with its bonus, the exit button and the high-score file.
+#include "GameProcess.h"
+
+#include "world/MazeGenerator.h"
+#include "world/Random.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <fstream>
+#include <optional>
+#include <queue>
+
+namespace zorbik::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
+constexpr std::array<std::array<int, 3>, 4> Steps{{{-1, 0, KeyLeft}, {1, 0, KeyRight}, {0, -1, KeyUp}, {0, 1, KeyDown}}};
+
+bool Open(const GameDump& d, int x, int y)
+{
+    const int v = d.maze[x][y];
+    return v == CellRoad || v == CellEnter;
+}
+
+// Shortest road path from the player to a cell next to one for which `goal`
+// holds; the arrow keys to walk it, the last one stepping onto the goal.
+std::optional<std::vector<int>> KeysTowards(const GameDump& d, const std::function<bool(int, int)>& goal)
+{
+    constexpr int Start = 4, Unseen = -1;
+    std::array<std::array<int, GridSide>, GridSide> from{};
+    for (auto& col : from)
+        col.fill(Unseen);
+    std::queue<std::pair<int, int>> queue;
+    queue.push({d.playerX, d.playerY});
+    from[d.playerX][d.playerY] = Start;
+    while (!queue.empty()) {
+        auto [x, y] = queue.front();
+        queue.pop();
+        for (int k = 0; k < 4; ++k) {
+            const int nx = x + Steps[k][0], ny = y + Steps[k][1];
+            if (nx < 1 || ny < 1 || nx > d.size || ny > d.size || from[nx][ny] != Unseen)
+                continue;
+            if (goal(nx, ny)) {
+                std::vector<int> keys{Steps[k][2]};
+                for (int cx = x, cy = y; from[cx][cy] != Start;) {
+                    const int came = from[cx][cy];
+                    keys.push_back(Steps[came][2]);
+                    cx -= Steps[came][0];
+                    cy -= Steps[came][1];
+                }
+                std::reverse(keys.begin(), keys.end());
+                return keys;
+            }
+            if (Open(d, nx, ny)) {
+                from[nx][ny] = k;
+                queue.push({nx, ny});
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+bool Reachable(const GameDump& d, int code)
+{
+    return KeysTowards(d, [&](int x, int y) { return d.maze[x][y] == code; }).has_value();
+}
+
+// A first level with a treasure or kit, a door and an enemy that the player
+// reaches over roads, the exit too.
+uint64_t FindPlayableSeed()
+{
+    for (uint64_t seed = 1; seed < 20000; ++seed) {
+        GameState s;
+        s.Args = {"Game1", "Quiz/fake_quiz", "FRACTIONS", "NOSOUND", "SHOWN"};
+        s.MazeSize = 11;
+        s.PlayerX = s.PlayerY = 2;
+        s.PaintBoxWidth = s.PaintBoxHeight = 7 * CellSize;
+        SeedRandom(seed);
+        GenerateLevel(s);
+        GameDump d;
+        d.size = 11;
+        d.playerX = d.playerY = 2;
+        d.maze = s.Maze;
+        if (Reachable(d, CellItem) && Reachable(d, CellDoor) && Reachable(d, CellEnemy) && Reachable(d, CellExit))
+            return seed;
+    }
+    return 0;
+}
+
+std::vector<std::string> Walk(GameProcess& game, const std::vector<int>& keys)
+{
+    std::vector<std::string> printed;
+    for (int key : keys) {
+        auto lines = game.send("key " + std::to_string(key));
+        printed.insert(printed.end(), lines.begin(), lines.end());
+    }
+    return printed;
+}
+
+bool Contains(const std::vector<std::string>& lines, const std::string& text)
+{
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(text) != std::string::npos; });
+}
+
+TEST(WholeGame, RefusesAnIncompleteCommandLine)
+{
+    GameProcess game((fs::temp_directory_path() / "zorbik_e2e_refusal").string());
+    ASSERT_TRUE(game.start({"Quiz/fake_quiz", "BOTH", "SOUND"}, {"ZORBIK_TEST_DRIVER=1"}));
+    EXPECT_EQ(game.wait(20000), 0);
+}
+
+TEST(WholeGame, PlaysALevelAndWritesTheHighScores)
+{
+    const uint64_t seed = FindPlayableSeed();
+    ASSERT_NE(seed, 0u);
+    const std::string suite = (fs::temp_directory_path() / "zorbik e2e suite").string();
+    GameProcess game(suite);
+    std::ofstream(suite + "/Gamer.nam") << "Tester";
+    const std::string script = suite + "/verdicts.txt";
+    std::ofstream(script) << "1\n0\n1\n";
+    ASSERT_TRUE(game.start({"Quiz/fake_quiz", "FRACTIONS", "NOSOUND", "SHOWN"},
+                           {"ZORBIK_TEST_DRIVER=1", "ZORBIK_TEST_SEED=" + std::to_string(seed),
+                            "FAKE_QUIZ_SCRIPT=" + script, "FAKE_QUIZ_LOG=" + suite + "/quiz.log"}));
+
+    GameDump d = game.dump();
+    ASSERT_EQ(d.size, 11);
+    ASSERT_EQ(d.inPlay, 1);
+    EXPECT_EQ(d.captions.at(0), "0");
+
+    // An item: walk there and step onto it.
+    auto keys = KeysTowards(d, [&](int x, int y) { return d.maze[x][y] == CellItem; });
+    ASSERT_TRUE(keys);
+    Walk(game, *keys);
+    d = game.dump();
+    EXPECT_EQ(d.captions.at(3), "1");
+    EXPECT_EQ(d.maze[d.playerX][d.playerY], CellRoad);
+    const int afterItem = d.score;
+
+    // A door answered right: the player stands on it.
+    keys = KeysTowards(d, [&](int x, int y) { return d.maze[x][y] == CellDoor; });
+    ASSERT_TRUE(keys);
+    game.send("answer ok");
+    auto printed = Walk(game, *keys);
+    EXPECT_TRUE(Contains(printed, "The door is locked."));
+    d = game.dump();
+    ASSERT_EQ(d.maze[d.playerX][d.playerY], CellDoor);
+    EXPECT_EQ(d.captions.at(5), "1");
+    EXPECT_EQ(d.score, afterItem + 100);
+    const int doorX = d.playerX, doorY = d.playerY;
+
+    // Off the door and back again: the door asks anew, and a wrong answer costs.
+    keys = KeysTowards(d, [&](int x, int y) { return Open(d, x, y); });
+    ASSERT_TRUE(keys);
+    const int key = keys->front();
+    Walk(game, {key});
+    const int back = key == KeyLeft ? KeyRight : key == KeyRight ? KeyLeft : key == KeyUp ? KeyDown : KeyUp;
+    game.send("answer ok");
+    printed = Walk(game, {back});
+    EXPECT_TRUE(Contains(printed, "The door is locked."));
+    d = game.dump();
+    EXPECT_NE(std::make_pair(d.playerX, d.playerY), std::make_pair(doorX, doorY));
+    EXPECT_EQ(d.health, 90);
+    EXPECT_EQ(d.score, std::max(0, afterItem + 100 - 1000));
+
+    // An enemy: stand beside it and let the clock run until it comes.
+    bool met = false;
+    for (int round = 0; round < 300 && !met; ++round) {
+        d = game.dump();
+        if (d.enemies.empty())
+            break;
+        const CellRecord e = d.enemies.front();
+        const bool beside = std::abs(d.playerX - e.x) + std::abs(d.playerY - e.y) == 1;
+        if (!beside) {
+            keys = KeysTowards(d, [&](int x, int y) {
+                return std::abs(x - e.x) + std::abs(y - e.y) == 1 && Open(d, x, y) &&
+                       !(x == d.playerX && y == d.playerY);
+            });
+            if (keys)
+                Walk(game, *keys);
+        }
+        game.send("answer no");
+        printed = game.send("tick");
+        met = Contains(printed, "Do you want to be eaten?");
+        if (!met)
+            game.send("clear"); // the unused answer must not reach a later dialog
+    }
+    ASSERT_TRUE(met);
+    d = game.dump();
+    EXPECT_EQ(d.captions.at(4), "1");
+    EXPECT_EQ(d.health, 90);
+
+    // The exit: the bonus and the second level.
+    keys = KeysTowards(d, [&](int x, int y) { return d.maze[x][y] == CellExit; });
+    ASSERT_TRUE(keys);
+    const int beforeExit = d.score;
+    const int seconds = d.seconds;
+    printed = Walk(game, *keys);
+    const int bonus = std::max(0, (20 - seconds) * 25);
+    EXPECT_TRUE(Contains(printed, "Congratulations! Level is complete! Time bonus is " + std::to_string(bonus)));
+    d = game.dump();
+    EXPECT_EQ(d.size, 17);
+    EXPECT_EQ(d.score, beforeExit + bonus);
+    EXPECT_EQ(d.captions.at(2), "Time on 2 level:");
+    EXPECT_EQ(d.playerX, 2);
+    EXPECT_EQ(d.playerY, 2);
+
+    // The exit button, confirmed: game over and the table.
+    game.send("answer yes");
+    printed = game.send("finish");
+    EXPECT_TRUE(Contains(printed, "Are You sure You want to exit?"));
+    d = game.dump();
+    EXPECT_EQ(d.ended, 1);
+    game.send("close");
+    EXPECT_EQ(game.wait(20000), 0);
+
+    std::ifstream table(suite + "/Maze/Game1.hrs", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(table)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(text.size(), 15u * 44u);
+    char line[64];
+    std::snprintf(line, sizeof line, "%-20s%4d%4d%4d%2d%8d\r\n", "Tester", 1, 1, 1, 2, d.score);
+    if (d.score > 1)
+        EXPECT_NE(text.find(line), std::string::npos) << text;
+    std::ifstream log(suite + "/quiz.log");
+    int questions = 0;
+    for (std::string l; std::getline(log, l);)
+        ++questions;
+    EXPECT_EQ(questions, 3);
+}
+
+} // namespace
+} // namespace zorbik::testing
