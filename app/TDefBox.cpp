@@ -1,11 +1,62 @@
 #include "TDefBox.h"
 
+#include "outside/RulesText.h"
+
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
 namespace zorbik {
 
 TDefBox::TDefBox(QWidget* parent) : QDialog(parent)
 {
+    setObjectName("DefBox");
     setWindowTitle("The Rules");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(541, 598);
+
+    QFont dialogFont("MS Sans Serif");
+    dialogFont.setPixelSize(13);
+    dialogFont.setBold(true);
+    setFont(dialogFont);
+
+    QString text;
+    for (size_t i = 0; i < RulesLines.size(); ++i) {
+        if (i > 0)
+            text += '\n';
+        text += QString::fromLatin1(RulesLines[i]);
+    }
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setGeometry(0, 0, 541, 553);
+    QFont memoFont("Times New Roman");
+    memoFont.setPixelSize(15);
+    memoFont.setBold(true);
+    memoFont.setItalic(true);
+    Memo1->setFont(memoFont);
+    Memo1->setReadOnly(true);
+    Memo1->setFocusPolicy(Qt::ClickFocus); // reachable by mouse, never by Tab
+    Memo1->setPlainText(text);
+
+    OKBtn = new QPushButton("Close this window", this);
+    OKBtn->setObjectName("OKBtn");
+    OKBtn->setGeometry(7, 564, 138, 25);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TDefBox::showEvent(QShowEvent* event)
+{
+    // Centred on the screen at every opening.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    QDialog::showEvent(event);
 }
 
 } // namespace zorbik

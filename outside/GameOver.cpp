@@ -1,13 +1,73 @@
 #include "GameOver.h"
 
+#include "HighScores.h"
+#include "world/StartUp.h"
+
 namespace zorbik {
 
-// Placeholder until the high-score table lands: play stops for good.
-void GameOver(GameState& s, Host&)
+namespace {
+
+// The side-panel and play widgets that leave the screen, in this order.
+constexpr Widget HiddenAtGameOver[] = {
+    Widget::PaintBox1, Widget::PaintBox4,  Widget::Label6,      Widget::ScoreText,   Widget::ScoreBox,
+    Widget::UpButton,  Widget::LeftButton, Widget::DownButton,  Widget::RightButton, Widget::ULButton,
+    Widget::URButton,  Widget::DLButton,   Widget::DRButton,    Widget::Image1,      Widget::Image2,
+    Widget::Image3,    Widget::Image4,     Widget::StaticText1, Widget::StaticText2, Widget::StaticText3,
+    Widget::TimeText,  Widget::TimeBox,    Widget::HealthText,
+};
+
+} // namespace
+
+void GameOver(GameState& s, Host& host)
 {
     s.Paused = 1;
     s.InPlay = 0;
     s.GameEnded = 1;
+
+    host.enterGameOverWindow();
+
+    HighScoreTable table;
+    FillDefaults(table);
+    const std::string path = ExeFolderOf(s.ExePath) + HighScoreFileName;
+    ReadHighScoreFile(path, table);
+
+    // The finished game; its counters live only as the side-panel texts.
+    table[16] = {NameField(s.GamerName),
+                 CounterValue(host, Widget::StaticText1),
+                 CounterValue(host, Widget::StaticText2),
+                 CounterValue(host, Widget::StaticText3),
+                 s.MazeSize / 6,
+                 s.Score};
+    const HighScoreEntry finished = table[16];
+
+    BubbleUp(table);
+    const bool entered = table[16].Score != s.Score;
+
+    for (Widget w : HiddenAtGameOver)
+        host.setVisible(w, false);
+    host.showGameOverTitle();
+    host.setVisible(Widget::Label1, false);
+    host.showCloseButton();
+    host.showMemo(10, 70, 360, 330);
+
+    host.clearMemo();
+    host.addMemoLine(HighScoreTitle);
+    host.addMemoLine(HighScoreHeader);
+    for (int k = 1; k <= KeptEntries; ++k) {
+        std::string shown = HighScoreLine(table[k]);
+        if (s.Score == table[k].Score && s.Score > table[k + 1].Score)
+            shown += " *";
+        host.addMemoLine(shown);
+    }
+    // A table that cannot be saved is still shown; the old file stays whole.
+    WriteHighScoreFile(path, table);
+
+    if (!entered) {
+        host.addMemoLine(HighScoreSeparator);
+        host.addMemoLine(HighScoreLine(finished) + " *");
+    } else {
+        host.setMemoHeight(310);
+    }
 }
 
 } // namespace zorbik

@@ -1,0 +1,30 @@
+#include "Buttons.h"
+
+#include "GameOver.h"
+
+namespace zorbik {
+
+void FinishButtonClick(GameState& s, Host& host)
+{
+    if (s.GameEnded)
+        return;
+    const int answer = host.messageBox(ExitQuestion, ExitCaption, MbYesNo | MbIconQuestion);
+    // The clock keeps running while the question is open and may end the
+    // game meanwhile; a second game over would enter the same game twice.
+    if (answer == IdNo || s.GameEnded)
+        return;
+    host.setEnabled(Widget::FinishButton, false);
+    GameOver(s, host);
+}
+
+void CloseButtonClick(Host& host)
+{
+    host.closeAndExit();
+}
+
+void RulesClick(Host& host)
+{
+    host.showRulesDialog();
+}
+
+} // namespace zorbik

@@ -1,0 +1,24 @@
+// The buttons of the side panel and the game-over window that leave play:
+// the exit button, the close button and the rules button.
+#pragma once
+
+#include "world/GameState.h"
+#include "world/Host.h"
+
+namespace zorbik {
+
+constexpr const char* ExitQuestion = "Are You sure You want to exit?";
+constexpr const char* ExitCaption = "Confirm exit";
+
+// "EXIT": asks for confirmation; unless the answer is No, disables the exit
+// button and ends the game. Once the game has ended it does nothing, also
+// when the game ended (by the clock) while the question was open.
+void FinishButtonClick(GameState& s, Host& host);
+
+// "Close this window" in the game-over window: frees the pictures and ends.
+void CloseButtonClick(Host& host);
+
+// "Rules": shows the rules dialog and returns when it is closed.
+void RulesClick(Host& host);
+
+} // namespace zorbik

@@ -1,0 +1,213 @@
+#include "HighScores.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace zorbik {
+
+namespace {
+
+constexpr int FieldWidths[] = {4, 4, 4, 2, 8}; // Pr, En, Dr, L, Score
+
+bool IsControl(unsigned char c)
+{
+    return c < 32 || c == 127;
+}
+
+// A number field over its whole width: blanks, an optional minus, digits.
+bool ParseNumberField(const std::string& field, int32_t& value)
+{
+    size_t i = 0;
+    while (i < field.size() && field[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < field.size() && field[i] == '-') {
+        negative = true;
+        ++i;
+    }
+    if (i == field.size())
+        return false;
+    int64_t v = 0; // at most 8 digits, far inside 64 bits
+    for (; i < field.size(); ++i) {
+        const char c = field[i];
+        if (c < '0' || c > '9')
+            return false;
+        v = v * 10 + (c - '0');
+    }
+    value = static_cast<int32_t>(negative ? -v : v);
+    return true;
+}
+
+// The nearest value whose decimal text fits `width` characters.
+int32_t FitToWidth(int32_t value, int width)
+{
+    int32_t high = 9;
+    for (int i = 1; i < width; ++i)
+        high = high * 10 + 9;
+    const int32_t low = width > 1 ? -(high / 10) : 0;
+    return std::clamp(value, low, high);
+}
+
+// Writes the whole text to a descriptor; false on any failure.
+bool WriteAll(int fd, const std::string& text)
+{
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+bool operator==(const HighScoreEntry& a, const HighScoreEntry& b)
+{
+    return a.Name == b.Name && a.Pr == b.Pr && a.En == b.En && a.Dr == b.Dr && a.L == b.L &&
+           a.Score == b.Score;
+}
+
+std::string PadNumber(int32_t value, int width)
+{
+    std::string text = std::to_string(value);
+    if (static_cast<int>(text.size()) < width)
+        text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
+    return text;
+}
+
+HighScoreEntry DefaultEntry(int k)
+{
+    const int32_t v = 16 - k;
+    return {"Default player      ", v, v, v, 1, v};
+}
+
+void FillDefaults(HighScoreTable& table)
+{
+    for (int k = 1; k <= 16; ++k)
+        table[k] = DefaultEntry(k);
+}
+
+std::string NameField(const std::string& gamerName)
+{
+    std::string name = gamerName.substr(0, std::min<size_t>(gamerName.size(), NameWidth));
+    if (name.size() < gamerName.size()) {
+        // The cut falls inside a character when the next byte continues it:
+        // drop the partial character's leading bytes too.
+        const auto next = static_cast<unsigned char>(gamerName[name.size()]);
+        if ((next & 0xC0) == 0x80) {
+            while (!name.empty() && (static_cast<unsigned char>(name.back()) & 0xC0) == 0x80)
+                name.pop_back();
+            if (!name.empty() && static_cast<unsigned char>(name.back()) >= 0xC0)
+                name.pop_back();
+        }
+    }
+    for (char& c : name)
+        if (IsControl(static_cast<unsigned char>(c)))
+            c = ' ';
+    name.resize(NameWidth, ' ');
+    return name;
+}
+
+std::string HighScoreLine(const HighScoreEntry& e)
+{
+    std::string name = e.Name;
+    name.resize(NameWidth, ' ');
+    return name + PadNumber(FitToWidth(e.Pr, 4), 4) + PadNumber(FitToWidth(e.En, 4), 4) +
+           PadNumber(FitToWidth(e.Dr, 4), 4) + PadNumber(FitToWidth(e.L, 2), 2) +
+           PadNumber(FitToWidth(e.Score, 8), 8);
+}
+
+bool ParseHighScoreLine(const std::string& line, HighScoreEntry& out)
+{
+    if (line.size() != static_cast<size_t>(HighScoreLineWidth))
+        return false;
+    HighScoreEntry e;
+    e.Name = line.substr(0, NameWidth);
+    for (char c : e.Name)
+        if (IsControl(static_cast<unsigned char>(c)))
+            return false;
+    int32_t* fields[] = {&e.Pr, &e.En, &e.Dr, &e.L, &e.Score};
+    size_t at = NameWidth;
+    for (int i = 0; i < 5; ++i) {
+        if (!ParseNumberField(line.substr(at, FieldWidths[i]), *fields[i]))
+            return false;
+        at += FieldWidths[i];
+    }
+    out = std::move(e);
+    return true;
+}
+
+void ReadHighScoreFile(const std::string& path, HighScoreTable& table)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return;
+    int stored = 0;
+    std::string line;
+    bool overLong = false;
+    auto finishLine = [&] {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        HighScoreEntry e;
+        if (!overLong && ParseHighScoreLine(line, e))
+            table[++stored] = std::move(e);
+        line.clear();
+        overLong = false;
+    };
+    // Bytes are taken one at a time and a line is never kept beyond a few
+    // bytes more than a sound one, so a huge damaged file costs no memory.
+    for (int ch = in.get(); ch != EOF && stored < KeptEntries; ch = in.get()) {
+        if (ch == '\n') {
+            finishLine();
+        } else if (line.size() <= HighScoreLineWidth + 1) {
+            line.push_back(static_cast<char>(ch));
+        } else {
+            overLong = true;
+        }
+    }
+    if (stored < KeptEntries && (!line.empty() || overLong))
+        finishLine(); // the last line without a line end
+}
+
+bool WriteHighScoreFile(const std::string& path, const HighScoreTable& table)
+{
+    std::string text;
+    for (int k = 1; k <= KeptEntries; ++k)
+        text += HighScoreLine(table[k]) + "\r\n";
+
+    std::string temp = path + ".XXXXXX";
+    const int fd = mkstemp(temp.data());
+    if (fd < 0)
+        return false;
+    // Keep the permissions of the table it replaces; a new table is readable by all.
+    struct stat old {};
+    fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+
+    bool ok = WriteAll(fd, text) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok)
+        ok = std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok)
+        ::unlink(temp.c_str());
+    return ok;
+}
+
+void BubbleUp(HighScoreTable& table)
+{
+    for (int k = 16; k >= 2; --k)
+        if (table[k].Score > table[k - 1].Score)
+            std::swap(table[k], table[k - 1]);
+}
+
+} // namespace zorbik

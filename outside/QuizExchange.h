@@ -1,0 +1,42 @@
+// One arithmetic question through the quiz program of the suite: the game
+// starts it with a topic, a difficulty and the sound switch, blocks until it
+// has ended and reads its one-byte verdict from "Return.ret" in its folder.
+#pragma once
+
+#include "world/GameState.h"
+
+#include <string>
+#include <vector>
+
+namespace zorbik {
+
+// The name of the verdict file the quiz program leaves in its own folder.
+constexpr const char* VerdictFileName = "Return.ret";
+
+// One question: the argument string (topic, difficulty, sound switch) goes
+// to `s.QuizTopic`, the quiz program is run and waited for, and its verdict
+// is read and deleted. True only when the verdict's first byte is 1; then
+// (d + 1) x 100 points have been added to `s.Score`. Changes nothing else
+// but the random generator's position.
+bool AskQuestion(GameState& s);
+
+// The difficulty 0..14 for a maze of side `mazeSize`: level L = mazeSize div
+// 6, d = Random(L) + L - 1, at most 14 (never below 0).
+int DrawDifficulty(int mazeSize);
+
+// The words of a parameter text: split at blanks, empty words dropped.
+std::vector<std::string> SplitParams(const std::string& params);
+
+// Starts `program` with the words of `params` as its arguments, in the
+// program's own folder as working folder and without any shell, then waits
+// for it to end without time limit. False (without waiting) when it could
+// not be started: missing, not executable, or its folder is gone. The show
+// mode is accepted for the window's sake; a desktop program shows itself.
+bool RunAndWait(const std::string& program, const std::string& params, int showMode);
+
+// Reads the verdict from `path`: true only for a readable regular file whose
+// first byte is 1. The file is deleted afterwards in every case (a folder of
+// that name is left alone).
+bool TakeVerdict(const std::string& path);
+
+} // namespace zorbik

@@ -1,0 +1,86 @@
+// Stand-in quiz program for tests. It appends one line to the file named by
+// FAKE_QUIZ_LOG: its working folder, the number of its arguments and every
+// argument, separated by tabs. Then it leaves "Return.ret" in its working
+// folder as FAKE_QUIZ_VERDICT says, or, when FAKE_QUIZ_SCRIPT names a file,
+// as the next word of that file says (one word a line; a counter file
+// "<script>.count" beside it remembers how many were used). Words:
+//   1, 0, 2   a file holding that one byte
+//   1more     the byte 1 followed by more bytes
+//   empty     an empty file
+//   none      no file
+//   dir       a folder named Return.ret
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string Env(const char* name)
+{
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+// The next word of the script, or the empty text when it has run out.
+std::string NextScriptedWord(const std::string& script)
+{
+    const std::string counterPath = script + ".count";
+    long used = 0;
+    {
+        std::ifstream counter(counterPath);
+        counter >> used;
+    }
+    std::ifstream in(script);
+    std::string line;
+    long index = 0;
+    std::string word;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (index++ == used) {
+            word = line;
+            break;
+        }
+    }
+    std::ofstream(counterPath, std::ios::trunc) << used + 1 << '\n';
+    return word;
+}
+
+void WriteBytes(const std::string& bytes)
+{
+    std::ofstream out("Return.ret", std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string log = Env("FAKE_QUIZ_LOG");
+    if (!log.empty()) {
+        char cwd[4096] = {};
+        if (!getcwd(cwd, sizeof cwd))
+            cwd[0] = '\0';
+        std::string line = std::string(cwd) + '\t' + std::to_string(argc - 1);
+        for (int i = 1; i < argc; ++i)
+            line += '\t' + std::string(argv[i]);
+        std::ofstream(log, std::ios::app) << line << '\n';
+    }
+
+    const std::string script = Env("FAKE_QUIZ_SCRIPT");
+    const std::string verdict = script.empty() ? Env("FAKE_QUIZ_VERDICT") : NextScriptedWord(script);
+
+    if (verdict == "1" || verdict == "0" || verdict == "2")
+        WriteBytes(std::string(1, static_cast<char>(verdict[0] - '0')));
+    else if (verdict == "1more")
+        WriteBytes(std::string("\x01\x00\x02more", 7));
+    else if (verdict == "empty")
+        WriteBytes("");
+    else if (verdict == "dir")
+        mkdir("Return.ret", 0755);
+    // "none" and anything unknown leave no file.
+    return 0;
+}
