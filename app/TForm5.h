@@ -4,23 +4,35 @@
 // view/ and outside/, which see the window only through the Host interface.
 #pragma once
 
+#include "view/MazeArt.h"
+#include "view/SidePanel.h"
+#include "view/SoundPlayer.h"
 #include "world/GameState.h"
 #include "world/Host.h"
 
 #include <QWidget>
 
+#include <memory>
+
 class QDialog;
 
 namespace zorbik {
 
+class MazeSurface;
+
 class TForm5 : public QWidget, public Host {
     Q_OBJECT
-public:
+  public:
     TForm5(int argc, char** argv);
     ~TForm5() override;
 
     void setRulesDialog(QDialog* dialog) { rulesDialog_ = dialog; }
     GameState& state() { return state_; }
+
+    // The widgets, for binding the play handlers: the maze surface reports
+    // mouse presses and releases, the panel holds the buttons and Edit1.
+    MazeSurface* mazeSurface() const { return PaintBox1; }
+    const SidePanel& sidePanel() const { return panel_; }
 
     // Host
     std::string caption(Widget w) const override;
@@ -49,14 +61,19 @@ public:
     void showRulesDialog() override;
     void closeAndExit() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormCreate(int argc, char** argv);
     void FormShow();
+    QWidget* widgetOf(Widget w) const;
 
     GameState state_;
+    MazeArt art_; // cell bitmaps and map colours
+    MazeSurface* PaintBox1 = nullptr;
+    SidePanel panel_;
+    SoundPlayer MediaPlayer1{this};
     QDialog* rulesDialog_ = nullptr;
 };
 

@@ -92,10 +92,15 @@ int SurfaceRows(const GameState& s)
 
 ViewGrid PrepareMazeView(GameState& s)
 {
+    return PrepareMazeView(s, SurfaceColumns(s), SurfaceRows(s));
+}
+
+ViewGrid PrepareMazeView(GameState& s, int cols, int rows)
+{
     StripContents(s);
     if (s.InPlay != 1)
         return ViewGrid{};
-    FollowPlayer(s, SurfaceColumns(s), SurfaceRows(s));
+    FollowPlayer(s, cols, rows);
     return FillViewGrid(s);
 }
 

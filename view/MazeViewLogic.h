@@ -38,5 +38,7 @@ int SurfaceRows(const GameState& s);
 // The state steps of one paint: strip; in the play view follow the player
 // and fill the view grid (left zero in the map view).
 ViewGrid PrepareMazeView(GameState& s);
+// The same for a surface of cols x rows whole cells.
+ViewGrid PrepareMazeView(GameState& s, int cols, int rows);
 
 } // namespace zorbik
