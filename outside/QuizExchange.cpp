@@ -144,9 +144,12 @@ bool AskQuestion(GameState& s)
     const int d = DrawDifficulty(s.MazeSize);
     s.QuizTopic += " " + std::to_string(d) + " " + s.Arg(3);
 
-    RunAndWait(program, s.QuizTopic, 1);
+    const bool started = RunAndWait(program, s.QuizTopic, 1);
 
-    const bool right = TakeVerdict(FolderPart(program) + VerdictFileName);
+    // A quiz program that never ran gave no answer: a verdict file left
+    // over from an earlier run is deleted unread.
+    const bool verdict = TakeVerdict(FolderPart(program) + VerdictFileName);
+    const bool right = started && verdict;
     if (right)
         s.Score += (d + 1) * 100;
     return right;

@@ -15,7 +15,8 @@ constexpr const char* VerdictFileName = "Return.ret";
 
 // One question: the argument string (topic, difficulty, sound switch) goes
 // to `s.QuizTopic`, the quiz program is run and waited for, and its verdict
-// is read and deleted. True only when the verdict's first byte is 1; then
+// is read and deleted. True only when the quiz program ran and the verdict's
+// first byte is 1; then
 // (d + 1) x 100 points have been added to `s.Score`. Changes nothing else
 // but the random generator's position.
 bool AskQuestion(GameState& s);

@@ -9,6 +9,8 @@
 //   empty     an empty file
 //   none      no file
 //   dir       a folder named Return.ret
+// FAKE_QUIZ_SLEEP_MS makes it wait that long before leaving the verdict, so
+// a test can tell that the game really waited for it to end.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -69,6 +71,9 @@ int main(int argc, char** argv)
             line += '\t' + std::string(argv[i]);
         std::ofstream(log, std::ios::app) << line << '\n';
     }
+
+    if (const std::string sleepMs = Env("FAKE_QUIZ_SLEEP_MS"); !sleepMs.empty())
+        usleep(static_cast<useconds_t>(std::atoi(sleepMs.c_str())) * 1000);
 
     const std::string script = Env("FAKE_QUIZ_SCRIPT");
     const std::string verdict = script.empty() ? Env("FAKE_QUIZ_VERDICT") : NextScriptedWord(script);
