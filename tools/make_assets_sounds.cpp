@@ -61,7 +61,8 @@ void AddBell(Wave& w, double start, double length, double freq, double amp)
                 0.5 / (1 + k * 0.8));
 }
 
-// Band-limited noise: white noise through a two-pole resonator at `centre`.
+// Band-limited noise: white noise through a two-pole resonator at `centre`,
+// then a gentle low-pass above it so that it rushes rather than hisses.
 class Noise {
   public:
     explicit Noise(std::uint32_t seed) : state_(seed) {}
@@ -77,12 +78,14 @@ class Noise {
         const double y = (1 - r) * White() + a1 * y1_ + a2 * y2_;
         y2_ = y1_;
         y1_ = y;
-        return y;
+        const double alpha = 1 - std::exp(-2 * Pi * 1.5 * centre / Rate);
+        low_ += alpha * (y - low_);
+        return low_;
     }
 
   private:
     std::uint32_t state_;
-    double y1_ = 0, y2_ = 0;
+    double y1_ = 0, y2_ = 0, low_ = 0;
 };
 
 void AddNoise(Wave& w, double start, double length, double centreFrom, double centreTo, double q, double amp,
@@ -130,12 +133,12 @@ const std::vector<double> Pure = {1.0, 0.15};
 // Level complete: a rising C-major fanfare ending on a held chord.
 Wave Fanfare()
 {
-    Wave w = Silence(1.4);
+    Wave w = Silence(1.3);
     const int notes[] = {3, 7, 10, 15}; // C5 E5 G5 C6
     for (int k = 0; k < 4; ++k)
         AddTone(w, 0.11 * k, 0.16, Note(notes[k]), Note(notes[k]), 0.5, Bright, 0.008, 0.12);
     for (int n : {3, 7, 10, 15})
-        AddTone(w, 0.46, 0.9, Note(n), Note(n), 0.3, Bright, 0.01, 0.45, 0.004);
+        AddTone(w, 0.46, 0.84, Note(n), Note(n), 0.3, Bright, 0.01, 0.4, 0.004);
     return w;
 }
 
@@ -156,9 +159,9 @@ Wave LockDoor()
 // Doorbell: ding-dong, a high bell then a lower one.
 Wave Doorbell()
 {
-    Wave w = Silence(1.45);
-    AddBell(w, 0.0, 0.7, Note(7), 0.6);   // E5
-    AddBell(w, 0.42, 1.02, Note(3), 0.6); // C5
+    Wave w = Silence(1.3);
+    AddBell(w, 0.0, 0.7, Note(7), 0.6); // E5
+    AddBell(w, 0.4, 0.9, Note(3), 0.6); // C5
     return w;
 }
 
@@ -178,7 +181,7 @@ Wave DoorOpen()
                             0.2 * std::sin(5 * phase);
         w[i] += 0.35 * grain * grain * Envelope(t, 0.6, 0.05, 0.5) * buzz;
     }
-    AddNoise(w, 0.2, 0.65, 500, 1400, 1.5, 1.2, 0.15, 0.25, 3);
+    AddNoise(w, 0.25, 0.6, 400, 1000, 2, 0.5, 0.2, 0.25, 3);
     return w;
 }
 
@@ -190,7 +193,7 @@ Wave Sparkle()
     AddTone(w, 0.07, 0.45, Note(19), Note(19), 0.5, Pure, 0.002, 0.15); // E6
     const int glitter[] = {26, 31, 29, 34};
     for (int k = 0; k < 4; ++k)
-        AddTone(w, 0.12 + 0.06 * k, 0.18, Note(glitter[k]), Note(glitter[k]), 0.12, {1.0}, 0.002, 0.05);
+        AddTone(w, 0.12 + 0.06 * k, 0.18, Note(glitter[k]), Note(glitter[k]), 0.12, {1.0}, 0.006, 0.05);
     return w;
 }
 
@@ -212,7 +215,7 @@ Wave Eaten()
     }
     for (double at : {0.6, 0.82}) {
         AddTone(w, at, 0.14, 180, 70, 0.9, {1.0, 0.3}, 0.002, 0.04);
-        AddNoise(w, at, 0.08, 1500, 900, 2, 1.4, 0.001, 0.02, static_cast<std::uint32_t>(at * 1000));
+        AddNoise(w, at, 0.08, 1200, 700, 2, 1.0, 0.002, 0.02, static_cast<std::uint32_t>(at * 1000));
     }
     return w;
 }
@@ -223,7 +226,7 @@ Wave Moved()
     Wave w = Silence(0.95);
     AddTone(w, 0.0, 0.9, 300, 1500, 0.35, {1.0, 0.3, 0.1}, 0.15, 0.5, 0.03);
     AddTone(w, 0.05, 0.85, 450, 2250, 0.15, {1.0}, 0.15, 0.5, 0.03);
-    AddNoise(w, 0.0, 0.9, 600, 3000, 1.2, 1.0, 0.35, 0.3, 11);
+    AddNoise(w, 0.0, 0.9, 500, 2400, 2, 0.5, 0.35, 0.3, 11);
     return w;
 }
 
