@@ -151,8 +151,12 @@ bool ParseHighScoreLine(const std::string& line, HighScoreEntry& out)
 void ReadHighScoreFile(const std::string& path, HighScoreTable& table)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return;
+    if (in)
+        ReadHighScores(in, table);
+}
+
+void ReadHighScores(std::istream& in, HighScoreTable& table)
+{
     int stored = 0;
     std::string line;
     bool overLong = false;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 
 namespace zorbik {
@@ -60,6 +61,8 @@ bool ParseHighScoreLine(const std::string& line, HighScoreEntry& out);
 // ignored. Lines may end in CR LF or LF alone. A missing or unreadable file
 // leaves the table as it was.
 void ReadHighScoreFile(const std::string& path, HighScoreTable& table);
+// The same from an open stream of bytes.
+void ReadHighScores(std::istream& in, HighScoreTable& table);
 
 // Writes entries 1 to 15 as 15 lines with CR LF to a new file in the same
 // folder and renames it over `path`, so the old table stays whole unless the

@@ -1,0 +1,387 @@
+// Game over with the high-score file: merging, marking, writing and the
+// damaged files it must survive.
+#include "outside/GameOver.h"
+#include "outside/Buttons.h"
+#include "outside/HighScores.h"
+#include "tests/support/ScriptedHost.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using namespace zorbik;
+using zorbik::testing::ScriptedHost;
+
+namespace {
+
+std::string DefaultLine(int k)
+{
+    return HighScoreLine(DefaultEntry(k));
+}
+
+std::string ReadAll(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class GameOverTest : public ::testing::Test {
+  protected:
+    fs::path dir;
+    fs::path file;
+    GameState s;
+    ScriptedHost host{s};
+
+    void SetUp() override
+    {
+        char tmpl[] = "/tmp/zorbik-hrs-XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+        file = dir / "Game1.hrs";
+        s.ExePath = (dir / "Game1").string();
+        s.GamerName = "Ann";
+        s.MazeSize = 23;
+        s.InPlay = 1;
+        host.captions[Widget::StaticText1] = "12";
+        host.captions[Widget::StaticText2] = "3";
+        host.captions[Widget::StaticText3] = "4";
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // The 15 lines of the table on screen (without title and header).
+    std::vector<std::string> TableLines() const { return {host.memo.begin() + 2, host.memo.begin() + 17}; }
+    std::string GameLine() const { return HighScoreLine({NameField("Ann"), 12, 3, 4, 3, s.Score}); }
+
+    void ExpectWellFormedFile() const
+    {
+        const std::string text = ReadAll(file);
+        ASSERT_EQ(text.size(), 15u * 44u);
+        for (size_t k = 0; k < 15; ++k) {
+            const std::string line = text.substr(k * 44, 44);
+            EXPECT_EQ(line.substr(42), "\r\n");
+            HighScoreEntry e;
+            EXPECT_TRUE(ParseHighScoreLine(line.substr(0, 42), e)) << line;
+        }
+    }
+};
+
+TEST(PadNumber, RightAlignsAtEveryWidthAndNeverCuts)
+{
+    EXPECT_EQ(PadNumber(7, 1), "7");
+    EXPECT_EQ(PadNumber(7, 2), " 7");
+    EXPECT_EQ(PadNumber(10, 2), "10");
+    EXPECT_EQ(PadNumber(99, 3), " 99");
+    EXPECT_EQ(PadNumber(100, 3), "100");
+    EXPECT_EQ(PadNumber(0, 4), "   0");
+    EXPECT_EQ(PadNumber(999, 4), " 999");
+    EXPECT_EQ(PadNumber(1000, 4), "1000");
+    EXPECT_EQ(PadNumber(12345, 4), "12345");
+    EXPECT_EQ(PadNumber(9999, 5), " 9999");
+    EXPECT_EQ(PadNumber(99999, 6), " 99999");
+    EXPECT_EQ(PadNumber(1000000, 7), "1000000");
+    EXPECT_EQ(PadNumber(9999999, 8), " 9999999");
+    EXPECT_EQ(PadNumber(123456789, 8), "123456789");
+    EXPECT_EQ(PadNumber(-5, 4), "  -5");
+}
+
+TEST_F(GameOverTest, NoFileAndScoreZeroDoesNotEnter)
+{
+    s.Score = 0;
+    GameOver(s, host);
+    EXPECT_EQ(s.Paused, 1);
+    EXPECT_EQ(s.InPlay, 0);
+    EXPECT_EQ(s.GameEnded, 1);
+    ASSERT_EQ(host.memo.size(), 19u);
+    EXPECT_EQ(host.memo[0], "             HIGH SCORES LIST              ");
+    EXPECT_EQ(host.memo[1], "-- Name --------------Pr--En--Dr-L---Score-");
+    for (int k = 1; k <= 15; ++k)
+        EXPECT_EQ(host.memo[1 + k], DefaultLine(k)); // unmarked
+    EXPECT_EQ(host.memo[17], std::string(43, '-'));
+    EXPECT_EQ(host.memo[18], GameLine() + " *");
+    EXPECT_EQ(host.memoHeight, 330);
+
+    // The file byte for byte.
+    std::string expected;
+    for (int k = 1; k <= 15; ++k) {
+        const std::string n = std::to_string(16 - k);
+        const std::string p4 = std::string(4 - n.size(), ' ') + n;
+        expected +=
+            "Default player      " + p4 + p4 + p4 + " 1" + std::string(8 - n.size(), ' ') + n + "\r\n";
+    }
+    EXPECT_EQ(ReadAll(file), expected);
+    EXPECT_EQ(DefaultLine(1), "Default player        15  15  15 1      15");
+}
+
+TEST_F(GameOverTest, NoFileAndScoreSevenEntersBelowTheOlderEqualScore)
+{
+    s.Score = 7;
+    GameOver(s, host);
+    ASSERT_EQ(host.memo.size(), 17u);
+    auto lines = TableLines();
+    for (int k = 1; k <= 9; ++k)
+        EXPECT_EQ(lines[k - 1], DefaultLine(k));
+    EXPECT_EQ(lines[9], GameLine() + " *");
+    for (int k = 11; k <= 15; ++k)
+        EXPECT_EQ(lines[k - 1], DefaultLine(k - 1));
+    EXPECT_EQ(host.memoHeight, 310);
+    const std::string text = ReadAll(file);
+    EXPECT_EQ(text.find(DefaultLine(15)), std::string::npos); // the default with 1 dropped out
+    EXPECT_NE(text.find(GameLine() + "\r\n"), std::string::npos);
+    EXPECT_EQ(text.find('*'), std::string::npos);
+}
+
+TEST_F(GameOverTest, AScoreEqualToTheFifteenthDoesNotEnter)
+{
+    s.Score = 1;
+    GameOver(s, host);
+    ASSERT_EQ(host.memo.size(), 19u);
+    for (const auto& line : TableLines())
+        EXPECT_EQ(line.find('*'), std::string::npos);
+    EXPECT_EQ(host.memo[18], GameLine() + " *");
+    EXPECT_EQ(host.memoHeight, 330);
+}
+
+TEST_F(GameOverTest, HidesThePlayWidgetsAndShowsTheGameOverWindow)
+{
+    host.visible[Widget::Label1] = true;
+    GameOver(s, host);
+    for (Widget w : {Widget::PaintBox1, Widget::PaintBox4, Widget::Label6, Widget::ScoreText,
+                     Widget::ScoreBox, Widget::UpButton, Widget::DRButton, Widget::Image4,
+                     Widget::StaticText3, Widget::TimeBox, Widget::HealthText, Widget::Label1})
+        EXPECT_FALSE(host.visible.at(w));
+    const std::vector<std::string> expected{"gameover-window", "gameover-title", "close-button",
+                                            "memo 10,70,360,330"};
+    EXPECT_EQ(host.calls, expected);
+}
+
+TEST_F(GameOverTest, ATwentyLineFileKeepsItsFirstFifteen)
+{
+    std::ofstream out(file, std::ios::binary);
+    for (int k = 1; k <= 20; ++k)
+        out << HighScoreLine({NameField("P" + std::to_string(k)), k, k, k, 2, 100000 - k * 100}) << "\r\n";
+    out.close();
+    s.Score = 50;
+    GameOver(s, host);
+    ExpectWellFormedFile();
+    const std::string text = ReadAll(file);
+    EXPECT_NE(text.find("P15 "), std::string::npos);
+    EXPECT_EQ(text.find("P16 "), std::string::npos);
+    EXPECT_EQ(host.memo.size(), 19u);
+}
+
+TEST_F(GameOverTest, NamesAreCutToTwentyBytesButNeverInsideACharacter)
+{
+    EXPECT_EQ(NameField("ABCDEFGHIJKLMNOPQRSTUVWXY"), "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(NameField(""), std::string(20, ' '));
+    // 19 ASCII bytes and a two-byte letter: the letter would be cut, so it goes.
+    EXPECT_EQ(NameField(std::string(19, 'a') + "\xC3\xA9xyz"), std::string(19, 'a') + " ");
+    // Ten two-byte letters fit exactly.
+    std::string tenE;
+    for (int i = 0; i < 11; ++i)
+        tenE += "\xC3\xA9";
+    EXPECT_EQ(NameField(tenE), tenE.substr(0, 20));
+    // A four-byte character across the cut.
+    EXPECT_EQ(NameField(std::string(18, 'b') + "\xF0\x9F\x98\x80"), std::string(18, 'b') + "  ");
+    EXPECT_EQ(NameField("a\tb"), "a b" + std::string(17, ' '));
+
+    s.GamerName = "ABCDEFGHIJKLMNOPQRSTUVWXY";
+    s.Score = 1000;
+    GameOver(s, host);
+    EXPECT_EQ(TableLines()[0].substr(0, 20), "ABCDEFGHIJKLMNOPQRST");
+}
+
+TEST_F(GameOverTest, CountersAreReadSafelyFromTheSidePanel)
+{
+    host.captions[Widget::StaticText1] = "abc";
+    host.captions[Widget::StaticText2] = "";
+    s.Score = 1000;
+    GameOver(s, host);
+    EXPECT_EQ(TableLines()[0], HighScoreLine({NameField("Ann"), 0, 0, 4, 3, 1000}) + " *");
+}
+
+TEST_F(GameOverTest, DamagedLinesAreDroppedAndTheGoodOnesMoveUp)
+{
+    const std::string good1 = HighScoreLine({NameField("Good one"), 1, 2, 3, 4, 9000});
+    const std::string good2 = HighScoreLine({NameField("Good two"), 5, 6, 7, 8, 8000});
+    const std::string good3 = HighScoreLine({NameField("Good three"), 0, 0, 0, 1, -3});
+    std::string text;
+    text += good1 + "\r\n";
+    text += good1.substr(0, 30) + "\r\n";                       // too short
+    text += good1.substr(0, 34) + "  x12345\r\n";               // score not a number
+    text += good1.substr(0, 20) + "   1   2   3 4   +9000\r\n"; // a plus sign
+    text += good1.substr(0, 20) + "   1   2   3 4        \r\n"; // blank score
+    text += good1.substr(0, 20) + "   1  -   3 4    9000\r\n";  // a lone minus
+    text += good1.substr(0, 20) + "   1 2 2   3 4    9000\r\n"; // a blank inside a number
+    text += "Bad\x01name" + good1.substr(8) + "\r\n";           // a control byte in the name
+    text += good1 + "xx\r\n";                                   // over-long
+    text += std::string(100000, 'z') + "\n";                    // far over-long
+    text += "\r\n\n";                                           // empty lines
+    text += good2 + "\n";                                       // LF alone
+    text += good3;                                              // no line end at all
+    std::ofstream(file, std::ios::binary) << text;
+
+    HighScoreTable table;
+    FillDefaults(table);
+    ReadHighScoreFile(file.string(), table);
+    EXPECT_EQ(HighScoreLine(table[1]), good1);
+    EXPECT_EQ(HighScoreLine(table[2]), good2);
+    EXPECT_EQ(HighScoreLine(table[3]), good3);
+    for (int k = 4; k <= 16; ++k)
+        EXPECT_EQ(table[k], DefaultEntry(k));
+
+    s.Score = 8500;
+    GameOver(s, host);
+    ExpectWellFormedFile();
+    EXPECT_EQ(TableLines()[1], GameLine() + " *");
+}
+
+TEST_F(GameOverTest, RandomBytesNeverBreakTheTable)
+{
+    std::mt19937 rng(12345);
+    const std::string good = HighScoreLine({NameField("Zed"), 1, 2, 3, 4, 5000});
+    const std::string alphabet = " -0123456789\r\n\x01\xC3\xA9zZ";
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes;
+        const int len = std::uniform_int_distribution<int>(0, 800)(rng);
+        while (static_cast<int>(bytes.size()) < len) {
+            switch (rng() % 4) {
+            case 0: // a whole good line, sometimes cut or bent
+                bytes += good.substr(0, rng() % 43) + (rng() % 2 ? "\r\n" : "\n");
+                break;
+            case 1:
+                bytes += static_cast<char>(rng() & 0xFF);
+                break;
+            default:
+                bytes += alphabet[rng() % alphabet.size()];
+            }
+        }
+        HighScoreTable table;
+        FillDefaults(table);
+        std::istringstream in(bytes);
+        ReadHighScores(in, table);
+        for (int k = 1; k <= 16; ++k) {
+            const std::string line = HighScoreLine(table[k]);
+            HighScoreEntry back;
+            ASSERT_TRUE(ParseHighScoreLine(line, back)) << "round " << round << " entry " << k;
+            ASSERT_EQ(back, table[k]);
+        }
+        if (round % 100 == 0) { // the whole game over, writing included, now and then
+            std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+            ScriptedHost h(s);
+            GameOver(s, h);
+            ExpectWellFormedFile();
+            ASSERT_TRUE(h.memo.size() == 17u || h.memo.size() == 19u);
+        }
+    }
+}
+
+TEST_F(GameOverTest, WideValuesStillGiveWholeLines)
+{
+    const std::string line = HighScoreLine({NameField("Big"), 123456, -77777, 0, 100, 2000000000});
+    EXPECT_EQ(line.size(), 42u);
+    HighScoreEntry e;
+    ASSERT_TRUE(ParseHighScoreLine(line, e));
+    EXPECT_EQ(e.Pr, 9999);
+    EXPECT_EQ(e.En, -999);
+    EXPECT_EQ(e.L, 99);
+    EXPECT_EQ(e.Score, 99999999);
+}
+
+TEST_F(GameOverTest, AnUnwritableTableIsStillShownAndNothingIsLeftBehind)
+{
+    // A folder where the file should be: it can be neither read nor replaced.
+    fs::create_directories(file / "keep");
+    s.Score = 7;
+    GameOver(s, host);
+    EXPECT_EQ(host.memo.size(), 17u);
+    EXPECT_TRUE(fs::is_directory(file / "keep"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+
+    // A game folder that is gone.
+    ScriptedHost h(s);
+    s.ExePath = (dir / "gone" / "Game1").string();
+    GameOver(s, h);
+    EXPECT_EQ(h.memo.size(), 17u);
+}
+
+TEST_F(GameOverTest, AReadOnlyFolderKeepsTheOldFileWhole)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    std::ofstream(file, std::ios::binary) << DefaultLine(1) << "\r\n";
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    s.Score = 7;
+    GameOver(s, host);
+    fs::permissions(dir, fs::perms::owner_all);
+    EXPECT_EQ(ReadAll(file), DefaultLine(1) + "\r\n");
+    EXPECT_EQ(host.memo.size(), 17u);
+}
+
+TEST_F(GameOverTest, TheFileIsReplacedKeepingItsPermissions)
+{
+    std::ofstream(file, std::ios::binary) << "old";
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    GameOver(s, host);
+    ExpectWellFormedFile();
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(GameOverTest, ExitAsksAndEndsTheGameOnlyOnce)
+{
+    // No: play goes on untouched.
+    host.messageBoxAnswers = {IdNo};
+    FinishButtonClick(s, host);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"box Confirm exit|Are You sure You want to exit?|" +
+                                                    std::to_string(MbYesNo | MbIconQuestion)}));
+    EXPECT_EQ(s.GameEnded, 0);
+    EXPECT_FALSE(fs::exists(file));
+
+    host.messageBoxAnswers = {IdYes};
+    FinishButtonClick(s, host);
+    EXPECT_EQ(s.GameEnded, 1);
+    EXPECT_FALSE(host.enabled.at(Widget::FinishButton));
+    EXPECT_EQ(host.count("gameover-window"), 1);
+
+    // Already over: no second question, no second entry.
+    host.messageBoxAnswers = {IdYes};
+    FinishButtonClick(s, host);
+    EXPECT_EQ(host.count("box"), 2);
+    EXPECT_EQ(host.count("gameover-window"), 1);
+}
+
+TEST_F(GameOverTest, AGameThatEndsWhileTheExitQuestionIsOpenIsNotEnteredTwice)
+{
+    struct ClockEndsGame : ScriptedHost {
+        using ScriptedHost::ScriptedHost;
+        GameState* st = nullptr;
+        int messageBox(const std::string& t, const std::string& c, int f) override
+        {
+            GameOver(*st, *this); // health ran out on a clock tick meanwhile
+            ScriptedHost::messageBox(t, c, f);
+            return IdYes;
+        }
+    } h(s);
+    h.st = &s;
+    h.captions = host.captions;
+    s.Score = 5000;
+    FinishButtonClick(s, h);
+    EXPECT_EQ(h.count("gameover-window"), 1);
+    EXPECT_EQ(ReadAll(file).find(GameLine()), 0u);
+    EXPECT_EQ(ReadAll(file).find(GameLine(), 1), std::string::npos);
+}
+
+TEST_F(GameOverTest, CloseAndRulesButtons)
+{
+    RulesClick(host);
+    CloseButtonClick(host);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"rules", "exit"}));
+}
+
+} // namespace
