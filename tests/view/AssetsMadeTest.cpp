@@ -1,6 +1,7 @@
 // The pictures and sounds that the asset maker leaves in the game's folder:
 // formats the game can load, pictures that tell apart, sounds that play
 // cleanly.
+#include <QImage>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -94,6 +95,10 @@ TEST(AssetsMade, CellPicturesFillOneCellEach)
         const Bmp bmp = LoadBmp(name);
         EXPECT_EQ(bmp.width, 80) << name;
         EXPECT_EQ(bmp.height, 80) << name;
+        // and Qt's reader, which the game uses, agrees
+        QImage loaded;
+        EXPECT_TRUE(loaded.load(QString::fromStdString(ImageFolder + name), "BMP")) << name;
+        EXPECT_EQ(loaded.size(), QSize(80, 80)) << name;
     }
 }
 
@@ -134,6 +139,14 @@ TEST(AssetsMade, FaceHasOneFlatBackgroundColour)
         EXPECT_EQ(face.At(face.width - 1, i), key) << "right " << i;
     }
     EXPECT_NE(face.At(face.width / 2, face.height / 2), key);
+
+    // Upright: the dark eyes are in the upper half, the mouth's middle in the
+    // lower half is yellow skin above the smile, not an eye.
+    QImage loaded;
+    ASSERT_TRUE(loaded.load(QString::fromStdString(ImageFolder + "happy_face.bmp"), "BMP"));
+    ASSERT_EQ(loaded.size(), QSize(80, 80));
+    EXPECT_LT(loaded.pixelColor(28, 31).lightness(), 80);
+    EXPECT_GT(loaded.pixelColor(28, 49).lightness(), 100);
 }
 
 TEST(AssetsMade, SoundsAreShortCleanMonoPcm)
