@@ -69,8 +69,8 @@ Question MakeLcm(int d, std::mt19937& rng)
              std::to_string(q.b) + "?";
     q.form = "Type a whole number.";
     q.hint = "Count in steps of " + std::to_string(q.b) + ": " + std::to_string(q.b) + ", " +
-             std::to_string(2 * q.b) + ", " + std::to_string(3 * q.b) + ", ... The first number that " +
-             std::to_string(q.a) + " also divides is the LCM.";
+             std::to_string(2 * q.b) + ", " + std::to_string(3 * q.b) + ", ... The first of them that " +
+             std::to_string(q.a) + " goes into exactly is the LCM.";
     return q;
 }
 
@@ -80,7 +80,8 @@ Question MakeGcf(int d, std::mt19937& rng)
     q.topic = Topic::Gcf;
     const int high = 3 + 4 * d;
     const int g = Between(rng, std::max(2, high / 2), high);
-    const auto [x, y] = CoprimePair(rng, 1, 3 + d / 2);
+    // From the fourth step on neither number is a factor of the other.
+    const auto [x, y] = CoprimePair(rng, d >= 3 ? 2 : 1, 3 + d / 2);
     q.a = std::min(x, y) * g;
     q.b = std::max(x, y) * g;
     q.answer = {g, 1};

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -94,6 +95,7 @@ int main(int argc, char** argv)
     message->setFont(SizedFont(18, true));
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignCenter);
+    message->setMinimumHeight(100); // room for a hint of four lines from the start
     layout->addWidget(message);
 
     QObject::connect(hint, &QPushButton::clicked, [&] {
@@ -139,6 +141,12 @@ int main(int argc, char** argv)
     QObject::connect(check, &QPushButton::clicked, checkAnswer);
     QObject::connect(answer, &QLineEdit::returnPressed, checkAnswer);
 
+    window.adjustSize();
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
     window.show();
     window.raise();
     window.activateWindow();
