@@ -1,5 +1,8 @@
 #include "RouteSearch.h"
 
+#include <array>
+#include <utility>
+
 namespace zorbik {
 
 namespace {
@@ -29,6 +32,52 @@ void SetRecord(GameState& s, int n, int x, int y)
     s.Route[n].y = static_cast<uint8_t>(y);
 }
 
+// Window rule of a step: only the coordinate that changes is held to the
+// window's bounds.
+bool StepInside(const GameState& s, int x, int y, int nx, int ny)
+{
+    if (nx < x)
+        return nx >= s.ViewLeft;
+    if (nx > x)
+        return nx <= s.ViewRight;
+    if (ny < y)
+        return ny >= s.ViewTop;
+    return ny <= s.ViewBottom;
+}
+
+// Can the search, from the current cell (record n), still come beside the
+// target without crossing its own path? When not, every branch from here is
+// bound to fail, and cutting it at once gives the very same route, without
+// trying the exponentially many dead ends of an open room.
+bool TargetStillReachable(const GameState& s, int x, int y, int tx, int ty, int n)
+{
+    std::array<std::array<bool, GridSide>, GridSide> seen{};
+    for (int k = 1; k <= n; ++k)
+        if (s.Route[k].x < GridSide && s.Route[k].y < GridSide)
+            seen[s.Route[k].x][s.Route[k].y] = true;
+    std::array<std::pair<int, int>, GridSide * GridSide> queue;
+    int head = 0;
+    int tail = 0;
+    queue[tail++] = {x, y};
+    while (head < tail) {
+        const auto [cx, cy] = queue[head++];
+        const int dx = cx - tx;
+        const int dy = cy - ty;
+        if (dx * dx + dy * dy == 1)
+            return true;
+        const int next[4][2] = {{cx - 1, cy}, {cx + 1, cy}, {cx, cy - 1}, {cx, cy + 1}};
+        for (const auto& nb : next) {
+            const int nx = nb[0];
+            const int ny = nb[1];
+            if (!Passable(s, nx, ny) || seen[nx][ny] || !StepInside(s, cx, cy, nx, ny))
+                continue;
+            seen[nx][ny] = true;
+            queue[tail++] = {nx, ny};
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 void FindRoute(GameState& s, int x, int y, int tx, int ty, int n)
@@ -48,6 +97,10 @@ void FindRoute(GameState& s, int x, int y, int tx, int ty, int n)
     }
     if (s.RouteFound == 1)
         return;
+    if (!TargetStillReachable(s, x, y, tx, ty, n)) {
+        SetRecord(s, n + 1, 0, 0);
+        return;
+    }
 
     struct Try {
         int nx, ny;
