@@ -11,26 +11,31 @@ SoundPlayer::SoundPlayer(QObject* owner) : owner_(owner), enabled_(std::getenv("
 {
 }
 
-SoundPlayer::~SoundPlayer() = default; // the effect belongs to the owner
+SoundPlayer::~SoundPlayer() = default; // the effects belong to the owner
 
 void SoundPlayer::setSource(const std::string& path)
 {
     if (!enabled_)
         return;
-    if (!effect_)
-        effect_ = new QSoundEffect(owner_);
-    // Loading runs in the background; a file that does not decode leaves the
-    // effect in its error state, in which play() does nothing.
-    effect_->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
+    if (current_ && current_->isPlaying())
+        current_->stop();
+    QSoundEffect*& effect = effects_[path];
+    if (!effect) {
+        // Loading runs in the background; a file that does not decode never
+        // becomes ready, and play() on it does nothing.
+        effect = new QSoundEffect(owner_);
+        effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
+    }
+    current_ = effect;
 }
 
 void SoundPlayer::play()
 {
-    if (!effect_ || effect_->status() == QSoundEffect::Error)
+    if (!current_ || current_->status() == QSoundEffect::Error)
         return;
-    if (effect_->isPlaying())
+    if (current_->isPlaying())
         return;
-    effect_->play();
+    current_->play();
 }
 
 } // namespace zorbik

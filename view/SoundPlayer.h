@@ -1,11 +1,16 @@
-// MediaPlayer1: the hidden media player of the main window, a single
-// QSoundEffect that keeps the last file set. Without an audio device, or with
-// ZORBIK_NO_AUDIO in the environment, the game stays silent.
+// MediaPlayer1: the hidden media player of the main window. Each sound file
+// gets its own QSoundEffect, made when the file is first set and never given
+// another file: Qt's sound effect can block for good when its source is
+// changed while a file it cannot decode is still "loading", so switching
+// files means switching effects. A newly set file cuts off the one playing.
+// Without an audio device, or with ZORBIK_NO_AUDIO in the environment, the
+// game stays silent.
 #pragma once
 
 #include "AssetFilesLogic.h"
 
-#include <memory>
+#include <map>
+#include <string>
 
 class QObject;
 class QSoundEffect;
@@ -27,7 +32,8 @@ class SoundPlayer : public MediaPlayer {
   private:
     QObject* owner_;
     bool enabled_;
-    QSoundEffect* effect_ = nullptr; // created with the first file
+    std::map<std::string, QSoundEffect*> effects_; // one per file, owned by owner_
+    QSoundEffect* current_ = nullptr;              // the file set last
 };
 
 } // namespace zorbik

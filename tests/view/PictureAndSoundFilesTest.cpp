@@ -183,6 +183,28 @@ TEST_F(GameFolder, AnUnplayableSoundNeverStopsTheGame)
     PlaySoundFile(state, player.player(), "Door.wav");
     PlaySoundFile(state, player.player(), "Door.wav");
     EXPECT_EQ(state.LastSoundFile, bad);
+    // A sound that does decode, with or without an audio device, neither.
+    std::string wav = "RIFF";
+    const auto le32 = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            wav.push_back(char((v >> (8 * i)) & 255));
+    };
+    const int samples = 800;
+    le32(36 + 2 * samples);
+    wav += "WAVEfmt ";
+    le32(16);
+    wav += std::string("\x01\x00\x01\x00", 4); // PCM, mono
+    le32(8000);
+    le32(16000);
+    wav += std::string("\x02\x00\x10\x00", 4); // 2-byte frames, 16 bits
+    wav += "data";
+    le32(2 * samples);
+    wav += std::string(2 * samples, '\0');
+    const std::string good = Write(root / "Sounds" / "Moved.wav", wav);
+    PlaySoundFile(state, player.player(), "Moved.wav");
+    PlaySoundFile(state, player.player(), "Door.wav");
+    PlaySoundFile(state, player.player(), "Moved.wav");
+    EXPECT_EQ(state.LastSoundFile, good);
     setenv("ZORBIK_NO_AUDIO", keep.empty() ? "1" : keep.c_str(), 1);
 }
 
