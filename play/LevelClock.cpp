@@ -84,6 +84,8 @@ void RewriteEnemyMarks(GameState& s)
                 s.Maze[x][y] = static_cast<uint8_t>(s.Maze[x][y] - CellEnemy);
     const int32_t count = std::clamp(s.EnemyCount, 0, ListRoom);
     for (int32_t k = 1; k <= count; ++k) {
+        if (s.EnemyList[k].x >= GridSide || s.EnemyList[k].y >= GridSide)
+            continue;
         uint8_t& cell = s.Maze[s.EnemyList[k].x][s.EnemyList[k].y];
         if (cell <= 255 - CellEnemy)
             cell = static_cast<uint8_t>(cell + CellEnemy);
