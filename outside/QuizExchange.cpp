@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <spawn.h>
@@ -36,6 +37,30 @@ struct SpawnActions {
     {
         if (ok)
             posix_spawn_file_actions_destroy(&actions);
+    }
+};
+
+// Owns the attributes of one spawn: the quiz program starts with no blocked
+// signals and with the default handling of every signal the game changed.
+struct SpawnAttributes {
+    posix_spawnattr_t attr;
+    bool ok = false;
+    SpawnAttributes()
+    {
+        if (posix_spawnattr_init(&attr) != 0)
+            return;
+        ok = true;
+        sigset_t none, all;
+        sigemptyset(&none);
+        sigfillset(&all);
+        posix_spawnattr_setsigmask(&attr, &none);
+        posix_spawnattr_setsigdefault(&attr, &all);
+        posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    }
+    ~SpawnAttributes()
+    {
+        if (ok)
+            posix_spawnattr_destroy(&attr);
     }
 };
 
@@ -97,8 +122,12 @@ bool RunAndWait(const std::string& program, const std::string& params, int /*sho
     // The quiz program gets no open files of the game besides the standard three.
     posix_spawn_file_actions_addclosefrom_np(&actions.actions, 3);
 
+    SpawnAttributes attributes;
+    if (!attributes.ok)
+        return false;
+
     pid_t pid = 0;
-    if (posix_spawn(&pid, path.c_str(), &actions.actions, nullptr, argv.data(), environ) != 0)
+    if (posix_spawn(&pid, path.c_str(), &actions.actions, &attributes.attr, argv.data(), environ) != 0)
         return false;
 
     int status = 0;
