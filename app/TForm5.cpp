@@ -1,5 +1,10 @@
 #include "TForm5.h"
 
+#include "TestDriver.h"
+#include "outside/Buttons.h"
+#include "outside/QuizExchange.h"
+#include "play/LevelClock.h"
+#include "play/PlayerMoves.h"
 #include "view/AssetFilesLogic.h"
 #include "view/MazeSurface.h"
 #include "world/MazeGenerator.h"
@@ -8,7 +13,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
@@ -47,17 +56,34 @@ TForm5::TForm5(int argc, char** argv)
     // widgets shown later, all hidden but Rules and the health bar.
     PaintBox1 = new MazeSurface(state_, art_, this);
     panel_ = BuildSidePanel(this, state_);
+    driver_ = TestDriver::FromEnvironment(*this);
     FormCreate(argc, argv);
+    // The one-second clock runs from the start; its ticks do nothing until
+    // the first level is in play. Under the test driver it ticks on command.
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TForm5::Timer1Timer);
+    if (!driver_)
+        Timer1->start();
+    bindHandlers();
 }
 
 TForm5::~TForm5() = default;
 
 void TForm5::FormCreate(int argc, char** argv)
 {
-    SeedRandomFromClock();
+    uint64_t seed = 0;
+    if (TestDriver::SeedFromEnvironment(seed))
+        SeedRandom(seed);
+    else
+        SeedRandomFromClock();
     if (!HasFullCommandLine(argc)) {
-        QMessageBox box(QMessageBox::NoIcon, RefusalCaption, RefusalText, QMessageBox::Ok);
-        box.exec();
+        if (driver_) {
+            TestDriver::Say(std::string("dialog ") + RefusalCaption + "|" + RefusalText);
+        } else {
+            QMessageBox box(QMessageBox::NoIcon, RefusalCaption, RefusalText, QMessageBox::Ok);
+            box.exec();
+        }
         std::exit(0);
     }
     for (int i = 0; i < argc; ++i)
@@ -120,6 +146,98 @@ void TForm5::FormShow()
     repaintHealthBar();
 }
 
+void TForm5::bindHandlers()
+{
+    connect(PaintBox1, &MazeSurface::mousePressed, this, &TForm5::PaintBox1MouseDown);
+    connect(PaintBox1, &MazeSurface::mouseReleased, this, &TForm5::PaintBox1MouseUp);
+    const std::pair<QToolButton*, void (*)(GameState&, Host&)> moves[] = {
+        {panel_.UpButton, &zorbik::UpButtonClick},   {panel_.DownButton, &zorbik::DownButtonClick},
+        {panel_.LeftButton, &zorbik::LeftButtonClick}, {panel_.RightButton, &zorbik::RightButtonClick},
+        {panel_.URButton, &zorbik::URButtonClick},   {panel_.DRButton, &zorbik::DRButtonClick},
+        {panel_.DLButton, &zorbik::DLButtonClick},   {panel_.ULButton, &zorbik::ULButtonClick}};
+    for (auto [button, handler] : moves)
+        connect(button, &QToolButton::clicked, this, [this, handler = handler] { handler(state_, *this); });
+    connect(panel_.FinishButton, &QToolButton::clicked, this, &TForm5::FinishButtonClick);
+    connect(panel_.CloseButton, &QPushButton::clicked, this, &TForm5::CloseButtonClick);
+    connect(panel_.Rules, &QToolButton::clicked, this, &TForm5::RulesClick);
+    panel_.Edit1->installEventFilter(this);
+}
+
+void TForm5::clickButton(const std::string& name)
+{
+    const std::pair<const char*, QAbstractButton*> buttons[] = {
+        {"Up", panel_.UpButton},   {"Down", panel_.DownButton},   {"Left", panel_.LeftButton},
+        {"Right", panel_.RightButton}, {"UR", panel_.URButton},   {"DR", panel_.DRButton},
+        {"DL", panel_.DLButton},   {"UL", panel_.ULButton},       {"Finish", panel_.FinishButton},
+        {"Close", panel_.CloseButton}, {"Rules", panel_.Rules}};
+    for (auto [label, button] : buttons)
+        if (name == label)
+            button->click();
+}
+
+void TForm5::PaintBox1MouseDown(int X, int Y)
+{
+    zorbik::PaintBox1MouseDown(state_, X, Y);
+}
+
+void TForm5::PaintBox1MouseUp(int X, int Y)
+{
+    zorbik::PaintBox1MouseUp(state_, *this, X, Y);
+}
+
+// The keyboard sink: Ctrl and the arrows reach the game as the virtual-key
+// codes it knows; the edit box still receives every key.
+bool TForm5::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == panel_.Edit1 && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Control:
+            Edit1KeyDown(17);
+            break;
+        case Qt::Key_Left:
+            Edit1KeyDown(37);
+            break;
+        case Qt::Key_Up:
+            Edit1KeyDown(38);
+            break;
+        case Qt::Key_Right:
+            Edit1KeyDown(39);
+            break;
+        case Qt::Key_Down:
+            Edit1KeyDown(40);
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm5::Edit1KeyDown(int key)
+{
+    zorbik::Edit1KeyDown(state_, *this, key);
+}
+
+void TForm5::Timer1Timer()
+{
+    zorbik::Timer1Timer(state_, *this);
+}
+
+void TForm5::FinishButtonClick()
+{
+    zorbik::FinishButtonClick(state_, *this);
+}
+
+void TForm5::CloseButtonClick()
+{
+    zorbik::CloseButtonClick(*this);
+}
+
+void TForm5::RulesClick()
+{
+    zorbik::RulesClick(*this);
+}
+
 QWidget* TForm5::widgetOf(Widget w) const
 {
     if (w == Widget::PaintBox1)
@@ -179,17 +297,30 @@ void TForm5::playSound(const std::string& fileName)
 
 void TForm5::informationDialog(const std::string& text)
 {
-    QMessageBox::information(this, "Information", QString::fromStdString(text));
+    if (driver_) {
+        driver_->answer("Information", text, "ok");
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, "Information", QString::fromStdString(text), QMessageBox::Ok, this);
+    box.exec();
 }
 
 bool TForm5::confirmDialog(const std::string& text)
 {
-    return QMessageBox::question(this, "Confirm", QString::fromStdString(text),
-                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    if (driver_)
+        return driver_->answer("Confirm", text, "cancel") == "ok";
+    QMessageBox box(QMessageBox::Question, "Confirm", QString::fromStdString(text),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    return box.exec() == QMessageBox::Ok;
 }
 
 int TForm5::messageBox(const std::string& text, const std::string& caption, int flags)
 {
+    if (driver_) {
+        const bool yesNo = flags & MbYesNo;
+        const std::string a = driver_->answer(caption, text, yesNo ? "no" : "ok");
+        return yesNo ? (a == "yes" ? IdYes : IdNo) : IdOk;
+    }
     const auto t = QString::fromStdString(text);
     const auto c = QString::fromStdString(caption);
     if (flags & MbYesNo)
@@ -212,16 +343,66 @@ void TForm5::restoreApp()
 
 bool TForm5::askQuestion()
 {
-    return false;
+    return AskQuestion(state_);
 }
 
-void TForm5::enterGameOverWindow() {}
-void TForm5::showGameOverTitle() {}
-void TForm5::showCloseButton() {}
-void TForm5::showMemo(int, int, int, int) {}
-void TForm5::clearMemo() {}
-void TForm5::addMemoLine(const std::string&) {}
-void TForm5::setMemoHeight(int) {}
+// The full-screen window becomes a small bordered window with a title bar.
+void TForm5::enterGameOverWindow()
+{
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowState(Qt::WindowNoState);
+    setFixedSize(390, 490);
+    show();
+    // The outer size is 390 x 490: take the frame the window system adds off
+    // the client area.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (!frame.isEmpty())
+        setFixedSize(390 - frame.width(), 490 - frame.height());
+}
+
+void TForm5::showGameOverTitle()
+{
+    QLabel* title = panel_.Label6;
+    title->setText("GAME OVER");
+    title->setGeometry(0, 0, 390, 200);
+    QFont font = title->font();
+    font.setPointSize(48);
+    title->setFont(font);
+    QPalette palette = title->palette();
+    palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    title->setPalette(palette);
+    title->adjustSize();
+    title->show();
+    title->raise();
+}
+
+void TForm5::showCloseButton()
+{
+    panel_.CloseButton->move(10, 410);
+    panel_.CloseButton->show();
+}
+
+void TForm5::showMemo(int left, int top, int width, int height)
+{
+    panel_.Memo1->setGeometry(left, top, width, height);
+    panel_.Memo1->show();
+}
+
+void TForm5::clearMemo()
+{
+    panel_.Memo1->clear();
+}
+
+void TForm5::addMemoLine(const std::string& line)
+{
+    panel_.Memo1->appendPlainText(QString::fromStdString(line));
+}
+
+void TForm5::setMemoHeight(int height)
+{
+    panel_.Memo1->resize(panel_.Memo1->width(), height);
+}
 
 void TForm5::showRulesDialog()
 {
@@ -231,7 +412,9 @@ void TForm5::showRulesDialog()
 
 void TForm5::closeAndExit()
 {
-    std::exit(0);
+    art_ = MazeArt{};
+    hide();
+    QCoreApplication::exit(0);
 }
 
 } // namespace zorbik

@@ -15,10 +15,12 @@
 #include <memory>
 
 class QDialog;
+class QTimer;
 
 namespace zorbik {
 
 class MazeSurface;
+class TestDriver;
 
 class TForm5 : public QWidget, public Host {
     Q_OBJECT
@@ -33,6 +35,10 @@ class TForm5 : public QWidget, public Host {
     // mouse presses and releases, the panel holds the buttons and Edit1.
     MazeSurface* mazeSurface() const { return PaintBox1; }
     const SidePanel& sidePanel() const { return panel_; }
+
+    // Clicks a button of the window by name ("Up", "UL", ..., "Finish",
+    // "Close", "Rules"), as the test driver does.
+    void clickButton(const std::string& name);
 
     // Host
     std::string caption(Widget w) const override;
@@ -63,11 +69,22 @@ class TForm5 : public QWidget, public Host {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FormCreate(int argc, char** argv);
     void FormShow();
     QWidget* widgetOf(Widget w) const;
+    void bindHandlers();
+
+    // The window's handlers; each hands the work to the game's routines.
+    void PaintBox1MouseDown(int X, int Y);
+    void PaintBox1MouseUp(int X, int Y);
+    void Edit1KeyDown(int key);
+    void Timer1Timer();
+    void FinishButtonClick();
+    void CloseButtonClick();
+    void RulesClick();
 
     GameState state_;
     MazeArt art_; // cell bitmaps and map colours
@@ -75,6 +92,8 @@ class TForm5 : public QWidget, public Host {
     SidePanel panel_;
     SoundPlayer MediaPlayer1{this};
     QDialog* rulesDialog_ = nullptr;
+    QTimer* Timer1 = nullptr;
+    TestDriver* driver_ = nullptr;
 };
 
 } // namespace zorbik

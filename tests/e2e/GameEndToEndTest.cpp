@@ -114,6 +114,23 @@ TEST(WholeGame, RefusesAnIncompleteCommandLine)
 {
     GameProcess game((fs::temp_directory_path() / "zorbik_e2e_refusal").string());
     ASSERT_TRUE(game.start({"Quiz/fake_quiz", "BOTH", "SOUND"}, {"ZORBIK_TEST_DRIVER=1"}));
+    const auto printed = game.send("dump");
+    EXPECT_TRUE(Contains(printed, "dialog Program termination|This program is a part of the TALLIWAY software. "
+                                  "It can not run by itself."));
+    EXPECT_FALSE(Contains(printed, "state size"));
+    EXPECT_EQ(game.wait(20000), 0);
+}
+
+TEST(WholeGame, StartsWithFourArguments)
+{
+    GameProcess game((fs::temp_directory_path() / "zorbik_e2e_start").string());
+    ASSERT_TRUE(game.start({"Quiz/fake_quiz", "BOTH", "SOUND", "HIDDEN"}, {"ZORBIK_TEST_DRIVER=1"}));
+    const GameDump d = game.dump();
+    EXPECT_EQ(d.size, 11);
+    EXPECT_EQ(d.inPlay, 1);
+    EXPECT_EQ(d.maze[5][5] >= HiddenMark, true);
+    EXPECT_LT(d.maze[2][2], HiddenMark);
+    game.send("close");
     EXPECT_EQ(game.wait(20000), 0);
 }
 

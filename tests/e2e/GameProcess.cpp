@@ -18,6 +18,8 @@ namespace fs = std::filesystem;
 
 GameProcess::GameProcess(const std::string& suiteFolder) : suite_(suiteFolder)
 {
+    // A game that has ended must not take the test down with it.
+    signal(SIGPIPE, SIG_IGN);
     fs::remove_all(suite_);
     fs::create_directories(suite_ + "/Maze");
     fs::create_directories(suite_ + "/Quiz");
@@ -134,7 +136,7 @@ GameDump GameProcess::dump()
             in >> word >> d.size >> word >> d.playerX >> d.playerY >> word >> d.viewLeft >> d.viewRight >>
                 d.viewTop >> d.viewBottom >> word >> d.score >> word >> d.health >> word >> d.inPlay >> word >>
                 d.paused >> word >> d.ended >> word >> d.torch >> word >> d.seconds;
-        } else if (head == "captions") {
+        } else if (line.rfind("captions|", 0) == 0) {
             std::string rest = line.substr(9);
             std::istringstream parts(rest);
             for (std::string c; std::getline(parts, c, '|');)
