@@ -3,8 +3,10 @@
 #include "MazeSteps.h"
 #include "Random.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // The generator keeps each column of the maze as a 64-bit mask (bit y for
@@ -382,6 +384,19 @@ void FillAndSmooth(GameState& s)
     for (int x = 1; x <= n; ++x)
         for (int y = 1; y <= n; ++y)
             s.Maze[x][y] = (grid.w[x] >> y) & 1 ? CellBrick : CellRoad;
+}
+
+bool SmoothOnce(GameState& s)
+{
+    const int n = s.MazeSize;
+    WallColumns grid(n);
+    grid.w = CellsWithCode(s, CellBrick);
+    grid.Pass();
+    grid.WriteBorder();
+    for (int x = 1; x <= n; ++x)
+        for (int y = 1; y <= n; ++y)
+            s.Maze[x][y] = (grid.w[x] >> y) & 1 ? CellBrick : CellRoad;
+    return grid.HasDefects();
 }
 
 bool ConnectRoads(GameState& s)

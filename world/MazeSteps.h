@@ -11,9 +11,14 @@ namespace zorbik {
 // the border walled.
 void FillAndSmooth(GameState& s);
 
+// One smoothing pass (its seven scans in order) and the border written
+// again; true while defects remain. Expects a grid of roads and walls.
+bool SmoothOnce(GameState& s);
+
 // Marks the entrance (2, 2) with 2 and floods the roads reachable from it
 // with 2, opening single walls between the reached part and unreached roads
-// until every interior road is reached. Returns false when 100 opening scans
+// until every interior road is reached. Expects a grid of roads, walls and
+// reached marks only. Returns false when 100 opening scans
 // in a row found nothing to open; the grid is then of no use.
 bool ConnectRoads(GameState& s);
 

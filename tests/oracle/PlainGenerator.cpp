@@ -144,6 +144,13 @@ void PlainFillAndSmooth(GameState& s)
     } while (defects > 0);
 }
 
+bool PlainSmoothOnce(GameState& s)
+{
+    SmoothingPass(s);
+    WriteBorder(s);
+    return CountDefects(s) > 0;
+}
+
 bool PlainConnectRoads(GameState& s)
 {
     auto& m = s.Maze;

@@ -14,6 +14,8 @@ void PlainGenerateLevel(GameState& s);
 // Single steps on a prepared grid (codes as the step expects them).
 // Random fill and smoothing passes until no defect is left.
 void PlainFillAndSmooth(GameState& s);
+// One smoothing pass and the border written again; true while defects remain.
+bool PlainSmoothOnce(GameState& s);
 // Connectivity: marks the reached roads with 2; false when 100 opening scans
 // in a row opened nothing (the maze is then given up).
 bool PlainConnectRoads(GameState& s);

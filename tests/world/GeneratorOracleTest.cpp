@@ -79,6 +79,38 @@ TEST(GeneratorMatchesPlainScans, LastLevel)
         ASSERT_NO_FATAL_FAILURE(ExpectSameLevel(59, 9000 + seed));
 }
 
+// Smoothing passes on grids of every density of walls, so that rare
+// arrangements (long wall columns, wide open halls) come up often.
+TEST(GeneratorMatchesPlainScans, SmoothingOnRoughGrids)
+{
+    for (int seed = 1; seed <= Scaled(3000); ++seed) {
+        const int side = 11 + 6 * (seed % 9);
+        const int density = 5 + (seed * 37) % 91;
+        GameState fast;
+        fast.MazeSize = side;
+        SeedRandom(seed);
+        for (int x = 1; x <= side; ++x)
+            for (int y = 1; y <= side; ++y) {
+                const bool border = x == 1 || y == 1 || x == side || y == side;
+                fast.Maze[x][y] = border || Random(100) < density ? CellBrick : CellRoad;
+            }
+        GameState plain = fast;
+        const uint64_t drawsFrom = detail::rngState;
+        SCOPED_TRACE(testing::Message() << "side " << side << " seed " << seed);
+        for (int pass = 1; pass <= 3; ++pass) {
+            detail::rngState = drawsFrom + pass;
+            const bool fastLeft = SmoothOnce(fast);
+            const int nextFast = Random(1 << 30);
+            detail::rngState = drawsFrom + pass;
+            const bool plainLeft = oracle::PlainSmoothOnce(plain);
+            const int nextPlain = Random(1 << 30);
+            ASSERT_TRUE(fast.Maze == plain.Maze) << "pass " << pass;
+            ASSERT_EQ(fastLeft, plainLeft);
+            ASSERT_EQ(nextFast, nextPlain);
+        }
+    }
+}
+
 // Random grids that no smoothing went over: many closed regions, so the
 // opening search runs long and often gives up.
 TEST(GeneratorMatchesPlainScans, ConnectivityOnRoughGrids)
