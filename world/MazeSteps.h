@@ -18,8 +18,8 @@ bool SmoothOnce(GameState& s);
 // Marks the entrance (2, 2) with 2 and floods the roads reachable from it
 // with 2, opening single walls between the reached part and unreached roads
 // until every interior road is reached. Expects a grid of roads, walls and
-// reached marks only. Returns false when 100 opening scans
-// in a row found nothing to open; the grid is then of no use.
+// reached marks only. Returns false when 100 opening scans in a row found
+// nothing to open; the grid is then of no use.
 bool ConnectRoads(GameState& s);
 
 // Sets doors into narrow passages until there are at least 2 % of N^2.
