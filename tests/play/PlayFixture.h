@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -126,6 +128,9 @@ class PlayTest : public ::testing::Test {
         s.WindowWidth = 1024;
         s.ClientHeight = 768;
         s.Args = {"Game1", "quiz", "topic", "SOUND", "OPEN"};
+        // A game that ends writes its high-score table beside the game.
+        s.ExePath = (std::filesystem::temp_directory_path() / "zorbik_play_tests" / "Game1").string();
+        std::filesystem::create_directories(std::filesystem::path(s.ExePath).parent_path());
     }
 
     void Load(const std::vector<std::string>& rows)
