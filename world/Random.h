@@ -21,11 +21,14 @@ inline uint32_t NextRandom32()
 }
 } // namespace detail
 
-// A uniform whole number 0..n-1 (0 when n <= 1), without bias.
+// A uniform whole number 0..n-1 (0 when n <= 1), without bias. Every call is
+// one draw, also when there is only one value to give.
 inline int Random(int n)
 {
-    if (n <= 1)
+    if (n <= 1) {
+        detail::NextRandom32();
         return 0;
+    }
     const auto range = static_cast<uint32_t>(n);
     uint64_t m = uint64_t(detail::NextRandom32()) * range;
     auto low = static_cast<uint32_t>(m);

@@ -167,6 +167,25 @@ TEST_F(QuizExchange, BothDrawsTheTopicBeforeTheDifficultyForEveryQuestion)
     EXPECT_EQ(topics, (std::set<std::string>{"LCM", "GCF"}));
 }
 
+TEST_F(QuizExchange, AFirstLevelQuestionStillTakesItsDifficultyDraw)
+{
+    // Level 1 has only d = 0, yet the draw is made, so a question moves the
+    // generator by one draw with a fixed topic and by two with "BOTH".
+    for (const std::string topic : {"LCM", "BOTH"}) {
+        s.Args[2] = topic;
+        SeedRandom(31);
+        if (topic == "BOTH")
+            Random(1000);
+        Random(1);
+        const int expected = Random(1 << 30);
+        SeedRandom(31);
+        AskQuestion(s);
+        EXPECT_EQ(Random(1 << 30), expected) << topic;
+        SeedRandom(31);
+        EXPECT_NE(Random(1 << 30), expected) << topic;
+    }
+}
+
 TEST_F(QuizExchange, DifficultyFollowsTheLevelAndSetsTheGain)
 {
     // Level 9: d from 8 to 14, and 14 for the draws that would pass it.
