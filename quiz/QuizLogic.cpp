@@ -26,6 +26,17 @@ std::pair<int, int> CoprimePair(std::mt19937& rng, int low, int high)
     }
 }
 
+// A fraction between 0 and 1 with the bottom number `den`, in lowest terms
+// unless `anyTop` allows every top number.
+Fraction ProperFraction(std::mt19937& rng, int den, bool anyTop)
+{
+    for (;;) {
+        const int top = Between(rng, 1, den - 1);
+        if (anyTop || std::gcd(top, den) == 1)
+            return {top, den};
+    }
+}
+
 std::string FractionText(Fraction f)
 {
     return f.q == 1 ? std::to_string(f.p) : std::to_string(f.p) + "/" + std::to_string(f.q);
@@ -120,8 +131,10 @@ Question MakeFractions(int d, std::mt19937& rng)
             if (Between(rng, 0, 1) == 0)
                 n = m * Between(rng, 2, 3); // one denominator divides the other
         }
-        q.x = {Between(rng, 1, m - 1), m};
-        q.y = {Between(rng, 1, n - 1), n};
+        // Beyond the first step the fractions to add are in lowest terms, as a
+        // teacher would write them (no 12/14 beside 4/7).
+        q.x = ProperFraction(rng, m, d == 0);
+        q.y = ProperFraction(rng, n, d == 0);
         q.answer = Reduced({q.x.p * q.y.q + q.y.p * q.x.q, q.x.q * q.y.q});
         q.text = FractionText(q.x) + " + " + FractionText(q.y) + " = ?";
         q.form = "Type a fraction like 3/4 or a whole number. It need not be in lowest terms.";

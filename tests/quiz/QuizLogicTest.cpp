@@ -63,6 +63,10 @@ TEST(QuizQuestions, AnswersAreRightAtEveryDifficulty)
                     ASSERT_EQ(q.answer.p, sum.p);
                     ASSERT_EQ(q.answer.q, sum.q);
                     ASSERT_TRUE(q.x.p > 0 && q.x.p < q.x.q && q.y.p > 0 && q.y.p < q.y.q);
+                    if (d > 0) { // the fractions to add are given in lowest terms
+                        ASSERT_EQ(std::gcd(q.x.p, q.x.q), 1);
+                        ASSERT_EQ(std::gcd(q.y.p, q.y.q), 1);
+                    }
                 } else {
                     const Fraction r = Reduced(q.x);
                     ASSERT_EQ(q.answer.p, r.p);
