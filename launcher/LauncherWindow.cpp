@@ -5,11 +5,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace zorbik {
@@ -17,11 +19,18 @@ namespace zorbik {
 LauncherWindow::LauncherWindow(QString suiteFolder) : suiteFolder_(std::move(suiteFolder))
 {
     setWindowTitle("Zorbik on the maze");
+    QFont base = font();
+    base.setPixelSize(16);
+    setFont(base);
+    setMinimumWidth(460);
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(12);
+    layout->setContentsMargins(20, 16, 20, 20);
 
     auto* title = new QLabel("Zorbik on the maze");
-    QFont titleFont("Arial", 20, QFont::Bold);
+    QFont titleFont("Arial");
+    titleFont.setPixelSize(30);
+    titleFont.setBold(true);
     title->setFont(titleFont);
     title->setStyleSheet("color: rgb(128, 0, 128);");
     title->setAlignment(Qt::AlignCenter);
@@ -53,7 +62,11 @@ LauncherWindow::LauncherWindow(QString suiteFolder) : suiteFolder_(std::move(sui
 
     play_ = new QPushButton("Play");
     play_->setDefault(true);
-    play_->setMinimumHeight(40);
+    play_->setMinimumHeight(44);
+    QFont playFont = base;
+    playFont.setPixelSize(20);
+    playFont.setBold(true);
+    play_->setFont(playFont);
     layout->addWidget(play_);
 
     connect(play_, &QPushButton::clicked, this, &LauncherWindow::startGame);
@@ -61,7 +74,8 @@ LauncherWindow::LauncherWindow(QString suiteFolder) : suiteFolder_(std::move(sui
     connect(&game_, &QProcess::finished, this, &LauncherWindow::gameEnded);
     connect(&game_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {
-            QMessageBox::warning(this, "Zorbik on the maze", "The game could not be started:\n" + game_.errorString());
+            QMessageBox::warning(this, "Zorbik on the maze",
+                                 "The game could not be started:\n" + game_.errorString());
             gameEnded();
         }
     });
@@ -89,11 +103,23 @@ void LauncherWindow::startGame()
     game_.start(suiteFolder_ + "Maze/Game1", args);
 }
 
-void LauncherWindow::gameEnded()
+void LauncherWindow::showCentred()
 {
+    adjustSize();
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
     show();
     raise();
     activateWindow();
+    name_->setFocus();
+}
+
+void LauncherWindow::gameEnded()
+{
+    showCentred();
 }
 
 } // namespace zorbik

@@ -15,10 +15,13 @@ namespace zorbik {
 
 class LauncherWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit LauncherWindow(QString suiteFolder);
 
-private:
+    // Shows the window in the middle of the screen with the name ready to type.
+    void showCentred();
+
+  private:
     void startGame();
     void gameEnded();
 

@@ -9,6 +9,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zorbik on the maze");
     zorbik::LauncherWindow window(QCoreApplication::applicationDirPath() + "/");
-    window.show();
+    window.showCentred();
     return QApplication::exec();
 }
