@@ -243,8 +243,9 @@ TEST(WholeGame, PlaysALevelAndWritesTheHighScores)
     ASSERT_EQ(text.size(), 15u * 44u);
     char line[64];
     std::snprintf(line, sizeof line, "%-20s%4d%4d%4d%2d%8d\r\n", "Tester", 1, 1, 1, 2, d.score);
-    if (d.score > 1)
+    if (d.score > 1) {
         EXPECT_NE(text.find(line), std::string::npos) << text;
+    }
     std::ifstream log(suite + "/quiz.log");
     int questions = 0;
     for (std::string l; std::getline(log, l);)
