@@ -47,6 +47,13 @@ bool EndIfHealthGone(GameState& s, Host& host)
     return true;
 }
 
+bool LoseQuestion(GameState& s, Host& host)
+{
+    TakePenalty(s);
+    host.repaintHealthBar();
+    return EndIfHealthGone(s, host);
+}
+
 int32_t TimeBonus(const GameState& s)
 {
     const int k = s.MazeSize / 6;
@@ -91,11 +98,8 @@ bool KnockAtDoor(GameState& s, Host& host)
         s.PlayerX = door.x;
         s.PlayerY = door.y;
         IncrementCounter(host, Widget::StaticText3);
-    } else {
-        TakePenalty(s);
-        host.repaintHealthBar();
-        if (EndIfHealthGone(s, host))
-            return true;
+    } else if (LoseQuestion(s, host)) {
+        return true;
     }
     host.restoreApp();
     return false;
@@ -148,11 +152,8 @@ bool FaceEnemy(GameState& s, Host& host)
             RemoveRecord(s.EnemyList, s.EnemyCount, k);
         s.PlayerX = enemy.x;
         s.PlayerY = enemy.y;
-    } else {
-        TakePenalty(s);
-        host.repaintHealthBar();
-        if (EndIfHealthGone(s, host))
-            return true;
+    } else if (LoseQuestion(s, host)) {
+        return true;
     }
     host.restoreApp();
     return false;

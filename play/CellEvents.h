@@ -25,6 +25,10 @@ void TakePenalty(GameState& s);
 // Ends the game when health has run out; true when it did.
 bool EndIfHealthGone(GameState& s, Host& host);
 
+// A wrong answer: the penalty, the health bar repainted, and the end of the
+// game when health has run out; true when it did.
+bool LoseQuestion(GameState& s, Host& host);
+
 // The points for finishing the current level after LevelSeconds seconds:
 // 25 per second left of the level's allowance (doubled in hidden mode).
 int32_t TimeBonus(const GameState& s);

@@ -65,9 +65,7 @@ Meeting Meet(GameState& s, Host& host, int32_t k, int dir)
     }
 
     StepBack(s.EnemyList[k], dir);
-    TakePenalty(s);
-    host.repaintHealthBar();
-    if (EndIfHealthGone(s, host))
+    if (LoseQuestion(s, host))
         return Meeting::GameEnded;
     host.restoreApp();
     host.setCaption(Widget::ScoreBox, std::to_string(s.Score));

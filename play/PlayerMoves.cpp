@@ -24,16 +24,6 @@ int WindowRows(const GameState& s)
     return std::clamp(s.ViewBottom - s.ViewTop + 1, 0, MaxViewCells);
 }
 
-uint8_t LastKindAt(const RecordList& list, int32_t count, int x, int y)
-{
-    uint8_t kind = 0;
-    const int32_t n = std::clamp(count, 0, ListRoom);
-    for (int32_t k = 1; k <= n; ++k)
-        if (list[k].x == x && list[k].y == y)
-            kind = list[k].kind;
-    return kind;
-}
-
 uint8_t ReachCode(const GameState& s, int x, int y)
 {
     if (x < 1 || x > s.MazeSize || y < 1 || y > s.MazeSize || x >= GridSide || y >= GridSide)

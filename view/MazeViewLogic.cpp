@@ -35,20 +35,6 @@ void FollowPlayer(GameState& s, int cols, int rows)
     }
 }
 
-namespace {
-
-uint8_t LastKindAt(const RecordList& list, int32_t count, int x, int y)
-{
-    uint8_t kind = 0;
-    const int32_t n = std::clamp(count, 0, ListRoom);
-    for (int32_t k = 1; k <= n; ++k)
-        if (list[k].x == x && list[k].y == y)
-            kind = list[k].kind;
-    return kind;
-}
-
-} // namespace
-
 ViewGrid FillViewGrid(const GameState& s)
 {
     ViewGrid grid{};

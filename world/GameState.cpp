@@ -1,5 +1,7 @@
 #include "GameState.h"
 
+#include <algorithm>
+
 namespace zorbik {
 
 bool operator==(const CellRecord& a, const CellRecord& b)
@@ -21,6 +23,16 @@ void RemoveRecord(RecordList& list, int32_t& count, int32_t index)
         list[k] = list[k + 1];
     list[count] = CellRecord{};
     --count;
+}
+
+uint8_t LastKindAt(const RecordList& list, int32_t count, int x, int y)
+{
+    uint8_t kind = 0;
+    const int32_t n = std::clamp(count, 0, ListRoom);
+    for (int32_t k = 1; k <= n; ++k)
+        if (list[k].x == x && list[k].y == y)
+            kind = list[k].kind;
+    return kind;
 }
 
 } // namespace zorbik

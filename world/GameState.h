@@ -132,4 +132,8 @@ struct GameState {
 // and the count drops by one.
 void RemoveRecord(RecordList& list, int32_t& count, int32_t index);
 
+// The kind of the last of records 1..count lying on (x, y), or 0 when none
+// does.
+uint8_t LastKindAt(const RecordList& list, int32_t count, int x, int y);
+
 } // namespace zorbik

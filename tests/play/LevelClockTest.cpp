@@ -35,8 +35,9 @@ TEST_F(LevelClock, ClockTextAndItsCap)
         {9, "0 m 09 s"}, {10, "0 m 10 s"}, {60, "1 m 00 s"}, {61, "1 m 01 s"}};
     for (int t = 1; t <= 61; ++t) {
         Timer1Timer(s, host);
-        if (expected.count(t))
+        if (expected.count(t)) {
             EXPECT_EQ(host.caption(Widget::TimeBox), expected.at(t));
+        }
     }
     EXPECT_EQ(host.count("paint"), 61);
 
