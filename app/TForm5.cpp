@@ -15,15 +15,16 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -138,7 +139,9 @@ void TForm5::FormShow()
     state_.MazeSize = 11;
     FitMazeView(state_, state_.WindowWidth, state_.ClientHeight);
     placeMazeSurface();
-    panel_.Edit1->move(panel_.Edit1->x(), 1600);
+    // Below the bottom of the screen, where it keeps the focus unseen; 1600
+    // is not below the bottom of a screen taller than that.
+    panel_.Edit1->move(panel_.Edit1->x(), std::max(1600, state_.ClientHeight));
     state_.PlayerX = 2;
     state_.PlayerY = 2;
     GenerateLevel(state_);
@@ -151,10 +154,10 @@ void TForm5::bindHandlers()
     connect(PaintBox1, &MazeSurface::mousePressed, this, &TForm5::PaintBox1MouseDown);
     connect(PaintBox1, &MazeSurface::mouseReleased, this, &TForm5::PaintBox1MouseUp);
     const std::pair<QToolButton*, void (*)(GameState&, Host&)> moves[] = {
-        {panel_.UpButton, &zorbik::UpButtonClick},   {panel_.DownButton, &zorbik::DownButtonClick},
+        {panel_.UpButton, &zorbik::UpButtonClick},     {panel_.DownButton, &zorbik::DownButtonClick},
         {panel_.LeftButton, &zorbik::LeftButtonClick}, {panel_.RightButton, &zorbik::RightButtonClick},
-        {panel_.URButton, &zorbik::URButtonClick},   {panel_.DRButton, &zorbik::DRButtonClick},
-        {panel_.DLButton, &zorbik::DLButtonClick},   {panel_.ULButton, &zorbik::ULButtonClick}};
+        {panel_.URButton, &zorbik::URButtonClick},     {panel_.DRButton, &zorbik::DRButtonClick},
+        {panel_.DLButton, &zorbik::DLButtonClick},     {panel_.ULButton, &zorbik::ULButtonClick}};
     for (auto [button, handler] : moves)
         connect(button, &QToolButton::clicked, this, [this, handler = handler] { handler(state_, *this); });
     connect(panel_.FinishButton, &QToolButton::clicked, this, &TForm5::FinishButtonClick);
@@ -166,9 +169,9 @@ void TForm5::bindHandlers()
 void TForm5::clickButton(const std::string& name)
 {
     const std::pair<const char*, QAbstractButton*> buttons[] = {
-        {"Up", panel_.UpButton},   {"Down", panel_.DownButton},   {"Left", panel_.LeftButton},
-        {"Right", panel_.RightButton}, {"UR", panel_.URButton},   {"DR", panel_.DRButton},
-        {"DL", panel_.DLButton},   {"UL", panel_.ULButton},       {"Finish", panel_.FinishButton},
+        {"Up", panel_.UpButton},       {"Down", panel_.DownButton}, {"Left", panel_.LeftButton},
+        {"Right", panel_.RightButton}, {"UR", panel_.URButton},     {"DR", panel_.DRButton},
+        {"DL", panel_.DLButton},       {"UL", panel_.ULButton},     {"Finish", panel_.FinishButton},
         {"Close", panel_.CloseButton}, {"Rules", panel_.Rules}};
     for (auto [label, button] : buttons)
         if (name == label)
@@ -301,7 +304,8 @@ void TForm5::informationDialog(const std::string& text)
         driver_->answer("Information", text, "ok");
         return;
     }
-    QMessageBox box(QMessageBox::Information, "Information", QString::fromStdString(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, "Information", QString::fromStdString(text), QMessageBox::Ok,
+                    this);
     box.exec();
 }
 
@@ -349,8 +353,9 @@ bool TForm5::askQuestion()
 // The full-screen window becomes a small bordered window with a title bar.
 void TForm5::enterGameOverWindow()
 {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setWindowState(Qt::WindowNoState);
     setFixedSize(390, 490);
     show();

@@ -8,8 +8,9 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // A name, not a display name: Qt glues a display name onto every window
+    // title, the rules dialog's and the message boxes' included.
     QApplication::setApplicationName("Zorbik on the maze");
-    QApplication::setApplicationDisplayName("Zorbik on the maze");
     zorbik::TForm5 form(argc, argv);
     zorbik::TDefBox rules(&form);
     form.setRulesDialog(&rules);
