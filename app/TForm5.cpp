@@ -343,6 +343,10 @@ void TForm5::minimiseApp()
 void TForm5::restoreApp()
 {
     showNormal();
+    // Back from a question the keys must reach the game again at once.
+    raise();
+    activateWindow();
+    panel_.Edit1->setFocus();
 }
 
 bool TForm5::askQuestion()

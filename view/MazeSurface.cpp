@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace zorbik {
 
 MazeSurface::MazeSurface(GameState& state, const MazeArt& art, QWidget* parent)
@@ -63,15 +65,27 @@ void MazeSurface::resizeEvent(QResizeEvent* event)
     ensureBuffer();
 }
 
+namespace {
+
+// The pixel under the pointer; on a scaled screen positions have fractions,
+// and a point just left of the surface must stay left of it.
+QPoint PixelAt(const QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    return QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+}
+
+} // namespace
+
 void MazeSurface::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelAt(event);
     emit mousePressed(at.x(), at.y());
 }
 
 void MazeSurface::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelAt(event);
     emit mouseReleased(at.x(), at.y());
 }
 
