@@ -338,6 +338,10 @@ int TForm5::messageBox(const std::string& text, const std::string& caption, int 
 void TForm5::minimiseApp()
 {
     showMinimized();
+    // The question that follows blocks the game until the quiz program ends:
+    // let the window system see the window go now. Input waits, and a clock
+    // tick finds the game paused.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TForm5::restoreApp()
@@ -364,10 +368,14 @@ void TForm5::enterGameOverWindow()
     setFixedSize(390, 490);
     show();
     // The outer size is 390 x 490: take the frame the window system adds off
-    // the client area.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (!frame.isEmpty())
-        setFixedSize(390 - frame.width(), 490 - frame.height());
+    // the client area, once the window manager has told its size.
+    auto fitFrame = [this] {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        if (frame.width() > 0 || frame.height() > 0)
+            setFixedSize(390 - frame.width(), 490 - frame.height());
+    };
+    fitFrame();
+    QTimer::singleShot(250, this, fitFrame);
 }
 
 void TForm5::showGameOverTitle()
