@@ -8,6 +8,7 @@ bash scripts/setup.sh build
 (cd build && ctest --output-on-failure)
 
 bash scripts/setup.sh build-sanitize -DZORBIK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-sanitize && ctest --output-on-failure)
