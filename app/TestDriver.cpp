@@ -42,7 +42,8 @@ void TestDriver::Say(const std::string& line)
     std::fflush(stdout);
 }
 
-std::string TestDriver::answer(const std::string& caption, const std::string& text, const std::string& fallback)
+std::string TestDriver::answer(const std::string& caption, const std::string& text,
+                               const std::string& fallback)
 {
     Say("dialog " + caption + "|" + text);
     if (answers_.empty())
@@ -114,9 +115,9 @@ void TestDriver::dump()
 {
     const GameState& s = form_.state();
     std::ostringstream out;
-    out << "state size " << s.MazeSize << " player " << s.PlayerX << ' ' << s.PlayerY << " view " << s.ViewLeft
-        << ' ' << s.ViewRight << ' ' << s.ViewTop << ' ' << s.ViewBottom << " score " << s.Score << " health "
-        << s.Health << " inplay " << int(s.InPlay) << " paused " << int(s.Paused) << " ended "
+    out << "state size " << s.MazeSize << " player " << s.PlayerX << ' ' << s.PlayerY << " view "
+        << s.ViewLeft << ' ' << s.ViewRight << ' ' << s.ViewTop << ' ' << s.ViewBottom << " score " << s.Score
+        << " health " << s.Health << " inplay " << int(s.InPlay) << " paused " << int(s.Paused) << " ended "
         << int(s.GameEnded) << " torch " << int(s.HasTorch) << " seconds " << s.LevelSeconds << '\n';
     out << "captions";
     for (Widget w : {Widget::ScoreBox, Widget::TimeBox, Widget::TimeText, Widget::StaticText1,
@@ -131,7 +132,8 @@ void TestDriver::dump()
         out << ' ' << int(s.ItemList[k].x) << ' ' << int(s.ItemList[k].y) << ' ' << int(s.ItemList[k].kind);
     out << "\nenemies";
     for (int k = 1; k <= s.EnemyCount; ++k)
-        out << ' ' << int(s.EnemyList[k].x) << ' ' << int(s.EnemyList[k].y) << ' ' << int(s.EnemyList[k].kind);
+        out << ' ' << int(s.EnemyList[k].x) << ' ' << int(s.EnemyList[k].y) << ' '
+            << int(s.EnemyList[k].kind);
     out << "\nsurface " << s.PaintBoxLeft << ' ' << s.PaintBoxTop << ' ' << s.PaintBoxWidth << ' '
         << s.PaintBoxHeight << "\nend";
     Say(out.str());

@@ -19,7 +19,7 @@ class TForm5;
 
 class TestDriver : public QObject {
     Q_OBJECT
-public:
+  public:
     // The driver when the environment asks for one, else nullptr.
     static TestDriver* FromEnvironment(TForm5& form);
 
@@ -34,7 +34,7 @@ public:
     // Prints one line on standard output at once.
     static void Say(const std::string& line);
 
-private:
+  private:
     explicit TestDriver(TForm5& form);
     void readCommands();
     void run(const std::string& command);

@@ -11,9 +11,9 @@
 
 namespace zorbik {
 
-constexpr int CellSize = 80;    // pixels per cell on the maze surface
-constexpr int GridSide = 61;    // the grid holds x, y = 0..60
-constexpr int MaxMazeSize = 59; // the last level's side
+constexpr int CellSize = 80;     // pixels per cell on the maze surface
+constexpr int GridSide = 61;     // the grid holds x, y = 0..60
+constexpr int MaxMazeSize = 59;  // the last level's side
 constexpr int MaxViewCells = 20; // the visible window never holds more cells in a direction
 
 // Cell codes of the grid.

@@ -50,7 +50,7 @@ constexpr int IdYes = 6;
 constexpr int IdNo = 7;
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Widget texts ("captions") and visibility.

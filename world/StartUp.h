@@ -23,7 +23,8 @@ std::string ExeFolderOf(const std::string& exePath);
 std::string ReadGamerName(const std::string& path);
 
 // The command-line check of start-up: four arguments after the program path.
-constexpr const char* RefusalText = "This program is a part of the TALLIWAY software. It can not run by itself.";
+constexpr const char* RefusalText =
+    "This program is a part of the TALLIWAY software. It can not run by itself.";
 constexpr const char* RefusalCaption = "Program termination";
 bool HasFullCommandLine(int argc);
 

@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <queue>
 
@@ -22,7 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
-constexpr std::array<std::array<int, 3>, 4> Steps{{{-1, 0, KeyLeft}, {1, 0, KeyRight}, {0, -1, KeyUp}, {0, 1, KeyDown}}};
+constexpr std::array<std::array<int, 3>, 4> Steps{
+    {{-1, 0, KeyLeft}, {1, 0, KeyRight}, {0, -1, KeyUp}, {0, 1, KeyDown}}};
 
 bool Open(const GameDump& d, int x, int y)
 {
@@ -89,7 +90,8 @@ uint64_t FindPlayableSeed()
         d.size = 11;
         d.playerX = d.playerY = 2;
         d.maze = s.Maze;
-        if (Reachable(d, CellItem) && Reachable(d, CellDoor) && Reachable(d, CellEnemy) && Reachable(d, CellExit))
+        if (Reachable(d, CellItem) && Reachable(d, CellDoor) && Reachable(d, CellEnemy) &&
+            Reachable(d, CellExit))
             return seed;
     }
     return 0;
@@ -107,7 +109,8 @@ std::vector<std::string> Walk(GameProcess& game, const std::vector<int>& keys)
 
 bool Contains(const std::vector<std::string>& lines, const std::string& text)
 {
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(text) != std::string::npos; });
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& l) { return l.find(text) != std::string::npos; });
 }
 
 TEST(WholeGame, RefusesAnIncompleteCommandLine)
@@ -115,8 +118,9 @@ TEST(WholeGame, RefusesAnIncompleteCommandLine)
     GameProcess game((fs::temp_directory_path() / "zorbik_e2e_refusal").string());
     ASSERT_TRUE(game.start({"Quiz/fake_quiz", "BOTH", "SOUND"}, {"ZORBIK_TEST_DRIVER=1"}));
     const auto printed = game.send("dump");
-    EXPECT_TRUE(Contains(printed, "dialog Program termination|This program is a part of the TALLIWAY software. "
-                                  "It can not run by itself."));
+    EXPECT_TRUE(Contains(printed,
+                         "dialog Program termination|This program is a part of the TALLIWAY software. "
+                         "It can not run by itself."));
     EXPECT_FALSE(Contains(printed, "state size"));
     EXPECT_EQ(game.wait(20000), 0);
 }
@@ -221,7 +225,8 @@ TEST(WholeGame, PlaysALevelAndWritesTheHighScores)
     const int seconds = d.seconds;
     printed = Walk(game, *keys);
     const int bonus = std::max(0, (20 - seconds) * 25);
-    EXPECT_TRUE(Contains(printed, "Congratulations! Level is complete! Time bonus is " + std::to_string(bonus)));
+    EXPECT_TRUE(
+        Contains(printed, "Congratulations! Level is complete! Time bonus is " + std::to_string(bonus)));
     d = game.dump();
     EXPECT_EQ(d.size, 17);
     EXPECT_EQ(d.score, beforeExit + bonus);

@@ -93,9 +93,9 @@ bool GameProcess::readLine(std::string& line, int timeoutMs)
             buffer_.erase(0, end + 1);
             return true;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                              deadline - std::chrono::steady_clock::now())
-                              .count();
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now())
+                .count();
         if (left <= 0)
             return false;
         pollfd p{out_, POLLIN, 0};
@@ -134,8 +134,8 @@ GameDump GameProcess::dump()
         in >> head;
         if (head == "state") {
             in >> word >> d.size >> word >> d.playerX >> d.playerY >> word >> d.viewLeft >> d.viewRight >>
-                d.viewTop >> d.viewBottom >> word >> d.score >> word >> d.health >> word >> d.inPlay >> word >>
-                d.paused >> word >> d.ended >> word >> d.torch >> word >> d.seconds;
+                d.viewTop >> d.viewBottom >> word >> d.score >> word >> d.health >> word >> d.inPlay >>
+                word >> d.paused >> word >> d.ended >> word >> d.torch >> word >> d.seconds;
         } else if (line.rfind("captions|", 0) == 0) {
             std::string rest = line.substr(9);
             std::istringstream parts(rest);

@@ -21,7 +21,7 @@ struct GameDump {
 };
 
 class GameProcess {
-public:
+  public:
     // Copies the built game and the stand-in quiz into a fresh suite folder.
     explicit GameProcess(const std::string& suiteFolder);
     ~GameProcess();
@@ -35,7 +35,7 @@ public:
 
     const std::string& suite() const { return suite_; }
 
-private:
+  private:
     bool readLine(std::string& line, int timeoutMs);
 
     std::string suite_;

@@ -15,7 +15,8 @@ TEST(Launcher, ArgumentsNameEveryChoice)
     choice.topic = QuizTopicChoice::Fractions;
     choice.sound = false;
     choice.hiddenMaze = true;
-    EXPECT_EQ(GameArguments(choice), (std::vector<std::string>{"Quiz/quiz", "FRACTIONS", "NOSOUND", "HIDDEN"}));
+    EXPECT_EQ(GameArguments(choice),
+              (std::vector<std::string>{"Quiz/quiz", "FRACTIONS", "NOSOUND", "HIDDEN"}));
     choice.topic = QuizTopicChoice::Gcf;
     EXPECT_EQ(GameArguments(choice)[1], "GCF");
 }

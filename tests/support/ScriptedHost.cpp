@@ -79,7 +79,8 @@ void ScriptedHost::repaintHealthBar()
 
 void ScriptedHost::placeMazeSurface()
 {
-    calls.push_back("place " + std::to_string(state_.PaintBoxWidth) + "x" + std::to_string(state_.PaintBoxHeight));
+    calls.push_back("place " + std::to_string(state_.PaintBoxWidth) + "x" +
+                    std::to_string(state_.PaintBoxHeight));
 }
 
 void ScriptedHost::sleepMs(int ms)
@@ -159,8 +160,8 @@ void ScriptedHost::showCloseButton()
 
 void ScriptedHost::showMemo(int left, int top, int width, int height)
 {
-    calls.push_back("memo " + std::to_string(left) + "," + std::to_string(top) + "," +
-                    std::to_string(width) + "," + std::to_string(height));
+    calls.push_back("memo " + std::to_string(left) + "," + std::to_string(top) + "," + std::to_string(width) +
+                    "," + std::to_string(height));
     memoHeight = height;
 }
 

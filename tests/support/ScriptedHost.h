@@ -14,7 +14,7 @@
 namespace zorbik::testing {
 
 class ScriptedHost : public Host {
-public:
+  public:
     explicit ScriptedHost(GameState& state);
 
     // Everything the game asked for, in order, one line per call
@@ -69,7 +69,7 @@ public:
     void showRulesDialog() override;
     void closeAndExit() override;
 
-private:
+  private:
     GameState& state_;
 };
 

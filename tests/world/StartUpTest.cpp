@@ -48,12 +48,9 @@ TEST(FitMazeView, KeepsBetweenThreeAndTwentyCells)
 }
 
 class NameFile : public ::testing::Test {
-protected:
+  protected:
     std::string path = (std::filesystem::temp_directory_path() / "zorbik_name_test.nam").string();
-    void write(const std::string& bytes)
-    {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
+    void write(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
     void TearDown() override { std::filesystem::remove(path); }
 };
 
