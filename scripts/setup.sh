@@ -7,7 +7,10 @@ cd "$(dirname "$0")/.."
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-multimedia-dev libqt6multimedia6
           libgtest-dev libgmock-dev googletest
-          fonts-liberation xvfb xauth)
+          fonts-liberation xvfb xauth
+          pulseaudio pulseaudio-utils
+          desktop-file-utils appstream lintian dpkg-dev file fakeroot
+          xdotool imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

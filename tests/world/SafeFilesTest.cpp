@@ -1,0 +1,83 @@
+#include "world/SafeFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zorbik {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TempFolder {
+    fs::path dir;
+    TempFolder()
+    {
+        std::string templ = (fs::temp_directory_path() / "safefiles.XXXXXX").string();
+        dir = ::mkdtemp(templ.data());
+    }
+    ~TempFolder() { fs::remove_all(dir); }
+    std::string at(const char* name) const { return (dir / name).string(); }
+};
+
+void WriteText(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string Slurp(const std::string& path)
+{
+    return ReadRegularFile(path).value_or("<absent>");
+}
+
+TEST(SafeFiles, ReadsOnlyRegularFilesAndABoundedAmount)
+{
+    TempFolder t;
+    WriteText(t.at("plain"), "Ann");
+    fs::create_directory(t.at("folder"));
+    ASSERT_EQ(::mkfifo(t.at("fifo").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", t.at("zero"));
+    fs::create_symlink(t.at("plain"), t.at("link"));
+
+    EXPECT_EQ(Slurp(t.at("plain")), "Ann");
+    EXPECT_EQ(Slurp(t.at("link")), "Ann");
+    for (const char* absent : {"missing", "folder", "fifo", "zero"})
+        EXPECT_FALSE(ReadRegularFile(t.at(absent))) << absent;
+    WriteText(t.at("big"), std::string(5000, 'x'));
+    EXPECT_EQ(ReadRegularFile(t.at("big"), 100)->size(), 100u);
+}
+
+TEST(SafeFiles, ReplacingNeverWritesThroughWhatStandsInTheWay)
+{
+    TempFolder t;
+    WriteText(t.at("victim"), "precious");
+    fs::create_symlink(t.at("victim"), t.at("link"));
+    ASSERT_EQ(::mkfifo(t.at("fifo").c_str(), 0600), 0);
+    fs::create_directory(t.at("folder"));
+    WriteText(t.at("shared"), "old");
+    ::chmod(t.at("shared").c_str(), 0664);
+
+    for (const char* name : {"link", "fifo", "shared", "new"}) {
+        ASSERT_TRUE(ReplaceFile(t.at(name), "1")) << name;
+        EXPECT_EQ(Slurp(t.at(name)), "1") << name;
+    }
+    EXPECT_EQ(Slurp(t.at("victim")), "precious");
+    EXPECT_FALSE(fs::is_symlink(t.at("link")));
+    EXPECT_EQ(fs::status(t.at("shared")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::group_write | fs::perms::others_read);
+
+    EXPECT_FALSE(ReplaceFile(t.at("folder"), "1"));
+    EXPECT_FALSE(ReplaceFile(t.at("nowhere/file"), "1"));
+    EXPECT_TRUE(RemoveEntry(t.at("link")));
+    EXPECT_TRUE(RemoveEntry(t.at("missing")));
+    EXPECT_FALSE(RemoveEntry(t.at("folder")));
+    // Only the files written and the folder remain: no temporary left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(t.dir), fs::directory_iterator()), 5);
+}
+
+} // namespace
+} // namespace zorbik

@@ -1,0 +1,37 @@
+// Reading and writing the suite's small files (the name file, the verdict
+// file, the high-score table) so that nothing planted in their place can
+// hang, crash or misuse the programs: only regular files are read, and only
+// a bounded number of bytes; writes never follow a link, never block on a
+// special file and never leave the old file half-replaced.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace zorbik {
+
+// Far above any real name, verdict or high-score file.
+constexpr std::size_t SmallFileLimit = 1 << 20;
+
+// The bytes of a regular file (a link to one is followed), at most
+// `maxBytes` of them. A missing file, a folder, a FIFO, a device, a file
+// that cannot be opened or a read error gives nothing. Never blocks.
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes = SmallFileLimit);
+
+// Replaces the file at `path` by one holding `bytes`: a new file is written
+// and flushed beside it under the name `path` + ".XXXXXX" and renamed over
+// `path`. A link at `path` is replaced, never followed; its target is left
+// alone. The new file keeps the permissions of the regular file it replaces,
+// else gets 0644 less the umask. False when the file could not be written
+// (the old one is then untouched and the temporary file removed) or when a
+// folder stands at `path`.
+bool ReplaceFile(const std::string& path, const std::string& bytes);
+
+// Removes whatever non-folder entry stands at `path` (a link itself, never
+// its target; a FIFO; a regular file) without opening it. True when nothing
+// is left at `path`, false when a folder or an entry that cannot be removed
+// stands there.
+bool RemoveEntry(const std::string& path);
+
+} // namespace zorbik
