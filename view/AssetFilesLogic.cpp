@@ -2,27 +2,27 @@
 
 #include "world/StartUp.h"
 
-#include <filesystem>
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zorbik {
 
 bool FileExists(const std::string& path)
 {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status st = fs::status(path, ec);
-    if (ec || !fs::is_regular_file(st))
+    // Only a regular file is opened, without blocking, and checked again once
+    // open, so nothing swapped in after the first look can hang the game.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
-    constexpr auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    if ((st.permissions() & writable) == fs::perms::none)
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    // Opening for update ("r+") never creates the file.
-    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-    if (!file.is_open())
-        return false;
-    file.close();
-    return !file.fail();
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    ::close(fd);
+    // A file marked read-only has no write permission bit at all; whether
+    // this user may write it (the owner may be someone else) does not matter.
+    return regular && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
 std::string ImageFolderOf(const GameState& s)

@@ -9,11 +9,13 @@
 
 namespace zorbik {
 
-// True when `path` names an existing regular file that can be opened for
-// reading and writing; nothing is created. Folders, missing files and
-// read-only files answer false. A file counts as read-only when none of its
-// write permission bits is set, even for a user (such as root) whom the
-// system would let write it anyway, so the answer is the same for every user.
+// True when `path` names an existing regular file that this user can read
+// and that is not marked read-only; nothing is created. Folders, missing or
+// unreadable files and read-only files answer false. A file counts as
+// read-only when none of its write permission bits is set; a file that
+// another user owns and may write counts as present, so a player who does not
+// own the suite still sees the pictures. The answer never depends on whether
+// this user may write the file.
 bool FileExists(const std::string& path);
 
 // The folders of the pictures and sounds: the executable's folder followed by

@@ -5,6 +5,8 @@
 
 #include <QObject>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -50,19 +52,40 @@ class GameFolder : public ::testing::Test {
     GameState state;
 };
 
-TEST_F(GameFolder, FileExistsMeansAWritableExistingFile)
+TEST_F(GameFolder, FileExistsMeansAReadableFileNotMarkedReadOnly)
 {
     const std::string plain = Write(root / "plain.wav", "x");
     EXPECT_TRUE(FileExists(plain));
     EXPECT_FALSE(FileExists((root / "missing.wav").string()));
     EXPECT_FALSE(fs::exists(root / "missing.wav")); // asking creates nothing
     EXPECT_FALSE(FileExists((root / "Sounds").string()));
+    ASSERT_EQ(::mkfifo((root / "fifo.wav").c_str(), 0644), 0);
+    EXPECT_FALSE(FileExists((root / "fifo.wav").string())); // and never blocks
     // Read-only counts as missing for every user, root included.
     const std::string locked = Write(root / "locked.wav", "x");
     ReadOnly(locked);
     EXPECT_FALSE(FileExists(locked));
     EXPECT_EQ(ImageFolderOf(state), (root / "Images").string() + "/");
     EXPECT_EQ(SoundFolderOf(state), (root / "Sounds").string() + "/");
+
+    // A player who does not own the files: another user's file that is not
+    // marked read-only is present, one this player cannot read is not.
+    if (::geteuid() != 0) {
+        EXPECT_TRUE(FileExists("/etc/passwd"));
+        return;
+    }
+    const std::string secret = Write(root / "secret.wav", "x");
+    fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(root, fs::perms::others_read | fs::perms::others_exec, fs::perm_options::add);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && FileExists(plain) &&
+                        !FileExists(locked) && !FileExists(secret);
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST_F(GameFolder, EachPictureLoadsOnItsOwn)
