@@ -1,0 +1,29 @@
+# `cpack -G DEB` in the build folder: a Debian package that installs the suite
+# into /usr, with dependencies worked out from the libraries the programs
+# really link (dpkg-shlibdeps) plus what Qt loads at run time.
+set(CPACK_PACKAGE_NAME zorbik)
+set(CPACK_PACKAGE_VENDOR "The Zorbik developers")
+set(CPACK_PACKAGE_CONTACT "The Zorbik developers <zorbik@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Zorbik walks from the entrance to the exit of a generated maze, collects\n\
+treasures, torches and first-aid kits, and meets enemies and locked doors\n\
+that are settled by arithmetic questions: least common multiple, greatest\n\
+common factor or sums of fractions. Nine levels of growing mazes, a hidden\n\
+maze for the brave, and a high-score table that a class can share.")
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded by Qt at run time, so not seen by dpkg-shlibdeps: the window-system
+# and sound back ends, and the faces the game's texts are set in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6multimedia6, qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+
+include(CPack)
