@@ -4,15 +4,21 @@
 //                                        <game folder>/Sounds/*.wav
 //   make_assets <game folder> <sheet>    also writes a PNG contact sheet of the
 //                                        pictures, at full size and at 57 x 57
+//   make_assets --icons <folder>         writes the program's icons,
+//                                        <folder>/zorbik-<size>.png
 //
 // Runs without a window (QImage and QPainter only).
 #include "make_assets.h"
 
+#include "world/SafeFiles.h"
+
+#include <QBuffer>
 #include <QColor>
 #include <QPainter>
 
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 
 namespace zorbik::assets {
 namespace {
@@ -38,6 +44,25 @@ QImage ContactSheet(const std::vector<Picture>& pictures)
     return sheet;
 }
 
+// PNG keeps the icons' transparency.
+int WriteIcons(const std::filesystem::path& folder)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    int failures = 0;
+    for (const Picture& icon : DrawIcons()) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!icon.image.save(&buffer, "PNG") ||
+            !zorbik::ReplaceFile((folder / icon.file).string(), png.toStdString())) {
+            std::fprintf(stderr, "make_assets: cannot write %s\n", icon.file.c_str());
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
+
 } // namespace
 } // namespace zorbik::assets
 
@@ -45,9 +70,12 @@ int main(int argc, char** argv)
 {
     using namespace zorbik::assets;
     if (argc < 2) {
-        std::fprintf(stderr, "usage: make_assets <game folder> [contact sheet.png]\n");
+        std::fprintf(stderr, "usage: make_assets <game folder> [contact sheet.png]\n"
+                             "       make_assets --icons <folder>\n");
         return 2;
     }
+    if (std::string_view(argv[1]) == "--icons")
+        return argc == 3 ? WriteIcons(argv[2]) : 2;
     namespace fs = std::filesystem;
     const fs::path game = argv[1];
     std::error_code ec;

@@ -29,6 +29,11 @@ struct Sound {
 // loads them, then the face of the direction pad.
 std::vector<Picture> DrawPictures();
 
+// The program's icon at every size the desktop asks for: Zorbik on a
+// transparent background, "zorbik-<size>.png".
+constexpr int IconSizes[] = {16, 32, 48, 64, 128, 256};
+std::vector<Picture> DrawIcons();
+
 // The seven sound effects.
 std::vector<Sound> MakeSounds();
 

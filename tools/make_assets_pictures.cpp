@@ -911,15 +911,10 @@ QImage Bear()
 
 // ---------------------------------------------------------------- Zorbik
 
-// Zorbik: a round sky-blue friend with big eyes, antennae and little feet.
-QImage Me()
+// Zorbik: a round sky-blue friend with big eyes, antennae and little feet,
+// drawn in the cell's 80 x 80 coordinates (he fills x 13..67, y 2..77).
+void PaintZorbik(QPainter& p)
 {
-    QImage image = NewCell();
-    QPainter p(&image);
-    Smooth(p);
-    PaintRoad(p);
-    GroundShadow(p, {40, 75}, 26, 4);
-
     for (int side : {-1, 1}) { // antennae
         p.setPen(Line(QColor(40, 100, 190), 2.2));
         p.setBrush(Qt::NoBrush);
@@ -959,7 +954,33 @@ QImage Me()
     p.drawEllipse(QPointF(40, 59), 5, 2.5);          // tongue
     p.setPen(Line(QColor(255, 255, 255, 160), 2.0)); // shine on the body
     p.drawArc(QRectF(19, 22, 30, 30), 100 * 16, 60 * 16);
+}
+
+QImage Me()
+{
+    QImage image = NewCell();
+    QPainter p(&image);
+    Smooth(p);
+    PaintRoad(p);
+    GroundShadow(p, {40, 75}, 26, 4);
+    PaintZorbik(p);
     return image;
+}
+
+// The program's icon: Zorbik alone, centred on a transparent square.
+QImage Icon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    Smooth(p);
+    const double scale = size / 78.0; // his height and a hair of margin
+    p.translate(size / 2.0, size / 2.0);
+    p.scale(scale, scale);
+    p.translate(-40, -39.5);
+    PaintZorbik(p);
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 // ---------------------------------------------------------------- face
@@ -1021,6 +1042,14 @@ std::vector<Picture> DrawPictures()
         {"Outside.bmp", Outside()},
         {"happy_face.bmp", HappyFace()},
     };
+}
+
+std::vector<Picture> DrawIcons()
+{
+    std::vector<Picture> icons;
+    for (int size : IconSizes)
+        icons.push_back({"zorbik-" + std::to_string(size) + ".png", Icon(size)});
+    return icons;
 }
 
 } // namespace zorbik::assets
