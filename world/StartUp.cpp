@@ -1,8 +1,8 @@
 #include "StartUp.h"
 
+#include "SafeFiles.h"
+
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace zorbik {
 
@@ -41,12 +41,14 @@ std::string ExeFolderOf(const std::string& exePath)
 
 std::string ReadGamerName(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // Only a regular file counts, and only its first mebibyte: a folder, a
+    // FIFO or a device in its place gives the empty name and never blocks.
+    const auto bytes = ReadRegularFile(path);
+    if (!bytes)
         return {};
     std::string name;
-    for (std::istreambuf_iterator<char> it(in), end; it != end; ++it) {
-        const auto c = static_cast<unsigned char>(*it);
+    for (const char byte : *bytes) {
+        const auto c = static_cast<unsigned char>(byte);
         if (c == 26)
             break;
         if (c < 32 || c == 127)

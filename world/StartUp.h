@@ -19,7 +19,8 @@ std::string ExeFolderOf(const std::string& exePath);
 // The player's name from the name file: every byte up to the end of the file
 // or the first Ctrl-Z; line breaks and other control characters are dropped
 // so that the fixed-width high-score line stays whole. A file that cannot be
-// opened gives the empty name.
+// read, or that is no regular file (a folder, FIFO or device), gives the
+// empty name; at most the first mebibyte is read.
 std::string ReadGamerName(const std::string& path);
 
 // The command-line check of start-up: four arguments after the program path.

@@ -1,9 +1,13 @@
 #include "world/StartUp.h"
+#include "tests/support/RunBounded.h"
+#include "world/SafeFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <sys/stat.h>
 
 namespace zorbik {
 namespace {
@@ -51,7 +55,7 @@ class NameFile : public ::testing::Test {
   protected:
     std::string path = (std::filesystem::temp_directory_path() / "zorbik_name_test.nam").string();
     void write(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-    void TearDown() override { std::filesystem::remove(path); }
+    void TearDown() override { std::filesystem::remove_all(path); }
 };
 
 TEST_F(NameFile, ReadsUpToCtrlZAndDropsControlCharacters)
@@ -68,6 +72,33 @@ TEST_F(NameFile, ReadsUpToCtrlZAndDropsControlCharacters)
     EXPECT_EQ(ReadGamerName(path), "J\xc3\xbcrgenX");
     std::filesystem::remove(path);
     EXPECT_EQ(ReadGamerName(path), "");
+}
+
+TEST_F(NameFile, OnlyARegularFileGivesANameAndNothingHangs)
+{
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* what;
+        std::function<void()> plant;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"folder", [&] { fs::create_directory(path); }, ""},
+        {"fifo without a writer", [&] { ASSERT_EQ(mkfifo(path.c_str(), 0644), 0); }, ""},
+        {"link to /dev/zero", [&] { fs::create_symlink("/dev/zero", path); }, ""},
+        // A regular file whose read fails part-way, even for the superuser.
+        {"read error", [&] { fs::create_symlink("/proc/self/mem", path); }, ""},
+        {"link loop", [&] { fs::create_symlink(path, path); }, ""},
+        {"huge file", [&] { write(std::string(3 * SmallFileLimit, 'A')); }, std::string(SmallFileLimit, 'A')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(path);
+        c.plant();
+        const auto name = zorbik::testing::RunBounded([&] { return ReadGamerName(path); });
+        EXPECT_EQ(name.value_or("(hung or died)"), c.name);
+        fs::remove_all(path);
+    }
 }
 
 } // namespace
