@@ -1,9 +1,9 @@
 #include "LauncherLogic.h"
 
+#include "world/SafeFiles.h"
 #include "world/StartUp.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <unistd.h>
 
 namespace zorbik {
@@ -21,10 +21,9 @@ bool WriteNameFile(const std::string& suiteFolder, const std::string& name)
     for (char c : name)
         if (static_cast<unsigned char>(c) >= 32 && c != 127)
             clean.push_back(c);
-    std::ofstream out(suiteFolder + "Gamer.nam", std::ios::binary | std::ios::trunc);
-    out << clean;
-    out.close();
-    return static_cast<bool>(out);
+    // Written beside the old file and renamed over it: a link planted at the
+    // name is replaced, never followed, and a FIFO never blocks the launcher.
+    return ReplaceFile(suiteFolder + "Gamer.nam", clean);
 }
 
 std::string SuggestedName(const std::string& suiteFolder)

@@ -20,12 +20,13 @@ struct LaunchChoice {
 // switch and maze visibility.
 std::vector<std::string> GameArguments(const LaunchChoice& choice);
 
-// Writes the player's name, without a line break, to "Gamer.nam" in the suite
-// folder; false when the file cannot be written.
+// Writes the player's name, without line breaks or other control characters,
+// to "Gamer.nam" in the suite folder, never through a link; false when the
+// file cannot be written (the old file is then left as it was).
 bool WriteNameFile(const std::string& suiteFolder, const std::string& name);
 
-// The name to offer when none was typed yet: the previous one from the
-// name file, else the login name.
+// The name to offer when none is remembered: the previous one from the name
+// file (read as the game reads it), else the login name.
 std::string SuggestedName(const std::string& suiteFolder);
 
 } // namespace zorbik

@@ -1,6 +1,8 @@
 #include "LauncherWindow.h"
 
+#include "GameStart.h"
 #include "LauncherLogic.h"
+#include "PlayingFolder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,12 +14,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace zorbik {
 
-LauncherWindow::LauncherWindow(QString suiteFolder) : suiteFolder_(std::move(suiteFolder))
+LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder_(ClassroomFolder(options))
 {
+    LaunchChoice remembered = RememberedChoice(options);
+    if (remembered.playerName.empty())
+        remembered.playerName = SuggestedName(OwnSuiteOf(LauncherFolder()));
     setWindowTitle("Zorbik on the maze");
     QFont base = font();
     base.setPixelSize(16);
@@ -37,7 +43,7 @@ LauncherWindow::LauncherWindow(QString suiteFolder) : suiteFolder_(std::move(sui
     layout->addWidget(title);
 
     layout->addWidget(new QLabel("Your name:"));
-    name_ = new QLineEdit(QString::fromStdString(SuggestedName(suiteFolder_.toStdString())));
+    name_ = new QLineEdit(QString::fromStdString(remembered.playerName));
     name_->setMaxLength(40);
     layout->addWidget(name_);
 
@@ -51,13 +57,14 @@ LauncherWindow::LauncherWindow(QString suiteFolder) : suiteFolder_(std::move(sui
         topic_->addButton(choice, i);
         topicLayout->addWidget(choice);
     }
-    topic_->button(0)->setChecked(true);
+    topic_->button(static_cast<int>(remembered.topic))->setChecked(true);
     layout->addWidget(topicBox);
 
     sound_ = new QCheckBox("Sound on");
-    sound_->setChecked(true);
+    sound_->setChecked(remembered.sound);
     layout->addWidget(sound_);
     hidden_ = new QCheckBox("Hidden maze (explore it in the dark, twice the time for the bonus)");
+    hidden_->setChecked(remembered.hiddenMaze);
     layout->addWidget(hidden_);
 
     play_ = new QPushButton("Play");
@@ -68,39 +75,39 @@ LauncherWindow::LauncherWindow(QString suiteFolder) : suiteFolder_(std::move(sui
     playFont.setBold(true);
     play_->setFont(playFont);
     layout->addWidget(play_);
+    auto* quit = new QPushButton("Quit");
+    layout->addWidget(quit);
 
     connect(play_, &QPushButton::clicked, this, &LauncherWindow::startGame);
     connect(name_, &QLineEdit::returnPressed, this, &LauncherWindow::startGame);
-    connect(&game_, &QProcess::finished, this, &LauncherWindow::gameEnded);
-    connect(&game_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) {
-            QMessageBox::warning(this, "Zorbik on the maze",
-                                 "The game could not be started:\n" + game_.errorString());
-            gameEnded();
-        }
-    });
+    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    // The game is a child process; the launcher looks every so often
+    // whether it has ended.
+    waiting_ = new QTimer(this);
+    waiting_->setInterval(200);
+    connect(waiting_, &QTimer::timeout, this, &LauncherWindow::checkGame);
 }
 
 void LauncherWindow::startGame()
 {
-    if (game_.state() != QProcess::NotRunning)
+    if (game_ > 0)
         return;
     LaunchChoice choice;
     choice.playerName = name_->text().trimmed().toStdString();
     choice.topic = static_cast<QuizTopicChoice>(topic_->checkedId());
     choice.sound = sound_->isChecked();
     choice.hiddenMaze = hidden_->isChecked();
-    if (!WriteNameFile(suiteFolder_.toStdString(), choice.playerName))
-        QMessageBox::warning(this, "Zorbik on the maze",
-                             "The player's name could not be saved; the game starts without it.");
-
-    QStringList args;
-    for (const auto& a : GameArguments(choice))
-        args << QString::fromStdString(a);
-    game_.setWorkingDirectory(suiteFolder_);
-    game_.setProcessChannelMode(QProcess::ForwardedChannels);
+    GamePlan plan;
+    std::string error;
+    if (PlanGame(LauncherFolder(), classroomFolder_, plan, error))
+        game_ = StartGame(plan, choice, error);
+    if (game_ < 0) {
+        QMessageBox::warning(this, "Zorbik on the maze", QString::fromStdString(error));
+        return;
+    }
+    RememberChoice(choice);
     hide();
-    game_.start(suiteFolder_ + "Maze/Game1", args);
+    waiting_->start();
 }
 
 void LauncherWindow::showCentred()
@@ -117,8 +124,12 @@ void LauncherWindow::showCentred()
     name_->setFocus();
 }
 
-void LauncherWindow::gameEnded()
+void LauncherWindow::checkGame()
 {
+    if (WaitForGame(game_, false) < 0)
+        return;
+    waiting_->stop();
+    game_ = -1;
     showCentred();
 }
 

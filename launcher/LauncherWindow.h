@@ -3,35 +3,40 @@
 // until it ends.
 #pragma once
 
-#include <QProcess>
+#include "LauncherOptions.h"
+
 #include <QWidget>
+
+#include <sys/types.h>
 
 class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace zorbik {
 
 class LauncherWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit LauncherWindow(QString suiteFolder);
+    explicit LauncherWindow(const LauncherOptions& options);
 
     // Shows the window in the middle of the screen with the name ready to type.
     void showCentred();
 
   private:
     void startGame();
-    void gameEnded();
+    void checkGame();
 
-    QString suiteFolder_;
+    std::string classroomFolder_;
     QLineEdit* name_ = nullptr;
     QButtonGroup* topic_ = nullptr;
     QCheckBox* sound_ = nullptr;
     QCheckBox* hidden_ = nullptr;
     QPushButton* play_ = nullptr;
-    QProcess game_;
+    QTimer* waiting_ = nullptr;
+    pid_t game_ = -1;
 };
 
 } // namespace zorbik

@@ -1,14 +1,39 @@
 // The host launcher of the suite: asks for the player's name and the game's
-// options, writes "Gamer.nam" and starts the game.
+// options, writes "Gamer.nam" and starts the game; with --play it starts the
+// game at once without a window.
+#include "GameStart.h"
+#include "LauncherOptions.h"
 #include "LauncherWindow.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
+    using zorbik::LauncherOptions;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Read before any window exists, so that --help, --version and --play
+    // need no display.
+    const LauncherOptions options = zorbik::ParseLauncherOptions(arguments);
+    switch (options.action) {
+    case LauncherOptions::Action::Help:
+    case LauncherOptions::Action::Version:
+        std::fputs(options.text.c_str(), stdout);
+        return 0;
+    case LauncherOptions::Action::Refuse:
+        std::fprintf(stderr, "%s\n", options.text.c_str());
+        return 2;
+    case LauncherOptions::Action::Play:
+        return zorbik::PlayAtOnce(options);
+    case LauncherOptions::Action::Window:
+        break;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zorbik on the maze");
-    zorbik::LauncherWindow window(QCoreApplication::applicationDirPath() + "/");
+    zorbik::LauncherWindow window(options);
     window.showCentred();
     return QApplication::exec();
 }

@@ -1,0 +1,139 @@
+#include "LauncherOptions.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSettings>
+
+#ifndef ZORBIK_VERSION
+#define ZORBIK_VERSION "unknown"
+#endif
+
+namespace zorbik {
+
+namespace {
+
+constexpr const char* TopicWords[] = {"both", "lcm", "gcf", "fractions"};
+
+std::optional<QuizTopicChoice> TopicFromWord(const QString& word)
+{
+    for (int i = 0; i < 4; ++i)
+        if (word == TopicWords[i])
+            return static_cast<QuizTopicChoice>(i);
+    return std::nullopt;
+}
+
+// The player's settings: ~/.config/zorbik/zorbik.conf (under XDG_CONFIG_HOME).
+QSettings PlayerSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "zorbik", "zorbik");
+}
+
+LauncherOptions Refused(std::string why)
+{
+    LauncherOptions refused;
+    refused.action = LauncherOptions::Action::Refuse;
+    refused.text = std::move(why) + "\nTry 'zorbik --help' for the options.";
+    return refused;
+}
+
+} // namespace
+
+LauncherOptions ParseLauncherOptions(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription("Zorbik on the maze: a maze game with arithmetic questions.\n"
+                                     "Without options the launcher opens its window.");
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption play("play", "Start the game at once, without the window (needs --name).");
+    const QCommandLineOption name("name", "The player's name.", "NAME");
+    const QCommandLineOption topic("topic", "The questions: both (LCM and GCF), lcm, gcf or fractions.",
+                                   "TOPIC");
+    const QCommandLineOption noSound("no-sound", "Play without sound.");
+    const QCommandLineOption hidden("hidden", "Keep the maze dark until explored.");
+    const QCommandLineOption shared("shared-folder", "Play in the classroom's shared playing folder DIR.",
+                                    "DIR");
+    parser.addOptions({play, name, topic, noSound, hidden, shared});
+
+    if (!parser.parse(arguments))
+        return Refused("zorbik: " + parser.errorText().toStdString());
+    LauncherOptions options;
+    if (parser.isSet(help) || parser.isSet("help-all")) {
+        options.action = LauncherOptions::Action::Help;
+        options.text = parser.helpText().replace("<executable_name>", "zorbik").toStdString();
+        return options;
+    }
+    if (parser.isSet(version)) {
+        options.action = LauncherOptions::Action::Version;
+        options.text = std::string("zorbik ") + ZORBIK_VERSION + "\n";
+        return options;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return Refused("zorbik: unexpected word '" + parser.positionalArguments().first().toStdString() +
+                       "'.");
+    if (parser.isSet(name))
+        options.name = parser.value(name).trimmed().toStdString();
+    if (parser.isSet(topic)) {
+        options.topic = TopicFromWord(parser.value(topic));
+        if (!options.topic)
+            return Refused("zorbik: unknown topic '" + parser.value(topic).toStdString() +
+                           "'; use both, lcm, gcf or fractions.");
+    }
+    options.noSound = parser.isSet(noSound);
+    options.hidden = parser.isSet(hidden);
+    if (parser.isSet(shared)) {
+        options.sharedFolder = parser.value(shared).toStdString();
+        if (options.sharedFolder.empty() || options.sharedFolder.front() != '/')
+            return Refused("zorbik: the shared folder must be given as a full path.");
+    }
+    if (parser.isSet(play)) {
+        if (!options.name || options.name->empty())
+            return Refused("zorbik: --play needs the player's name: --name NAME.");
+        options.action = LauncherOptions::Action::Play;
+    }
+    return options;
+}
+
+LaunchChoice DirectChoice(const LauncherOptions& options)
+{
+    LaunchChoice choice;
+    choice.playerName = options.name.value_or("");
+    choice.topic = options.topic.value_or(QuizTopicChoice::Both);
+    choice.sound = !options.noSound;
+    choice.hiddenMaze = options.hidden;
+    return choice;
+}
+
+LaunchChoice RememberedChoice(const LauncherOptions& options)
+{
+    QSettings settings = PlayerSettings();
+    LaunchChoice choice;
+    choice.playerName = options.name.value_or(settings.value("player/name").toString().toStdString());
+    choice.topic = options.topic.value_or(
+        TopicFromWord(settings.value("game/topic").toString()).value_or(QuizTopicChoice::Both));
+    choice.sound = !options.noSound && settings.value("game/sound", true).toBool();
+    choice.hiddenMaze = options.hidden || settings.value("game/hidden", false).toBool();
+    return choice;
+}
+
+void RememberChoice(const LaunchChoice& choice)
+{
+    QSettings settings = PlayerSettings();
+    settings.setValue("player/name", QString::fromStdString(choice.playerName));
+    settings.setValue("game/topic", TopicWords[static_cast<int>(choice.topic)]);
+    settings.setValue("game/sound", choice.sound);
+    settings.setValue("game/hidden", choice.hiddenMaze);
+    settings.sync();
+}
+
+std::string ClassroomFolder(const LauncherOptions& options)
+{
+    if (!options.sharedFolder.empty())
+        return options.sharedFolder;
+    QSettings system(QSettings::NativeFormat, QSettings::SystemScope, "zorbik", "zorbik");
+    const QString folder = system.value("sharedFolder").toString();
+    return folder.startsWith('/') ? folder.toStdString() : std::string();
+}
+
+} // namespace zorbik
