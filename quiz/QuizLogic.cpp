@@ -1,10 +1,13 @@
 #include "QuizLogic.h"
 
+#include "world/SafeFiles.h"
+
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <chrono>
 #include <numeric>
 #include <tuple>
+#include <unistd.h>
 
 namespace zorbik::quiz {
 
@@ -67,34 +70,64 @@ bool ParseWhole(const std::string& text, int64_t& value)
     return true;
 }
 
+// A pair a < b of different numbers from [low, high] that `accept` takes,
+// drawn evenly from all such pairs.
+template <class Accept> std::pair<int, int> DrawPair(std::mt19937& rng, int low, int high, Accept accept)
+{
+    for (;;) {
+        int a = Between(rng, low, high);
+        int b = Between(rng, low, high);
+        if (a > b)
+            std::swap(a, b);
+        if (a != b && accept(a, b))
+            return {a, b};
+    }
+}
+
+std::string Times(int64_t x, int64_t y)
+{
+    return std::to_string(x) + " \u00d7 " + std::to_string(y);
+}
+
+// LCM: numbers of the times tables first, then larger ones. From the second
+// step on the two numbers share a factor, so multiplying them is not enough;
+// neither number ever goes into the other.
 Question MakeLcm(int d, std::mt19937& rng)
 {
     Question q;
     q.topic = Topic::Lcm;
-    const int g = Between(rng, 1 + d / 2, 1 + d);
-    const auto [x, y] = CoprimePair(rng, 2 + d / 2, 5 + d);
-    q.a = std::min(x, y) * g;
-    q.b = std::max(x, y) * g;
-    q.answer = {std::lcm<int64_t>(q.a, q.b), 1};
+    const int high = 16 + 10 * d, low = 5 + 5 * d, cap = 70 + 50 * d + 10 * d * d;
+    std::tie(q.a, q.b) = DrawPair(rng, 2, high, [&](int a, int b) {
+        return b >= low && b % a != 0 && (d == 0 || std::gcd(a, b) > 1) && std::lcm(a, b) <= cap;
+    });
+    const int64_t l = std::lcm<int64_t>(q.a, q.b);
+    q.answer = {l, 1};
     q.text = "What is the least common multiple (LCM) of " + std::to_string(q.a) + " and " +
              std::to_string(q.b) + "?";
     q.form = "Type a whole number.";
     q.hint = "Count in steps of " + std::to_string(q.b) + ": " + std::to_string(q.b) + ", " +
              std::to_string(2 * q.b) + ", " + std::to_string(3 * q.b) + ", ... The first of them that " +
              std::to_string(q.a) + " goes into exactly is the LCM.";
+    q.working = std::to_string(l) + " = " + Times(q.b, l / q.b) + " = " + Times(q.a, l / q.a) +
+                " is the first multiple of " + std::to_string(q.b) + " that " + std::to_string(q.a) +
+                " goes into.";
     return q;
 }
 
+// GCF: the common factor and the other factors grow with the difficulty. In
+// one question of eight the smaller number goes into the larger one (then it
+// is the answer); otherwise it does not.
 Question MakeGcf(int d, std::mt19937& rng)
 {
     Question q;
     q.topic = Topic::Gcf;
-    const int high = 3 + 4 * d;
-    const int g = Between(rng, std::max(2, high / 2), high);
-    // From the fourth step on neither number is a factor of the other.
-    const auto [x, y] = CoprimePair(rng, d >= 3 ? 2 : 1, 3 + d / 2);
-    q.a = std::min(x, y) * g;
-    q.b = std::max(x, y) * g;
+    const int high = 36 + 12 * d, low = 8 + 5 * d;
+    const bool divides = Between(rng, 0, 7) == 0;
+    std::tie(q.a, q.b) = DrawPair(rng, 4, high, [&](int a, int b) {
+        const int g = std::gcd(a, b);
+        return b >= low && g > 1 && b / g <= 8 + d && (b % a == 0) == divides;
+    });
+    const int g = std::gcd(q.a, q.b);
     q.answer = {g, 1};
     q.text = "What is the greatest common factor (GCF) of " + std::to_string(q.a) + " and " +
              std::to_string(q.b) + "?";
@@ -102,6 +135,9 @@ Question MakeGcf(int d, std::mt19937& rng)
     q.hint = "Try the numbers that divide " + std::to_string(q.a) +
              ", starting with the biggest. The first one that also divides " + std::to_string(q.b) +
              " is the GCF.";
+    q.working = std::to_string(q.a) + " = " + Times(g, q.a / g) + " and " + std::to_string(q.b) + " = " +
+                Times(g, q.b / g) + ", and " + std::to_string(q.a / g) + " and " + std::to_string(q.b / g) +
+                " have no common factor but 1.";
     return q;
 }
 
@@ -121,6 +157,8 @@ Question MakeFractions(int d, std::mt19937& rng)
         q.form = "Type a fraction like 3/4 that cannot be made simpler.";
         q.hint = "Find the biggest number that divides both " + std::to_string(q.x.p) + " and " +
                  std::to_string(q.x.q) + ", and divide both by it.";
+        q.working = "Divide the top and the bottom by " + std::to_string(k) + ": " + FractionText(q.x) +
+                    " = " + FractionText(q.answer) + ".";
     } else {
         q.kind = FractionKind::Add;
         int m, n;
@@ -141,6 +179,17 @@ Question MakeFractions(int d, std::mt19937& rng)
         q.hint = m == n ? "The bottom numbers are the same: add the top numbers and keep the bottom."
                         : "Make the bottom numbers the same first: use " + std::to_string(std::lcm(m, n)) +
                               " as the common bottom number.";
+        const int64_t common = std::lcm<int64_t>(m, n);
+        const Fraction sum = {q.x.p * (common / m) + q.y.p * (common / n), common};
+        q.working =
+            m == n ? "Same bottom number: " + q.text.substr(0, q.text.size() - 4) + " = " + FractionText(sum)
+                   : "Common bottom number " + std::to_string(common) + ": " +
+                         q.text.substr(0, q.text.size() - 4) + " = " +
+                         FractionText({q.x.p * (common / m), common}) + " + " +
+                         FractionText({q.y.p * (common / n), common}) + " = " + FractionText(sum);
+        if (sum.p != q.answer.p || sum.q != q.answer.q)
+            q.working += " = " + FractionText(q.answer);
+        q.working += ".";
     }
     return q;
 }
@@ -150,22 +199,56 @@ Question MakeFractions(int d, std::mt19937& rng)
 QuizArgs ParseArgs(int argc, const char* const* argv)
 {
     QuizArgs args;
-    bool haveDifficulty = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i] ? argv[i] : "";
-        int64_t value = 0;
-        if (word == "LCM")
-            args.topic = Topic::Lcm;
-        else if (word == "GCF")
-            args.topic = Topic::Gcf;
-        else if (word == "NOSOUND")
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i)
+        words.emplace_back(argv[i] ? argv[i] : "");
+    // The difficulty is the first number; a topic word, if any, comes before it.
+    size_t number = 0;
+    int64_t value = 0;
+    while (number < words.size() && !ParseWhole(words[number], value))
+        ++number;
+    if (number < words.size())
+        args.difficulty = static_cast<int>(std::clamp<int64_t>(value, 0, MaxDifficulty));
+    const size_t topicWords = number < words.size() ? number : std::min<size_t>(words.size(), 1);
+    std::string topic;
+    for (size_t i = 0; i < topicWords; ++i)
+        topic += (i ? " " : "") + words[i];
+    std::string upper = topic;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (upper.empty() || upper == "FRACTIONS")
+        args.topics = {Topic::Fractions};
+    else if (upper == "LCM")
+        args.topics = {Topic::Lcm};
+    else if (upper == "GCF")
+        args.topics = {Topic::Gcf};
+    else if (upper == "BOTH")
+        args.topics = {Topic::Lcm, Topic::Gcf};
+    else {
+        args.topics = {Topic::Lcm, Topic::Gcf, Topic::Fractions};
+        args.unknownTopic = topic.substr(0, 40);
+    }
+    for (size_t i = topicWords; i < words.size(); ++i) {
+        if (words[i] == "NOSOUND")
             args.sound = false;
-        else if (!haveDifficulty && ParseWhole(word, value)) {
-            args.difficulty = static_cast<int>(std::clamp<int64_t>(value, 0, MaxDifficulty));
-            haveDifficulty = true;
-        }
     }
     return args;
+}
+
+std::mt19937 SeededGenerator()
+{
+    std::random_device device;
+    const auto now = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    const auto ticks = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::seed_seq seeds{device(),
+                        device(),
+                        device(),
+                        device(),
+                        static_cast<unsigned>(now),
+                        static_cast<unsigned>(now >> 32),
+                        static_cast<unsigned>(ticks),
+                        static_cast<unsigned>(getpid())};
+    return std::mt19937(seeds);
 }
 
 Fraction Reduced(Fraction f)
@@ -188,6 +271,16 @@ Question MakeQuestion(Topic topic, int difficulty, std::mt19937& rng)
     return q;
 }
 
+Question MakeFreshQuestion(Topic topic, int difficulty, std::mt19937& rng,
+                           const std::vector<std::string>& recent)
+{
+    Question q = MakeQuestion(topic, difficulty, rng);
+    for (int tries = 0; tries < 100 && std::find(recent.begin(), recent.end(), q.text) != recent.end();
+         ++tries)
+        q = MakeQuestion(topic, difficulty, rng);
+    return q;
+}
+
 Check CheckAnswer(const Question& q, const std::string& typed)
 {
     Fraction f;
@@ -203,9 +296,55 @@ Check CheckAnswer(const Question& q, const std::string& typed)
         if (f.q < 0)
             f = {-f.p, -f.q};
     }
-    if (q.lowestTermsOnly)
-        return f.p == q.answer.p && f.q == q.answer.q ? Check::Right : Check::Wrong;
-    return f.p * q.answer.q == q.answer.p * f.q ? Check::Right : Check::Wrong;
+    if (f.p * q.answer.q != q.answer.p * f.q)
+        return Check::Wrong;
+    if (q.lowestTermsOnly && (f.p != q.answer.p || f.q != q.answer.q))
+        return Check::NotLowest;
+    return Check::Right;
+}
+
+int PointsFor(int difficulty)
+{
+    return (std::clamp(difficulty, 0, MaxDifficulty) + 1) * 100;
+}
+
+std::string StakeLine(int difficulty)
+{
+    return "A right answer earns " + std::to_string(PointsFor(difficulty)) +
+           " points in the maze. With the hint or a wrong answer it counts as not answered: no points, "
+           "and the maze takes 10 health and up to 1000 points.";
+}
+
+std::string HintWarning()
+{
+    return "With the hint, your answer will not count: no points, and the maze takes 10 health and up to "
+           "1000 points. Press \"Show the hint\" if you still want it.";
+}
+
+std::string Feedback(const Question& q, Check check, bool hintUsed, const std::string& typed, int difficulty,
+                     bool verdictPassed)
+{
+    const std::string working = "\n" + q.working;
+    if (!verdictPassed && check == Check::Right && !hintUsed)
+        return "Your answer is right, but it could not be passed to the game, so the game will count it as "
+               "not answered. Sorry!" +
+               working;
+    if (check == Check::Right && !hintUsed)
+        return "Right! Well done. That is " + std::to_string(PointsFor(difficulty)) + " points." + working;
+    if (check == Check::Right)
+        return "Right! Good work with the hint; this time it brings no points." + working;
+    if (check == Check::NotLowest)
+        return Trim(typed) + " is equal to " + q.answerText +
+               ", but it is not in lowest terms. The answer is " + q.answerText + ". So close - well tried!" +
+               working;
+    return "Not quite. The answer is " + q.answerText + ". Good try - you will get the next one!" + working;
+}
+
+std::string UnknownTopicLine(const std::string& word)
+{
+    return "The quiz does not know the topic \"" + word +
+           "\", so the question comes from any of LCM, GCF "
+           "and fractions.";
 }
 
 unsigned char VerdictFor(Check check, bool hintUsed)
@@ -220,11 +359,7 @@ bool WriteVerdict(const std::string& folder, unsigned char verdict)
     std::string path = folder;
     if (!path.empty() && path.back() != '/')
         path += '/';
-    path += "Return.ret";
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.put(static_cast<char>(verdict));
-    out.close();
-    return !out.fail();
+    return ReplaceFile(path + "Return.ret", std::string(1, static_cast<char>(verdict)));
 }
 
 } // namespace zorbik::quiz

@@ -1,11 +1,12 @@
 // The quiz program's questions, answers and verdict file, without any
-// window: what a question asks, how a typed answer is judged and which byte
-// the game finds in "Return.ret" afterwards.
+// window: what a question asks, how a typed answer is judged, what the pupil
+// is told and which byte the game finds in "Return.ret" afterwards.
 #pragma once
 
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace zorbik::quiz {
 
@@ -14,14 +15,21 @@ enum class Topic { Lcm, Gcf, Fractions };
 constexpr int MaxDifficulty = 14;
 
 // What the game sent: "LCM 3 SOUND", "GCF 0 NOSOUND" or, for fractions,
-// "5 SOUND" (no topic word). A missing or odd difficulty becomes 0, a larger
-// one 14.
+// "5 SOUND" (no topic word). Topic words count in any case; "BOTH" offers
+// LCM and GCF, and a word the quiz does not know offers all three topics
+// (and is kept in `unknownTopic` so the window can say so). A missing or odd
+// difficulty becomes 0, a larger one 14.
 struct QuizArgs {
-    Topic topic = Topic::Fractions;
+    std::vector<Topic> topics = {Topic::Fractions}; // the question's topic is drawn from these
+    std::string unknownTopic;
     int difficulty = 0;
     bool sound = true;
 };
 QuizArgs ParseArgs(int argc, const char* const* argv);
+
+// A generator seeded from the system's random device, the clock and the
+// process id: every start of the quiz gets a different one.
+std::mt19937 SeededGenerator();
 
 // A fraction p/q with q > 0.
 struct Fraction {
@@ -34,8 +42,8 @@ enum class FractionKind { Add, Simplify };
 
 struct Question {
     Topic topic = Topic::Lcm;
-    // LCM and GCF: the two numbers. Fractions: the fractions a and b (only
-    // a for Simplify).
+    // LCM and GCF: the two numbers, a < b. Fractions: the fractions x and y
+    // (only x for Simplify).
     int a = 0;
     int b = 0;
     FractionKind kind = FractionKind::Add;
@@ -43,21 +51,49 @@ struct Question {
     Fraction answer; // whole-number answers have q = 1
     bool lowestTermsOnly = false;
 
-    std::string text; // the question as the pupil reads it
-    std::string form; // how to type the answer
-    std::string hint; // a step towards the answer
+    std::string text;    // the question as the pupil reads it
+    std::string form;    // how to type the answer
+    std::string hint;    // a step towards the answer
+    std::string working; // one line that shows how the answer is found
     std::string answerText;
 };
 
-// A question of the topic at difficulty 0 (mental arithmetic with one-digit
-// numbers) to 14 (three-digit numbers); the numbers grow with it.
+// A question of the topic at difficulty 0 (numbers of the times tables, one
+// step) to 14 (numbers up to about two hundred, more steps). At every
+// difficulty each topic has at least forty different questions, and the
+// higher difficulty never has fewer.
 Question MakeQuestion(Topic topic, int difficulty, std::mt19937& rng);
 
-enum class Check { Right, Wrong, Unreadable };
+// Like MakeQuestion, but avoids the texts in `recent` while it can.
+Question MakeFreshQuestion(Topic topic, int difficulty, std::mt19937& rng,
+                           const std::vector<std::string>& recent);
+
+// Right; equal to the answer but not in lowest terms where they were asked
+// (judged as wrong); wrong; or text that cannot be read, which is not judged
+// so the pupil can type again.
+enum class Check { Right, NotLowest, Wrong, Unreadable };
 
 // Judges a typed answer: a whole number or "a/b", blanks allowed around the
-// numbers. Unreadable text is not judged, so the pupil can type again.
+// numbers.
 Check CheckAnswer(const Question& q, const std::string& typed);
+
+// What a right answer at difficulty d earns in the maze: (d + 1) x 100.
+int PointsFor(int difficulty);
+
+// The line under the question that says what is at stake.
+std::string StakeLine(int difficulty);
+
+// Said when the hint is asked for, before it is shown.
+std::string HintWarning();
+
+// What the pupil reads once the answer is judged. `verdictPassed` is false
+// when the verdict file could not be written: the game will then count the
+// answer as not answered, and the pupil is told so.
+std::string Feedback(const Question& q, Check check, bool hintUsed, const std::string& typed, int difficulty,
+                     bool verdictPassed);
+
+// The line shown when the game sent a topic word the quiz does not know.
+std::string UnknownTopicLine(const std::string& word);
 
 // The verdict bytes the game reads: only 1 counts as a right answer.
 constexpr unsigned char VerdictWrong = 0;
@@ -68,7 +104,8 @@ constexpr unsigned char VerdictNotAnswered = 3;
 unsigned char VerdictFor(Check check, bool hintUsed);
 
 // Writes the one-byte "Return.ret" into `folder` (with or without a final
-// "/"); false when it could not be written.
+// "/"), replacing whatever stands there without following a link or opening
+// a special file; false when it could not be written.
 bool WriteVerdict(const std::string& folder, unsigned char verdict);
 
 } // namespace zorbik::quiz

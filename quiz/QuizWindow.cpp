@@ -1,0 +1,192 @@
+#include "QuizWindow.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zorbik::quiz {
+
+namespace {
+
+QString TopicTitle(Topic topic)
+{
+    switch (topic) {
+    case Topic::Lcm:
+        return "Least common multiple";
+    case Topic::Gcf:
+        return "Greatest common factor";
+    case Topic::Fractions:
+        break;
+    }
+    return "Fractions";
+}
+
+QFont SizedFont(int pixels, bool bold)
+{
+    QFont f("Arial");
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+QLabel* TextLine(const std::string& text, int pixels, bool bold)
+{
+    auto* label = new QLabel(QString::fromStdString(text));
+    label->setFont(SizedFont(pixels, bold));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
+    : QWidget(parent), setup_(std::move(setup)), sounds_(this, setup_.folder, setup_.sound)
+{
+    const Question& q = setup_.question;
+    setWindowTitle("Zorbik asks: " + TopicTitle(q.topic));
+    setMinimumWidth(600);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(12);
+    layout->setContentsMargins(20, 20, 20, 20);
+
+    if (!setup_.unknownTopic.empty()) {
+        QLabel* unknown = TextLine(UnknownTopicLine(setup_.unknownTopic), 15, false);
+        unknown->setStyleSheet("color: #804000;");
+        layout->addWidget(unknown);
+    }
+    layout->addWidget(TextLine(q.text, 28, true));
+    stake_ = TextLine(StakeLine(setup_.difficulty), 14, false);
+    stake_->setStyleSheet("color: #404040;");
+    layout->addWidget(stake_);
+    layout->addWidget(TextLine(q.form, 15, false));
+
+    answer_ = new QLineEdit;
+    answer_->setFont(SizedFont(28, true));
+    answer_->setAlignment(Qt::AlignCenter);
+    answer_->setMaxLength(24);
+    answer_->setPlaceholderText("your answer");
+    layout->addWidget(answer_);
+
+    // The buttons take no keyboard focus: Enter and Escape always reach the
+    // window through the answer box, and Alt+H / Alt+C work from the keyboard.
+    auto* buttons = new QHBoxLayout;
+    hint_ = new QPushButton("&Hint");
+    check_ = new QPushButton("&Check");
+    for (QPushButton* b : {hint_, check_}) {
+        b->setFont(SizedFont(20, true));
+        b->setMinimumHeight(44);
+        b->setFocusPolicy(Qt::NoFocus);
+        buttons->addWidget(b);
+    }
+    layout->addLayout(buttons);
+
+    message_ = TextLine("", 18, true);
+    message_->setMinimumHeight(120); // room for a hint of four lines from the start
+    layout->addWidget(message_);
+
+    connect(hint_, &QPushButton::clicked, this, [this] { onHint(); });
+    connect(check_, &QPushButton::clicked, this, [this] {
+        if (answered_)
+            close();
+        else
+            onCheck();
+    });
+    answer_->setFocus();
+}
+
+QString QuizWindow::stakeText() const
+{
+    return stake_->text();
+}
+
+QString QuizWindow::messageText() const
+{
+    return message_->text();
+}
+
+void QuizWindow::showMessage(const std::string& text, const char* colour)
+{
+    message_->setStyleSheet(QString("color: %1;").arg(colour));
+    message_->setText(QString::fromStdString(text));
+}
+
+void QuizWindow::onHint()
+{
+    if (answered_ || hintUsed_)
+        return;
+    // Asked for the first time: say once more what the hint costs.
+    if (!hintWarned_) {
+        hintWarned_ = true;
+        hint_->setText("Show the &hint");
+        showMessage(HintWarning(), "#804000");
+    } else {
+        hintUsed_ = true;
+        hint_->setEnabled(false);
+        showMessage("Hint: " + setup_.question.hint, "#004080");
+    }
+    answer_->setFocus();
+}
+
+void QuizWindow::onCheck()
+{
+    const std::string typed = answer_->text().toStdString();
+    const Check result = CheckAnswer(setup_.question, typed);
+    if (result == Check::Unreadable) {
+        showMessage("Please type your answer as shown above. " + setup_.question.form, "#804000");
+        answer_->setFocus();
+        return;
+    }
+    answered_ = true;
+    const bool passed =
+        WriteVerdict(QFile::encodeName(setup_.folder).toStdString(), VerdictFor(result, hintUsed_));
+    answer_->setReadOnly(true);
+    hint_->setEnabled(false);
+    check_->setText("&OK");
+    const bool right = result == Check::Right;
+    const char* colour = !right ? "#a00000" : !hintUsed_ && passed ? "#006000" : "#806000";
+    showMessage(Feedback(setup_.question, result, hintUsed_, typed, setup_.difficulty, passed), colour);
+    if (right && passed)
+        sounds_.playRight();
+    else
+        sounds_.playWrong();
+}
+
+void QuizWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (answered_)
+            close();
+        else
+            onCheck();
+        break;
+    case Qt::Key_Escape:
+        close();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void QuizWindow::closeEvent(QCloseEvent* event)
+{
+    // Closed without an answer: "not answered" (a failed write changes
+    // nothing, the game counts a missing verdict the same way).
+    if (!answered_) {
+        answered_ = true;
+        WriteVerdict(QFile::encodeName(setup_.folder).toStdString(), VerdictNotAnswered);
+    }
+    event->accept();
+}
+
+} // namespace zorbik::quiz
