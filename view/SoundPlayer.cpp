@@ -1,41 +1,42 @@
 #include "SoundPlayer.h"
 
-#include <QSoundEffect>
-#include <QUrl>
+#include "AudioThread.h"
 
 #include <cstdlib>
 
 namespace zorbik {
 
-SoundPlayer::SoundPlayer(QObject* owner) : owner_(owner), enabled_(std::getenv("ZORBIK_NO_AUDIO") == nullptr)
+SoundPlayer::SoundPlayer(QObject*) : enabled_(std::getenv("ZORBIK_NO_AUDIO") == nullptr) {}
+
+SoundPlayer::~SoundPlayer() = default;
+
+AudioThread& SoundPlayer::audio()
 {
+    if (!audio_)
+        audio_ = std::make_unique<AudioThread>();
+    return *audio_;
 }
 
-SoundPlayer::~SoundPlayer() = default; // the effects belong to the owner
+void SoundPlayer::preload(const GameState& s)
+{
+    if (!enabled_ || s.SoundOff())
+        return;
+    const std::string folder = SoundFolderOf(s);
+    for (const char* name : GameSoundFiles)
+        if (FileExists(folder + name))
+            audio().load(folder + name);
+}
 
 void SoundPlayer::setSource(const std::string& path)
 {
-    if (!enabled_)
-        return;
-    if (current_ && current_->isPlaying())
-        current_->stop();
-    QSoundEffect*& effect = effects_[path];
-    if (!effect) {
-        // Loading runs in the background; a file that does not decode never
-        // becomes ready, and play() on it does nothing.
-        effect = new QSoundEffect(owner_);
-        effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
-    }
-    current_ = effect;
+    if (enabled_)
+        audio().select(path);
 }
 
 void SoundPlayer::play()
 {
-    if (!current_ || current_->status() == QSoundEffect::Error)
-        return;
-    if (current_->isPlaying())
-        return;
-    current_->play();
+    if (enabled_)
+        audio().play();
 }
 
 } // namespace zorbik

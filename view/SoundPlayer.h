@@ -1,26 +1,40 @@
-// MediaPlayer1: the hidden media player of the main window. Each sound file
-// gets its own QSoundEffect, made when the file is first set and never given
-// another file: Qt's sound effect can block for good when its source is
-// changed while a file it cannot decode is still "loading", so switching
-// files means switching effects. A newly set file cuts off the one playing.
-// Without an audio device, or with ZORBIK_NO_AUDIO in the environment, the
-// game stays silent.
+// MediaPlayer1: the hidden media player of the main window. The sounds play
+// in an audio thread of their own (AudioThread), so they run on while the
+// game's thread waits for the quiz program or sits in a message box, and the
+// game's sounds are loaded when the window is created, so the first request
+// plays at once. A newly set file cuts off the one playing. Without an audio
+// device the game stays silent; with ZORBIK_NO_AUDIO in the environment no
+// sound effect is made at all.
 #pragma once
 
 #include "AssetFilesLogic.h"
 
-#include <map>
+#include <array>
+#include <memory>
 #include <string>
 
 class QObject;
-class QSoundEffect;
 
 namespace zorbik {
 
+class AudioThread;
+
+// Every sound of the game, as the events name them.
+inline constexpr std::array<const char*, 7> GameSoundFiles = {
+    "GAME21_SS01.WAV", "LockDoor.wav", "Doorbell.wav", "Door.wav",
+    "SF023_SS01.WAV",  "Be_eaten.wav", "Moved.wav"};
+
 class SoundPlayer : public MediaPlayer {
   public:
+    // The owner is the window the player belongs to; the effects themselves
+    // belong to the audio thread.
     explicit SoundPlayer(QObject* owner);
     ~SoundPlayer() override;
+
+    // Loads the game's sounds from its sound folder, unless the game is
+    // silenced ("NOSOUND"); missing and read-only files are left out, as
+    // PlaySoundFile leaves them out.
+    void preload(const GameState& s);
 
     void setSource(const std::string& path) override;
     // Starts the set file from its beginning, or lets it run on while it plays.
@@ -30,10 +44,10 @@ class SoundPlayer : public MediaPlayer {
     MediaPlayer* player() { return enabled_ ? this : nullptr; }
 
   private:
-    QObject* owner_;
+    AudioThread& audio(); // started on first use
+
     bool enabled_;
-    std::map<std::string, QSoundEffect*> effects_; // one per file, owned by owner_
-    QSoundEffect* current_ = nullptr;              // the file set last
+    std::unique_ptr<AudioThread> audio_;
 };
 
 } // namespace zorbik

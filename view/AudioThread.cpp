@@ -1,0 +1,105 @@
+#include "AudioThread.h"
+
+#include <QDeadlineTimer>
+#include <QObject>
+#include <QSoundEffect>
+#include <QThread>
+#include <QUrl>
+
+#include <map>
+
+namespace zorbik {
+
+namespace {
+
+// How long the game waits at its end for the audio thread to let go of its
+// effects; a sound system that hangs must not keep the game from ending.
+constexpr int StopWaitMs = 3000;
+
+} // namespace
+
+// The effects and the current file; touched only in the audio thread.
+class AudioThread::Room : public QObject {
+  public:
+    QSoundEffect* effectOf(const std::string& path)
+    {
+        QSoundEffect*& effect = effects_[path];
+        if (!effect) {
+            // Loading runs in the background; a file that does not decode
+            // never becomes ready, and play() on it does nothing.
+            effect = new QSoundEffect(this);
+            effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
+        }
+        return effect;
+    }
+
+    void select(const std::string& path)
+    {
+        if (current_ && current_->isPlaying())
+            current_->stop();
+        current_ = effectOf(path);
+    }
+
+    void play()
+    {
+        if (!current_ || current_->status() == QSoundEffect::Error || current_->isPlaying())
+            return;
+        current_->play();
+    }
+
+    // Stops and frees every effect here, where they were made.
+    void clear()
+    {
+        for (auto& [path, effect] : effects_) {
+            effect->stop();
+            delete effect;
+        }
+        effects_.clear();
+        current_ = nullptr;
+    }
+
+  private:
+    std::map<std::string, QSoundEffect*> effects_;
+    QSoundEffect* current_ = nullptr;
+};
+
+AudioThread::AudioThread() : thread_(new QThread), room_(new Room)
+{
+    thread_->setObjectName("audio");
+    room_->moveToThread(thread_);
+    thread_->start();
+}
+
+AudioThread::~AudioThread()
+{
+    post([room = room_] {
+        room->clear();
+        QThread::currentThread()->quit();
+    });
+    if (!thread_->wait(QDeadlineTimer(StopWaitMs)))
+        return; // left running on purpose: destroying a running thread aborts
+    delete room_;
+    delete thread_;
+}
+
+template <class Request> void AudioThread::post(Request request)
+{
+    QMetaObject::invokeMethod(room_, std::move(request), Qt::QueuedConnection);
+}
+
+void AudioThread::load(const std::string& path)
+{
+    post([room = room_, path] { room->effectOf(path); });
+}
+
+void AudioThread::select(const std::string& path)
+{
+    post([room = room_, path] { room->select(path); });
+}
+
+void AudioThread::play()
+{
+    post([room = room_] { room->play(); });
+}
+
+} // namespace zorbik
