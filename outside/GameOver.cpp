@@ -1,6 +1,6 @@
 #include "GameOver.h"
 
-#include "HighScores.h"
+#include "HighScoreFile.h"
 #include "world/StartUp.h"
 
 namespace zorbik {
@@ -26,21 +26,17 @@ void GameOver(GameState& s, Host& host)
 
     host.enterGameOverWindow();
 
-    HighScoreTable table;
-    FillDefaults(table);
-    const std::string path = ExeFolderOf(s.ExePath) + HighScoreFileName;
-    ReadHighScoreFile(path, table);
-
     // The finished game; its counters live only as the side-panel texts.
-    table[16] = {NameField(s.GamerName),
-                 CounterValue(host, Widget::StaticText1),
-                 CounterValue(host, Widget::StaticText2),
-                 CounterValue(host, Widget::StaticText3),
-                 s.MazeSize / 6,
-                 s.Score};
-    const HighScoreEntry finished = table[16];
-
-    BubbleUp(table);
+    const HighScoreEntry finished = {NameField(s.GamerName),
+                                     CounterValue(host, Widget::StaticText1),
+                                     CounterValue(host, Widget::StaticText2),
+                                     CounterValue(host, Widget::StaticText3),
+                                     s.MazeSize / 6,
+                                     s.Score};
+    // Merged and written at once, under the table's lock. A table that
+    // cannot be saved is still shown; the old file then stays whole.
+    HighScoreTable table;
+    SaveFinishedGame(ExeFolderOf(s.ExePath) + HighScoreFileName, finished, table);
     const bool entered = table[16].Score != s.Score;
 
     for (Widget w : HiddenAtGameOver)
@@ -59,8 +55,6 @@ void GameOver(GameState& s, Host& host)
             shown += " *";
         host.addMemoLine(shown);
     }
-    // A table that cannot be saved is still shown; the old file stays whole.
-    WriteHighScoreFile(path, table);
 
     if (!entered) {
         host.addMemoLine(HighScoreSeparator);

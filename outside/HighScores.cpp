@@ -1,12 +1,6 @@
 #include "HighScores.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <fstream>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace zorbik {
@@ -52,22 +46,6 @@ int32_t FitToWidth(int32_t value, int width)
         high = high * 10 + 9;
     const int32_t low = width > 1 ? -(high / 10) : 0;
     return std::clamp(value, low, high);
-}
-
-// Writes the whole text to a descriptor; false on any failure.
-bool WriteAll(int fd, const std::string& text)
-{
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
 }
 
 } // namespace
@@ -148,63 +126,25 @@ bool ParseHighScoreLine(const std::string& line, HighScoreEntry& out)
     return true;
 }
 
-void ReadHighScoreFile(const std::string& path, HighScoreTable& table)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (in)
-        ReadHighScores(in, table);
-}
-
-void ReadHighScores(std::istream& in, HighScoreTable& table)
+bool ReadHighScores(std::string_view bytes, HighScoreTable& table)
 {
     int stored = 0;
-    std::string line;
-    bool overLong = false;
-    auto finishLine = [&] {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    bool damaged = false;
+    size_t at = 0;
+    while (at < bytes.size() && stored < KeptEntries) {
+        const size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
+        const std::string_view line = bytes.substr(at, end - at);
+        // CR LF, LF and CR alone each end one line.
+        at = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        if (line.empty())
+            continue;
         HighScoreEntry e;
-        if (!overLong && ParseHighScoreLine(line, e))
+        if (ParseHighScoreLine(std::string(line.substr(0, HighScoreLineWidth + 1)), e))
             table[++stored] = std::move(e);
-        line.clear();
-        overLong = false;
-    };
-    // Bytes are taken one at a time and a line is never kept beyond a few
-    // bytes more than a sound one, so a huge damaged file costs no memory.
-    for (int ch = in.get(); ch != EOF && stored < KeptEntries; ch = in.get()) {
-        if (ch == '\n') {
-            finishLine();
-        } else if (line.size() <= HighScoreLineWidth + 1) {
-            line.push_back(static_cast<char>(ch));
-        } else {
-            overLong = true;
-        }
+        else
+            damaged = true;
     }
-    if (stored < KeptEntries && (!line.empty() || overLong))
-        finishLine(); // the last line without a line end
-}
-
-bool WriteHighScoreFile(const std::string& path, const HighScoreTable& table)
-{
-    std::string text;
-    for (int k = 1; k <= KeptEntries; ++k)
-        text += HighScoreLine(table[k]) + "\r\n";
-
-    std::string temp = path + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    // Keep the permissions of the table it replaces; a new table is readable by all.
-    struct stat old {};
-    fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
-
-    bool ok = WriteAll(fd, text) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok)
-        ok = std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok)
-        ::unlink(temp.c_str());
-    return ok;
+    return damaged;
 }
 
 void BubbleUp(HighScoreTable& table)

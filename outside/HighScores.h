@@ -5,8 +5,8 @@
 
 #include <array>
 #include <cstdint>
-#include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace zorbik {
 
@@ -56,18 +56,11 @@ std::string HighScoreLine(const HighScoreEntry& e);
 // and at least one digit, and nothing else. Damaged lines give false.
 bool ParseHighScoreLine(const std::string& line, HighScoreEntry& out);
 
-// Merges the file at `path` into entries 1 to 15: its sound lines in order,
-// damaged lines skipped as if absent, lines past the fifteenth sound one
-// ignored. Lines may end in CR LF or LF alone. A missing or unreadable file
-// leaves the table as it was.
-void ReadHighScoreFile(const std::string& path, HighScoreTable& table);
-// The same from an open stream of bytes.
-void ReadHighScores(std::istream& in, HighScoreTable& table);
-
-// Writes entries 1 to 15 as 15 lines with CR LF to a new file in the same
-// folder and renames it over `path`, so the old table stays whole unless the
-// new one is complete. False (old file untouched) when it could not be written.
-bool WriteHighScoreFile(const std::string& path, const HighScoreTable& table);
+// Merges the bytes of a table file into entries 1 to 15: its sound lines in
+// order, damaged lines skipped as if absent, lines past the fifteenth sound
+// one ignored. Lines may end in CR LF, LF or CR alone; empty lines are
+// skipped. True when a damaged line was met before the fifteenth sound one.
+bool ReadHighScores(std::string_view bytes, HighScoreTable& table);
 
 // The one pass from the bottom that lets entry 16 climb above every lower
 // score; on a tie the older entry keeps the better place.

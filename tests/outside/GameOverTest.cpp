@@ -2,21 +2,29 @@
 // damaged files it must survive.
 #include "outside/GameOver.h"
 #include "outside/Buttons.h"
+#include "outside/HighScoreFile.h"
 #include "outside/HighScores.h"
+#include "tests/support/RunBounded.h"
 #include "tests/support/ScriptedHost.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
-#include <sstream>
+#include <set>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 using namespace zorbik;
+using zorbik::testing::RunBounded;
 using zorbik::testing::ScriptedHost;
 
 namespace {
@@ -54,6 +62,16 @@ class GameOverTest : public ::testing::Test {
         host.captions[Widget::StaticText3] = "4";
     }
     void TearDown() override { fs::remove_all(dir); }
+
+    // The names in the game's folder; the table and its lock file stay.
+    std::set<std::string> Entries() const
+    {
+        std::set<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir))
+            names.insert(e.path().filename().string());
+        return names;
+    }
+    const std::set<std::string> TableAndLock{"Game1.hrs", "Game1.hrs.lock"};
 
     // The 15 lines of the table on screen (without title and header).
     std::vector<std::string> TableLines() const { return {host.memo.begin() + 2, host.memo.begin() + 17}; }
@@ -229,7 +247,7 @@ TEST_F(GameOverTest, DamagedLinesAreDroppedAndTheGoodOnesMoveUp)
 
     HighScoreTable table;
     FillDefaults(table);
-    ReadHighScoreFile(file.string(), table);
+    EXPECT_TRUE(ReadHighScores(text, table));
     EXPECT_EQ(HighScoreLine(table[1]), good1);
     EXPECT_EQ(HighScoreLine(table[2]), good2);
     EXPECT_EQ(HighScoreLine(table[3]), good3);
@@ -264,8 +282,7 @@ TEST_F(GameOverTest, RandomBytesNeverBreakTheTable)
         }
         HighScoreTable table;
         FillDefaults(table);
-        std::istringstream in(bytes);
-        ReadHighScores(in, table);
+        ReadHighScores(bytes, table);
         for (int k = 1; k <= 16; ++k) {
             const std::string line = HighScoreLine(table[k]);
             HighScoreEntry back;
@@ -302,7 +319,7 @@ TEST_F(GameOverTest, AnUnwritableTableIsStillShownAndNothingIsLeftBehind)
     GameOver(s, host);
     EXPECT_EQ(host.memo.size(), 17u);
     EXPECT_TRUE(fs::is_directory(file / "keep"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_EQ(Entries(), TableAndLock);
 
     // A game folder that is gone.
     ScriptedHost h(s);
@@ -324,36 +341,35 @@ TEST_F(GameOverTest, AReadOnlyFolderKeepsTheOldFileWhole)
     EXPECT_EQ(host.memo.size(), 17u);
 }
 
-TEST_F(GameOverTest, AWriteThatFailsPartWayKeepsTheOldFileWhole)
+TEST_F(GameOverTest, AWriteCutShortByAFileSizeLimitKeepsTheOldFileAndShowsTheTable)
 {
-    // Files may grow to 100 bytes only: the new table breaks off part-way,
-    // as on a full disk.
+    // Files may grow to 100 bytes only: the new table breaks off part-way, as
+    // on a full disk, and the limit's signal would end a careless game there.
     const std::string old = DefaultLine(3) + "\r\n";
     std::ofstream(file, std::ios::binary) << old;
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     s.Score = 7;
-    GameOver(s, host);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, oldHandler);
+    const auto shown = RunBounded([&] {
+        signal(SIGXFSZ, SIG_DFL);
+        const rlimit small{100, 100};
+        setrlimit(RLIMIT_FSIZE, &small);
+        GameOver(s, host);
+        const bool restored = signal(SIGXFSZ, SIG_DFL) == SIG_DFL;
+        return std::to_string(host.memo.size()) + (restored ? " lines" : " lines, signal left ignored");
+    });
+    EXPECT_EQ(shown.value_or("killed"), "17 lines");
     EXPECT_EQ(ReadAll(file), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    EXPECT_EQ(host.memo.size(), 17u);
+    EXPECT_EQ(Entries(), TableAndLock);
 }
 
 TEST_F(GameOverTest, TheFileIsReplacedKeepingItsPermissions)
 {
-    std::ofstream(file, std::ios::binary) << "old";
+    std::ofstream(file, std::ios::binary) << DefaultLine(1) << "\r\n";
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     GameOver(s, host);
     ExpectWellFormedFile();
     EXPECT_EQ(fs::status(file).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_EQ(Entries(), TableAndLock);
 }
 
 TEST_F(GameOverTest, ExitAsksAndEndsTheGameOnlyOnce)
@@ -398,6 +414,159 @@ TEST_F(GameOverTest, AGameThatEndsWhileTheExitQuestionIsOpenIsNotEnteredTwice)
     EXPECT_EQ(h.count("gameover-window"), 1);
     EXPECT_EQ(ReadAll(file).find(GameLine()), 0u);
     EXPECT_EQ(ReadAll(file).find(GameLine(), 1), std::string::npos);
+}
+
+TEST_F(GameOverTest, ATableThatIsNoRegularFileGivesTheDefaultsAndNeverHangs)
+{
+    const std::string good = HighScoreLine({NameField("Kept"), 1, 1, 1, 1, 500});
+    struct Case {
+        const char* what;
+        std::function<void()> plant;
+        std::string firstLine;
+    };
+    const Case cases[] = {
+        {"fifo without a writer", [&] { ASSERT_EQ(mkfifo(file.c_str(), 0644), 0); }, DefaultLine(1)},
+        {"link to /dev/zero", [&] { fs::create_symlink("/dev/zero", file); }, DefaultLine(1)},
+        // A regular file whose read fails part-way, even for the superuser.
+        {"read error", [&] { fs::create_symlink("/proc/self/mem", file); }, DefaultLine(1)},
+        {"huge file",
+         [&] { std::ofstream(file, std::ios::binary) << good << "\r\n"
+                                                     << std::string(3 << 20, 'z'); }, good},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(dir);
+        fs::create_directory(dir);
+        c.plant();
+        s.Score = 0;
+        const auto first = RunBounded([&] {
+            GameOver(s, host);
+            return host.memo.size() == 19u ? host.memo[2] : "table not shown";
+        });
+        EXPECT_EQ(first.value_or("hung or died"), c.firstLine);
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file)));
+        ExpectWellFormedFile();
+    }
+}
+
+TEST_F(GameOverTest, TemporariesLeftByKilledGamesGoButNeverOneStillBeingWritten)
+{
+    const auto plant = [&](const std::string& name, std::chrono::seconds age) {
+        std::ofstream(dir / name) << "part";
+        fs::last_write_time(dir / name, fs::file_time_type::clock::now() - age);
+    };
+    using std::chrono::hours, std::chrono::seconds;
+    plant("Game1.hrs.Ab12Cd", hours(1));
+    plant("Game1.hrs.bak.Zz9Yy8", hours(1));
+    plant("Game1.hrs.Mn56Op", seconds(90));
+    plant("Game1.hrs.Qw34Er", seconds(0));
+    plant("Game1.hrs.notes", hours(1)); // not a temporary name
+    plant("Game1.hrs.Ab12C!", hours(1));
+    const HighScoreEntry game{NameField("Ann"), 1, 1, 1, 1, 9000};
+    HighScoreTable table;
+
+    // Another game holds the lock far longer than any write takes: this one
+    // saves without it, and a temporary written in the last minutes may be
+    // that game's.
+    const int other = open((dir / "Game1.hrs.lock").c_str(), O_RDONLY | O_CREAT, 0666);
+    ASSERT_EQ(flock(other, LOCK_EX), 0);
+    EXPECT_TRUE(SaveFinishedGame(file.string(), game, table, std::chrono::milliseconds(50)));
+    close(other);
+    EXPECT_EQ(Entries(), (std::set<std::string>{"Game1.hrs", "Game1.hrs.lock", "Game1.hrs.Mn56Op",
+                                                "Game1.hrs.Qw34Er", "Game1.hrs.notes", "Game1.hrs.Ab12C!"}));
+    EXPECT_EQ(ReadAll(file).find(HighScoreLine(game)), 0u);
+
+    // Under the lock no other game is writing: only the one just made is spared.
+    EXPECT_TRUE(SaveFinishedGame(file.string(), game, table));
+    EXPECT_EQ(Entries(), (std::set<std::string>{"Game1.hrs", "Game1.hrs.lock", "Game1.hrs.Qw34Er",
+                                                "Game1.hrs.notes", "Game1.hrs.Ab12C!"}));
+}
+
+TEST_F(GameOverTest, CrOnlyLinesAreReadAndADamagedTableIsCopiedBesideBeforeItIsReplaced)
+{
+    const fs::path bak = dir / "Game1.hrs.bak";
+    std::vector<std::string> lines;
+    for (int k = 1; k <= 15; ++k)
+        lines.push_back(HighScoreLine({NameField("P" + std::to_string(k)), k, k, k, 2, 10000 - k * 100}));
+    const auto save = [&] {
+        HighScoreTable table;
+        return SaveFinishedGame(file.string(), {NameField("Ann"), 0, 0, 0, 1, 0}, table);
+    };
+    const auto expectKept = [&](const std::vector<std::string>& kept) {
+        const std::string text = ReadAll(file);
+        for (size_t k = 0; k < kept.size(); ++k)
+            EXPECT_EQ(text.substr(k * 44, 44), kept[k] + "\r\n") << k;
+    };
+
+    // Old Mac line ends: all fifteen records stand, nothing was damaged.
+    std::string crOnly;
+    for (const auto& line : lines)
+        crOnly += line + "\r";
+    std::ofstream(file, std::ios::binary) << crOnly;
+    EXPECT_TRUE(save());
+    expectKept(lines);
+    EXPECT_FALSE(fs::exists(bak));
+
+    // A damaged line: the file as it was goes to the copy, the sound lines stay.
+    const std::string damaged = lines[0] + "\r\n" + "Bob   9  9  9 9 999999\r\n" + lines[1] + "\n";
+    std::ofstream(file, std::ios::binary) << damaged;
+    EXPECT_TRUE(save());
+    EXPECT_EQ(ReadAll(bak), damaged);
+    expectKept({lines[0], lines[1], DefaultLine(3)});
+
+    // The next damaged table replaces the copy.
+    const std::string damagedAgain = lines[2] + "\r\nx\r\n";
+    std::ofstream(file, std::ios::binary) << damagedAgain;
+    EXPECT_TRUE(save());
+    EXPECT_EQ(ReadAll(bak), damagedAgain);
+
+    // No copy can be made: the damaged table stays as it is.
+    fs::remove(bak);
+    fs::create_directory(bak);
+    std::ofstream(file, std::ios::binary) << damaged;
+    EXPECT_FALSE(save());
+    EXPECT_EQ(ReadAll(file), damaged);
+}
+
+TEST_F(GameOverTest, GamesEndingAtOnceIntoOneFolderAllKeepTheirLines)
+{
+    constexpr int Rounds = 20;
+    constexpr int Games = 4;
+    for (int round = 0; round < Rounds; ++round) {
+        int start[2];
+        ASSERT_EQ(pipe(start), 0);
+        std::vector<pid_t> children;
+        for (int g = 0; g < Games; ++g) {
+            const pid_t pid = fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                alarm(20);
+                close(start[1]);
+                char byte;
+                while (read(start[0], &byte, 1) > 0) {
+                } // every game ends the moment the pipe closes
+                s.GamerName = "R" + std::to_string(round) + "G" + std::to_string(g);
+                s.Score = 100000 + round * 10 + g; // each beats every earlier round
+                ScriptedHost h(s);
+                GameOver(s, h);
+                _exit(h.memo.size() == 17u ? 0 : 1);
+            }
+            children.push_back(pid);
+        }
+        close(start[0]);
+        close(start[1]);
+        for (pid_t pid : children) {
+            int status = 0;
+            waitpid(pid, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
+        }
+        const std::string text = ReadAll(file);
+        for (int g = 0; g < Games; ++g)
+            EXPECT_NE(text.find(NameField("R" + std::to_string(round) + "G" + std::to_string(g))),
+                      std::string::npos)
+                << "round " << round << " game " << g;
+        ASSERT_FALSE(HasFailure());
+    }
 }
 
 } // namespace

@@ -1,0 +1,28 @@
+// The high-score table on disk, "Game1.hrs" beside the game: read, merged
+// with the finished game and written back under a lock on "Game1.hrs.lock",
+// so that games ending at the same moment into one shared folder all keep
+// their lines. Nothing planted in the table's place can hang the game over.
+#pragma once
+
+#include "HighScores.h"
+
+#include <chrono>
+#include <string>
+
+namespace zorbik {
+
+// How long a game over waits for another game to finish with the table
+// before it carries on without the lock (a merge takes milliseconds).
+constexpr std::chrono::milliseconds TableLockWait{5000};
+
+// Reads the table at `path` into entries 1 to 15 (defaults first), puts the
+// finished game in entry 16 and lets it climb, then writes the best fifteen
+// back. On the way it removes temporary files that killed games left beside
+// the table, and keeps a copy of a table that held damaged lines in
+// `path` + ".bak" before replacing it. A table that cannot be written leaves
+// the old file whole, whatever the cause (a full disk or a file-size limit
+// included); `table` is filled all the same. True when the file was written.
+bool SaveFinishedGame(const std::string& path, const HighScoreEntry& finished, HighScoreTable& table,
+                      std::chrono::milliseconds lockWait = TableLockWait);
+
+} // namespace zorbik
