@@ -32,7 +32,8 @@ namespace zorbik {
 
 namespace {
 
-// The absolute path of the running executable (argument 0 may be relative).
+// The real path of the running executable, whatever argument 0 says: the
+// pictures, sounds and the high-score table lie beside it.
 std::string ExecutablePath(const char* argv0)
 {
     std::error_code ec;
@@ -90,6 +91,9 @@ void TForm5::FormCreate(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         state_.Args.emplace_back(argv[i]);
     state_.ExePath = ExecutablePath(argv[0]);
+    std::error_code noFolder;
+    state_.ProgramPath =
+        ProgramPathOf(argv[0], std::filesystem::current_path(noFolder).string(), state_.ExePath);
     state_.FirstShow = 1;
 
     // The pictures and tables. LevelTimeNorm is filled with the state.
@@ -97,8 +101,6 @@ void TForm5::FormCreate(int argc, char** argv)
     const std::string images = ImageFolderOf(state_);
     art_.bitmaps = LoadCellBitmaps(images);
     SetSidePictures(panel_, LoadSidePictures(images));
-    // The sounds too, in the audio thread, so that the first one plays at once.
-    MediaPlayer1.preload(state_);
 }
 
 void TForm5::showEvent(QShowEvent* event)
@@ -119,7 +121,7 @@ void TForm5::FormShow()
     state_.WindowWidth = width();
     state_.ClientHeight = height();
     const int W = state_.WindowWidth;
-    state_.GamerName = ReadGamerName(SuiteFolderOf(state_.ExePath) + "Gamer.nam");
+    state_.GamerName = ReadGamerName(SuiteFolder(state_) + "Gamer.nam");
     state_.Score = 0;
     state_.Health = 100;
     panel_.FinishButton->show();

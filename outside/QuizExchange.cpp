@@ -160,7 +160,7 @@ bool TakeVerdict(const std::string& path)
 
 bool AskQuestion(GameState& s)
 {
-    const std::string program = SuiteFolderOf(s.ExePath) + s.Arg(1);
+    const std::string program = SuiteFolder(s) + s.Arg(1);
 
     const std::string& topicWord = s.Arg(2);
     if (topicWord == "BOTH")

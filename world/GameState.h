@@ -107,6 +107,9 @@ struct GameState {
     // The absolute path of the running game executable; the pictures, sounds
     // and the high-score file are found beside it.
     std::string ExePath;
+    // The path the game was started under (argument 0 made absolute); the
+    // suite folder with the name file and the quiz program follows from it.
+    std::string ProgramPath;
 
     // The main window's width and client height once it covers the screen.
     int32_t WindowWidth = 0;

@@ -32,6 +32,21 @@ std::string SuiteFolderOf(const std::string& exePath)
     return folder.empty() ? std::string("/") : folder;
 }
 
+std::string ProgramPathOf(const std::string& argument0, const std::string& workingFolder,
+                          const std::string& exePath)
+{
+    if (argument0.find('/') == std::string::npos)
+        return exePath;
+    if (argument0.front() == '/' || workingFolder.empty())
+        return argument0;
+    return workingFolder + (workingFolder.back() == '/' ? "" : "/") + argument0;
+}
+
+std::string SuiteFolder(const GameState& s)
+{
+    return SuiteFolderOf(s.ProgramPath.empty() ? s.ExePath : s.ProgramPath);
+}
+
 std::string ExeFolderOf(const std::string& exePath)
 {
     std::string folder = exePath;

@@ -13,6 +13,18 @@ namespace zorbik {
 // Both "\" and "/" count as separators. A game in the root folder gives "/".
 std::string SuiteFolderOf(const std::string& exePath);
 
+// The full path the game was started under, from which its suite folder
+// follows: argument 0 as given when it is absolute, taken from the working
+// folder when it is relative, and the executable's own path when it is a
+// bare name (found through PATH, it says nothing about the suite).
+std::string ProgramPathOf(const std::string& argument0, const std::string& workingFolder,
+                          const std::string& exePath);
+
+// The suite folder of a running game: from ProgramPath, or from ExePath
+// while that is unknown. The name file and the quiz program are found here;
+// a launcher can start a shared game for a player with a suite of their own.
+std::string SuiteFolder(const GameState& s);
+
 // The folder of the executable, with a final "/" ("./" for a bare name).
 std::string ExeFolderOf(const std::string& exePath);
 

@@ -20,6 +20,33 @@ TEST(SuiteFolder, CutsFileNameAndGameFolder)
     EXPECT_EQ(SuiteFolderOf("/Game1"), "/");
 }
 
+// The suite follows the path the game was started under, which a launcher
+// may point at a player's own folder while the executable is a shared one.
+TEST(SuiteFolder, FollowsArgumentZeroNotTheExecutable)
+{
+    const std::string exe = "/srv/class/Maze/Game1";
+    const struct {
+        const char* argument0;
+        const char* working;
+        const char* suite;
+    } cases[] = {
+        {"/home/ann/.local/share/zorbik/Maze/Game1", "/tmp", "/home/ann/.local/share/zorbik/"},
+        {"Maze/Game1", "/home/ann/suite", "/home/ann/suite/"},
+        {"./Maze/Game1", "/home/ann/suite/", "/home/ann/suite/./"},
+        {"../suite/Maze/Game1", "/home/ann/x", "/home/ann/x/../suite/"},
+        {"Game1", "/home/ann", "/srv/class/"}, // a bare name found through PATH
+    };
+    for (const auto& c : cases) {
+        GameState s;
+        s.ExePath = exe;
+        s.ProgramPath = ProgramPathOf(c.argument0, c.working, exe);
+        EXPECT_EQ(SuiteFolder(s), c.suite) << c.argument0;
+    }
+    GameState unknown; // not started from a command line: the executable's
+    unknown.ExePath = exe;
+    EXPECT_EQ(SuiteFolder(unknown), "/srv/class/");
+}
+
 TEST(FitMazeView, SizesAndCentresTheSurface)
 {
     GameState s;
