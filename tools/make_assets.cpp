@@ -63,6 +63,21 @@ int WriteIcons(const std::filesystem::path& folder)
     return failures == 0 ? 0 : 1;
 }
 
+// The quiz program's sounds go into its own folder.
+int WriteQuizSounds(const std::filesystem::path& quiz)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(quiz / "Sounds", ec);
+    int failures = 0;
+    for (const Sound& sound : MakeQuizSounds()) {
+        if (!WriteWav16((quiz / "Sounds" / sound.file).string(), sound.samples, SampleRate)) {
+            std::fprintf(stderr, "make_assets: cannot write %s\n", sound.file.c_str());
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
+
 } // namespace
 } // namespace zorbik::assets
 
@@ -71,11 +86,14 @@ int main(int argc, char** argv)
     using namespace zorbik::assets;
     if (argc < 2) {
         std::fprintf(stderr, "usage: make_assets <game folder> [contact sheet.png]\n"
-                             "       make_assets --icons <folder>\n");
+                             "       make_assets --icons <folder>\n"
+                             "       make_assets --quiz-sounds <quiz folder>\n");
         return 2;
     }
     if (std::string_view(argv[1]) == "--icons")
         return argc == 3 ? WriteIcons(argv[2]) : 2;
+    if (std::string_view(argv[1]) == "--quiz-sounds")
+        return argc == 3 ? WriteQuizSounds(argv[2]) : 2;
     namespace fs = std::filesystem;
     const fs::path game = argv[1];
     std::error_code ec;

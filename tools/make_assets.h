@@ -37,6 +37,10 @@ std::vector<Picture> DrawIcons();
 // The seven sound effects.
 std::vector<Sound> MakeSounds();
 
+// The quiz program's two sounds: "Right.wav" (short and cheerful) and
+// "Wrong.wav" (soft).
+std::vector<Sound> MakeQuizSounds();
+
 // 24-bit uncompressed BMP (BITMAPINFOHEADER, bottom-up rows). False when the
 // file cannot be written.
 bool WriteBmp24(const std::string& path, const QImage& image);

@@ -230,7 +230,33 @@ Wave Moved()
     return w;
 }
 
+// Quiz, right answer: a quick rising arpeggio with a bright little chime.
+Wave RightAnswer()
+{
+    Wave w = Silence(0.6);
+    const int notes[] = {3, 7, 10}; // C5 E5 G5
+    for (int k = 0; k < 3; ++k)
+        AddTone(w, 0.08 * k, 0.14, Note(notes[k]), Note(notes[k]), 0.45, Pure, 0.004, 0.1);
+    AddBell(w, 0.24, 0.34, Note(15), 0.35); // C6
+    return w;
+}
+
+// Quiz, wrong answer: two low, soft falling notes, no buzz.
+Wave WrongAnswer()
+{
+    Wave w = Silence(0.55);
+    AddTone(w, 0.0, 0.22, Note(-5), Note(-5), 0.5, {1.0, 0.08}, 0.02, 0.15);  // E4
+    AddTone(w, 0.18, 0.35, Note(-9), Note(-10), 0.5, {1.0, 0.08}, 0.02, 0.2); // C4, sagging a little
+    return w;
+}
+
 } // namespace
+
+std::vector<Sound> MakeQuizSounds()
+{
+    // The wrong-answer sound stays quieter than the right one.
+    return {{"Right.wav", Finish(RightAnswer(), 0.7)}, {"Wrong.wav", Finish(WrongAnswer(), 0.4)}};
+}
 
 std::vector<Sound> MakeSounds()
 {
