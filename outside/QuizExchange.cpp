@@ -1,14 +1,15 @@
 #include "QuizExchange.h"
 
 #include "world/Random.h"
+#include "world/SafeFiles.h"
 #include "world/StartUp.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -140,21 +141,18 @@ bool RunAndWait(const std::string& program, const std::string& params, int /*sho
 
 bool TakeVerdict(const std::string& path)
 {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const auto status = fs::status(path, ec);
-    if (ec || status.type() == fs::file_type::not_found)
+    // The entry itself is looked at, never what a link leads to: only a
+    // regular file is read, and whatever else stands there (a link, a FIFO)
+    // is removed unread so that the next verdict can take its place.
+    struct stat entry {};
+    if (::lstat(path.c_str(), &entry) != 0)
         return false;
-
     bool right = false;
-    if (status.type() == fs::file_type::regular) {
-        std::ifstream in(path, std::ios::binary);
-        char first = 0;
-        if (in && in.get(first))
-            right = static_cast<unsigned char>(first) == 1;
+    if (S_ISREG(entry.st_mode)) {
+        const auto first = ReadRegularFile(path, 1);
+        right = first && !first->empty() && static_cast<unsigned char>(first->front()) == 1;
     }
-    if (status.type() != fs::file_type::directory)
-        fs::remove(path, ec); // a failed deletion is ignored
+    RemoveEntry(path); // a failed deletion is ignored; a folder is left alone
     return right;
 }
 

@@ -36,7 +36,8 @@ std::vector<std::string> SplitParams(const std::string& params);
 bool RunAndWait(const std::string& program, const std::string& params, int showMode);
 
 // Reads the verdict from `path`: true only for a readable regular file whose
-// first byte is 1. The file is deleted afterwards in every case (a folder of
+// first byte is 1. A link there is never followed. The entry is removed
+// afterwards in every case (a link itself, never its target; a folder of
 // that name is left alone).
 bool TakeVerdict(const std::string& path);
 

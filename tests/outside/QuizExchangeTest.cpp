@@ -1,6 +1,7 @@
 // The question exchange run against the scripted stand-in quiz program,
 // copied into throw-away suite folders.
 #include "outside/QuizExchange.h"
+#include "tests/support/RunBounded.h"
 #include "world/Random.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 #include <sys/stat.h>
@@ -116,14 +118,39 @@ TEST_F(QuizExchange, AVerdictFolderCountsAsWrongAndTheGameGoesOn)
     EXPECT_EQ(s.Score, 600);
 }
 
-TEST_F(QuizExchange, AnUnreadableVerdictFileCountsAsWrong)
+TEST_F(QuizExchange, AnythingButARegularVerdictFileIsWrongNeverFollowedAndNeverBlocks)
 {
-    // A file of that name that cannot be read as bytes: a fifo has no first byte
-    // to give and would block a careless reader for ever.
-    setenv("FAKE_QUIZ_VERDICT", "none", 1);
-    ASSERT_EQ(mkfifo(Verdict().c_str(), 0644), 0);
-    EXPECT_FALSE(AskQuestion(s));
-    EXPECT_EQ(s.Score, 500);
+    // What a quiz program that left no verdict may find in its place: a link
+    // is removed itself, its target left alone; a FIFO has no first byte to
+    // give and would block a careless reader for ever.
+    const fs::path elsewhere = root / "elsewhere";
+    fs::create_directories(elsewhere / "folder");
+    std::ofstream(elsewhere / "right", std::ios::binary) << '\x01';
+    struct Case {
+        const char* what;
+        std::function<void()> plant;
+    };
+    const Case cases[] = {
+        {"fifo", [&] { ASSERT_EQ(mkfifo(Verdict().c_str(), 0644), 0); }},
+        {"link to a folder", [&] { fs::create_directory_symlink(elsewhere / "folder", Verdict()); }},
+        {"link to a right verdict", [&] { fs::create_symlink(elsewhere / "right", Verdict()); }},
+        {"dangling link", [&] { fs::create_symlink(elsewhere / "gone", Verdict()); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        setenv("FAKE_QUIZ_VERDICT", "none", 1);
+        c.plant();
+        s.Score = 500;
+        const auto asked = zorbik::testing::RunBounded([&] { return AskQuestion(s) ? "right" : "wrong"; });
+        EXPECT_EQ(asked.value_or("hung or died"), "wrong");
+        EXPECT_FALSE(fs::exists(fs::symlink_status(Verdict())));
+        // Nothing in the way of the next verdict; the link's target untouched.
+        setenv("FAKE_QUIZ_VERDICT", "1", 1);
+        EXPECT_TRUE(AskQuestion(s));
+        EXPECT_EQ(s.Score, 600);
+    }
+    EXPECT_TRUE(fs::is_directory(elsewhere / "folder"));
+    EXPECT_EQ(fs::file_size(elsewhere / "right"), 1u);
 }
 
 TEST_F(QuizExchange, TheQuizProgramRunsInItsOwnFolderWithTopicDifficultyAndSoundSwitch)
