@@ -1,0 +1,112 @@
+#!/bin/bash
+# The Debian package and the installed desktop files, checked as a packager
+# and a software centre would: the package is built with cpack from the build
+# folder, its file list, permissions and dependencies are read with dpkg-deb,
+# lintian must find no error, and the desktop entry, the icons, the
+# software-centre description and the manual page are checked where
+# `cmake --install` puts them.
+#
+#   package_test.sh <build folder>
+set -u
+build=${1:?usage: package_test.sh <build folder>}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# ---- the package
+timeout 600 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/pkg" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; echo "FAIL: cpack"; exit 1; }
+debs=("$work"/pkg/zorbik_*.deb)
+[ -f "${debs[0]}" ] || { echo "FAIL: no package made"; exit 1; }
+deb=${debs[0]}
+version=$(dpkg-deb -f "$deb" Version)
+dpkg-deb -c "$deb" >"$work/list"
+paths=$(awk '{print $6}' "$work/list" | sed 's|^\./|/|; s|/$||')
+
+app=org.zorbik.Maze
+expected=(/usr/games/zorbik /usr/lib/zorbik/Maze/Game1 /usr/lib/zorbik/Quiz/quiz
+          /usr/share/applications/$app.desktop /usr/share/metainfo/$app.metainfo.xml
+          /usr/share/man/man6/zorbik.6.gz /usr/share/doc/zorbik/copyright /usr/share/doc/zorbik/changelog.gz)
+for size in 16 32 48 64 128 256; do
+    expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$app.png")
+done
+for name in Road Brick Enter Exit Door Gold Money Diamond Torch FirstAid Hare Wolf Fox Bear Me Outside happy_face; do
+    expected+=("/usr/lib/zorbik/Maze/Images/$name.bmp")
+done
+for name in GAME21_SS01.WAV LockDoor.wav Doorbell.wav Door.wav SF023_SS01.WAV Be_eaten.wav Moved.wav; do
+    expected+=("/usr/lib/zorbik/Maze/Sounds/$name")
+done
+for path in "${expected[@]}"; do
+    grep -qxF "$path" <<<"$paths" || fail "package lacks $path"
+done
+# Nothing from the build folder's own playing (table, name, verdict) and no
+# test program, bench or asset maker.
+grep -E '\.(hrs|nam|ret)$|_tests$|fake_quiz|bench_|make_assets|/usr/local' <<<"$paths" |
+    while read -r path; do echo "FAIL: package holds $path"; done | grep . && failures=$((failures + 1))
+# Owned by root; programs 0755, everything else 0644, folders 0755.
+awk '$2 != "root/root" ||
+     ($1 !~ /^(-rwxr-xr-x|-rw-r--r--|drwxr-xr-x)$/) ||
+     ($1 == "-rwxr-xr-x" && $6 !~ /(games\/zorbik|Maze\/Game1|Quiz\/quiz)$/)' "$work/list" |
+    grep . && fail "files with unexpected owner or permissions (above)"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins fonts-liberation; do
+    grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
+done
+
+# Stripped programs without a run path.
+dpkg-deb -x "$deb" "$work/root"
+for program in usr/games/zorbik usr/lib/zorbik/Maze/Game1 usr/lib/zorbik/Quiz/quiz; do
+    file -b "$work/root/$program" | grep -q ', stripped' || fail "$program is not stripped"
+    readelf -d "$work/root/$program" | grep -qE 'RPATH|RUNPATH' && fail "$program carries a run path"
+done
+
+timeout 300 lintian "$deb" >"$work/lintian" 2>&1
+grep '^E:' "$work/lintian" && fail "lintian errors (above)"
+
+# ---- the installed desktop files
+DESTDIR="$work/dest" timeout 300 cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
+    { cat "$work/install.log"; fail "cmake --install"; }
+share=$work/dest/usr/share
+[ -x "$work/dest/usr/bin/zorbik" ] || fail "cmake --install puts no launcher in bin"
+
+desktop=$share/applications/$app.desktop
+out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
+grep -vE ': hint: ' <<<"$out" | grep . && fail "desktop entry warnings (above)"
+grep -qxE 'Categories=(.*;)?Education;(.*;)?' "$desktop" && grep -qxE 'Categories=(.*;)?Game;(.*;)?' "$desktop" ||
+    fail "desktop entry not in Education and Game"
+# The entry names the installed program and icon; the description names the
+# entry and carries this version.
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+grep -qxF "/usr/games/$exec_name" <<<"$paths" || fail "Exec=$exec_name is not the packaged launcher"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+metainfo=$share/metainfo/$app.metainfo.xml
+out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $out"
+grep -qF "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" || fail "metainfo launches another entry"
+grep -qF "<icon type=\"stock\">$icon</icon>" "$metainfo" || fail "metainfo names another icon than $icon"
+grep -qE "<release version=\"$version\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"" "$metainfo" ||
+    fail "metainfo has no release $version"
+
+# Icons: PNG with transparency at the size of their folder, clear corners.
+for size in 16 32 48 64 128 256; do
+    png=$share/icons/hicolor/${size}x${size}/apps/$icon.png
+    file -b "$png" | grep -q "PNG image data, $size x $size, 8-bit/color RGBA" || fail "icon $size: $(file -b "$png")"
+    [ "$(convert "$png" -format '%[fx:p{0,0}.a]' info: 2>&1)" = 0 ] || fail "icon $size has an opaque corner"
+    [ "$(convert "$png" -format '%[fx:p{w/2,h/2}.a]' info: 2>&1)" = 1 ] || fail "icon $size is empty in the middle"
+done
+
+# Manual page: section 6, renders without complaint and carries this version.
+man6=$share/man/man6/zorbik.6.gz
+gzip -t "$man6" || fail "manual page is not gzip"
+zcat "$man6" | grep -qE "^\.TH ZORBIK 6 .*$version" || fail "manual page header lacks section 6 or version $version"
+out=$(MANWIDTH=80 man --warnings -l "$man6" 2>&1 >/dev/null) && [ -z "$out" ] || fail "man: $out"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "package ${deb##*/}: contents, dependencies, lintian, desktop entry, metainfo, icons and manual page fine"
