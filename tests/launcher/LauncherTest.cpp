@@ -1,36 +1,256 @@
+#include "launcher/GameStart.h"
 #include "launcher/LauncherLogic.h"
+#include "launcher/LauncherOptions.h"
+#include "launcher/PlayingFolder.h"
+#include "tests/support/RunBounded.h"
 #include "world/StartUp.h"
 
+#include <QSettings>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zorbik {
 namespace {
 
-TEST(Launcher, ArgumentsNameEveryChoice)
+namespace fs = std::filesystem;
+using testing::RunBounded;
+
+std::string Slurp(const fs::path& path)
 {
-    LaunchChoice choice;
-    EXPECT_EQ(GameArguments(choice), (std::vector<std::string>{"Quiz/quiz", "BOTH", "SOUND", "SHOWN"}));
-    choice.topic = QuizTopicChoice::Fractions;
-    choice.sound = false;
-    choice.hiddenMaze = true;
-    EXPECT_EQ(GameArguments(choice),
-              (std::vector<std::string>{"Quiz/quiz", "FRACTIONS", "NOSOUND", "HIDDEN"}));
-    choice.topic = QuizTopicChoice::Gcf;
-    EXPECT_EQ(GameArguments(choice)[1], "GCF");
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-TEST(Launcher, NameFileHoldsTheNameAsTheGameReadsIt)
+void Put(const fs::path& path, const std::string& bytes)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "zorbik_launcher_test";
-    std::filesystem::create_directories(dir);
-    const std::string folder = dir.string() + "/";
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A fresh temporary folder per test, readable by every user.
+class LauncherFolder : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        root = fs::temp_directory_path() / ("zorbik-launcher-" + std::to_string(::getpid()) + "-" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root);
+        fs::create_directories(root);
+        fs::permissions(root, fs::perms::all);
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    // An installed suite as the package lays it out, with a launcher folder
+    // "bin" beside "lib/zorbik".
+    fs::path Install(const std::string& gameBytes = "game v1")
+    {
+        const fs::path suite = root / "lib" / "zorbik";
+        Put(suite / "Maze" / "Game1", gameBytes);
+        fs::permissions(suite / "Maze" / "Game1", fs::perms(0755));
+        Put(suite / "Maze" / "Images" / "Road.bmp", "road");
+        Put(suite / "Maze" / "Sounds" / "Door.wav", "door");
+        Put(suite / "Quiz" / "quiz", "quiz");
+        fs::permissions(suite / "Quiz" / "quiz", fs::perms(0755));
+        Put(suite / "Quiz" / "Sounds" / "Right.wav", "right");
+        Put(suite / "Maze" / "Game1.hrs", "the builder's table");
+        fs::create_directories(root / "bin");
+        return suite;
+    }
+
+    fs::path root;
+};
+
+TEST(LauncherOptions, CommandLinesAreReadOrRefused)
+{
+    using Action = LauncherOptions::Action;
+    const auto parse = [](QStringList words) {
+        words.prepend("zorbik");
+        return ParseLauncherOptions(words);
+    };
+    LauncherOptions o =
+        parse({"--play", "--name", " Ann Lee ", "--topic", "fractions", "--no-sound", "--hidden"});
+    ASSERT_EQ(o.action, Action::Play);
+    const LaunchChoice c = DirectChoice(o);
+    EXPECT_EQ(c.playerName, "Ann Lee");
+    EXPECT_EQ(GameArguments(c), (std::vector<std::string>{"Quiz/quiz", "FRACTIONS", "NOSOUND", "HIDDEN"}));
+    EXPECT_EQ(GameArguments(DirectChoice(parse({"--play", "--name=Bo", "--topic=gcf"}))),
+              (std::vector<std::string>{"Quiz/quiz", "GCF", "SOUND", "SHOWN"}));
+    EXPECT_EQ(parse({}).action, Action::Window);
+    EXPECT_EQ(parse({"--shared-folder", "/srv/class"}).sharedFolder, "/srv/class");
+    EXPECT_EQ(parse({"--help"}).action, Action::Help);
+    EXPECT_NE(parse({"--help"}).text.find("--shared-folder"), std::string::npos);
+    o = parse({"--version"});
+    EXPECT_EQ(o.action, Action::Version);
+    EXPECT_EQ(o.text, std::string("zorbik ") + ZORBIK_VERSION + "\n");
+
+    const struct {
+        QStringList words;
+        const char* says;
+    } refused[] = {
+        {{"--play"}, "--name"},
+        {{"--play", "--name", "  "}, "--name"},
+        {{"--play", "--name", "Ann", "--topic", "LCM"}, "unknown topic 'LCM'"},
+        {{"--colour"}, "colour"},
+        {{"-style", "fusion"}, "style"},
+        {{"Ann"}, "unexpected word 'Ann'"},
+        {{"--shared-folder", "class"}, "full path"},
+    };
+    for (const auto& r : refused) {
+        o = parse(r.words);
+        EXPECT_EQ(o.action, Action::Refuse) << r.words.join(' ').toStdString();
+        EXPECT_NE(o.text.find(r.says), std::string::npos) << o.text;
+    }
+}
+
+TEST_F(LauncherFolder, ChoicesAreRememberedPerPlayerAndTheTeacherNamesTheClassroom)
+{
+    // QSettings finds its files once per process: set the places first.
+    ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, (root / "etc").c_str());
+    LaunchChoice fresh = RememberedChoice({});
+    EXPECT_EQ(GameArguments(fresh), GameArguments(LaunchChoice{}));
+    EXPECT_EQ(ClassroomFolder({}), "");
+
+    LaunchChoice played{"Ann", QuizTopicChoice::Lcm, false, true};
+    RememberChoice(played);
+    EXPECT_TRUE(fs::is_regular_file(root / "config" / "zorbik" / "zorbik.conf"));
+    LaunchChoice next = RememberedChoice({});
+    EXPECT_EQ(next.playerName, "Ann");
+    EXPECT_EQ(GameArguments(next), GameArguments(played));
+    // The command line wins over what was remembered.
+    next = RememberedChoice(ParseLauncherOptions({"zorbik", "--name", "Bo", "--topic", "gcf"}));
+    EXPECT_EQ(next.playerName, "Bo");
+    EXPECT_EQ(next.topic, QuizTopicChoice::Gcf);
+    EXPECT_FALSE(next.sound);
+
+    Put(root / "etc" / "zorbik" / "zorbik.conf", "[General]\nsharedFolder=/srv/class\n");
+    EXPECT_EQ(ClassroomFolder({}), "/srv/class");
+    EXPECT_EQ(ClassroomFolder(ParseLauncherOptions({"zorbik", "--shared-folder", "/srv/other"})),
+              "/srv/other");
+}
+
+TEST_F(LauncherFolder, PlayingFolderIsLaidOutAndRefreshedWithoutTouchingThePlayersFiles)
+{
+    const fs::path suite = Install();
+    fs::create_symlink("/etc/passwd", suite / "Maze" / "Images" / "Link.bmp");
+    const std::string installed = suite.string() + "/";
+    const std::string playing = (root / "data" / "zorbik").string() + "/";
+    std::string error;
+    ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v1", false, error)) << error;
+    for (const char* file :
+         {"Maze/Game1", "Maze/Images/Road.bmp", "Maze/Sounds/Door.wav", "Quiz/quiz", "Quiz/Sounds/Right.wav"})
+        EXPECT_EQ(Slurp(playing + file), Slurp(installed + file)) << file;
+    EXPECT_EQ(fs::status(playing + "Maze/Game1").permissions(), fs::perms(0755));
+    EXPECT_FALSE(fs::exists(playing + "Maze/Game1.hrs")); // the builder's table stays behind
+    EXPECT_FALSE(fs::exists(fs::symlink_status(playing + "Maze/Images/Link.bmp")));
+
+    // The player's table and a link planted over a picture.
+    Put(playing + "Maze/Game1.hrs", "Ann's table");
+    Put(root / "victim", "keep me");
+    fs::remove(playing + "Maze/Images/Road.bmp");
+    fs::create_symlink(root / "victim", playing + "Maze/Images/Road.bmp");
+    // The same install: nothing is copied.
+    ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v1", false, error)) << error;
+    EXPECT_TRUE(fs::is_symlink(playing + "Maze/Images/Road.bmp"));
+    // A newer install: programs, pictures and sounds anew, the table kept.
+    Put(suite / "Maze" / "Game1", "game v2");
+    ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v2", false, error)) << error;
+    EXPECT_EQ(Slurp(playing + "Maze/Game1"), "game v2");
+    EXPECT_EQ(Slurp(playing + "Maze/Game1.hrs"), "Ann's table");
+    EXPECT_FALSE(fs::is_symlink(playing + "Maze/Images/Road.bmp"));
+    EXPECT_EQ(Slurp(playing + "Maze/Images/Road.bmp"), "road");
+    EXPECT_EQ(Slurp(root / "victim"), "keep me");
+    // A game removed by hand is laid out again even with the same stamp.
+    fs::remove(playing + "Quiz/quiz");
+    ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v2", false, error)) << error;
+    EXPECT_EQ(Slurp(playing + "Quiz/quiz"), "quiz");
+    // A link in place of the playing folder itself is refused.
+    fs::create_symlink(root / "data", root / "linked");
+    EXPECT_FALSE(UpdatePlayingFolder(installed, (root / "linked").string() + "/", "v2", false, error));
+    EXPECT_NE(error.find("linked"), std::string::npos);
+}
+
+TEST_F(LauncherFolder, PlanPlaysInPlaceOnlyWhenThePlayerCanWriteTheSuite)
+{
+    const fs::path suite = Install();
+    const std::string bin = (root / "bin").string() + "/";
+    GamePlan plan;
+    std::string error;
+    // The build folder layout: the launcher beside Maze/ and writable.
+    Put(root / "bin" / "Maze" / "Game1", "game");
+    Put(root / "bin" / "Quiz" / "quiz", "quiz");
+    ASSERT_TRUE(PlanGame(bin, "", plan, error)) << error;
+    EXPECT_EQ(plan.program, bin + "Maze/Game1");
+    EXPECT_EQ(plan.argument0, plan.program);
+    EXPECT_EQ(plan.suite, bin);
+    fs::remove_all(root / "bin" / "Maze");
+    fs::remove_all(root / "bin" / "Quiz");
+
+    // An installed suite that this player cannot write: a player of their
+    // own (here the unprivileged "nobody" when the tests run as root).
+    const fs::path data = root / "home" / "data";
+    fs::create_directories(data);
+    if (::geteuid() == 0)
+        fs::permissions(data, fs::perms::all);
+    else
+        fs::permissions(suite, fs::perms::owner_write, fs::perm_options::remove);
+    const auto planned = RunBounded([&] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            return std::string("no unprivileged user");
+        ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+        GamePlan p;
+        std::string why;
+        if (!PlanGame(bin, "", p, why))
+            return why;
+        return p.program + "|" + p.argument0 + "|" + p.suite;
+    });
+    ASSERT_TRUE(planned);
+    const std::string own = (data / "zorbik").string() + "/";
+    EXPECT_EQ(*planned, own + "Maze/Game1|" + own + "Maze/Game1|" + own);
+    EXPECT_EQ(Slurp(own + "Quiz/quiz"), "quiz");
+
+    // A classroom: the shared game with its table, the name and the quiz
+    // from the player's own folder.
+    ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+    const std::string shared = (root / "class").string();
+    ASSERT_TRUE(PlanGame(bin, shared, plan, error)) << error;
+    EXPECT_EQ(plan.program, shared + "/Maze/Game1");
+    EXPECT_EQ(plan.argument0, own + "Maze/Game1");
+    EXPECT_EQ(plan.suite, own);
+    EXPECT_EQ(Slurp(plan.program), "game v1");
+    EXPECT_EQ(fs::status(shared + "/Maze").permissions() & fs::perms::group_write, fs::perms::group_write);
+}
+
+TEST_F(LauncherFolder, NameFileIsWrittenSafelyOrTheGameDoesNotStart)
+{
+    const std::string folder = root.string() + "/";
+    Put(root / "victim", "precious");
+    fs::create_symlink(root / "victim", root / "Gamer.nam");
     ASSERT_TRUE(WriteNameFile(folder, "Ann\nLee"));
+    EXPECT_EQ(Slurp(root / "victim"), "precious");
     EXPECT_EQ(ReadGamerName(folder + "Gamer.nam"), "AnnLee");
     EXPECT_EQ(SuggestedName(folder), "AnnLee");
-    EXPECT_FALSE(WriteNameFile(folder + "missing/", "Ann"));
-    std::filesystem::remove_all(dir);
+    // A FIFO in the way never blocks the launcher.
+    fs::remove(root / "Gamer.nam");
+    ASSERT_EQ(::mkfifo((root / "Gamer.nam").c_str(), 0644), 0);
+    EXPECT_EQ(RunBounded([&] { return WriteNameFile(folder, "Bo") ? std::string("yes") : "no"; }, 5), "yes");
+    EXPECT_EQ(ReadGamerName(folder + "Gamer.nam"), "Bo");
+
+    // A name that cannot be written: no game, and the reason.
+    fs::remove(root / "Gamer.nam");
+    fs::create_directory(root / "Gamer.nam");
+    Put(root / "Maze" / "Game1", "#!/bin/sh\ntouch started\n");
+    fs::permissions(root / "Maze" / "Game1", fs::perms(0755));
+    std::string error;
+    const GamePlan plan{folder + "Maze/Game1", folder + "Maze/Game1", folder};
+    EXPECT_EQ(StartGame(plan, LaunchChoice{"Cy"}, error), -1);
+    EXPECT_NE(error.find("does not start"), std::string::npos) << error;
+    EXPECT_FALSE(fs::exists(root / "started"));
 }
 
 } // namespace
