@@ -104,6 +104,13 @@ man6=$share/man/man6/zorbik.6.gz
 gzip -t "$man6" || fail "manual page is not gzip"
 zcat "$man6" | grep -qE "^\.TH ZORBIK 6 .*$version" || fail "manual page header lacks section 6 or version $version"
 out=$(MANWIDTH=80 man --warnings -l "$man6" 2>&1 >/dev/null) && [ -z "$out" ] || fail "man: $out"
+# ... and documents every option the installed launcher offers.
+options=$(QT_QPA_PLATFORM=offscreen timeout 30 "$work/dest/usr/bin/zorbik" --help | grep -oE '^ +(-[a-z], )?--[a-z-]+' |
+    grep -oE -- '--[a-z-]+' | grep -vx -- --help-all)
+[ -n "$options" ] || fail "zorbik --help lists no options"
+for option in $options; do
+    zcat "$man6" | grep -qF -- "${option//-/\\-}" || fail "manual page lacks $option"
+done
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"
