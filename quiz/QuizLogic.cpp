@@ -89,7 +89,7 @@ std::string Times(int64_t x, int64_t y)
     return std::to_string(x) + " \u00d7 " + std::to_string(y);
 }
 
-// LCM: numbers of the times tables first, then larger ones. From the second
+// LCM: small numbers first, then larger ones. From the second
 // step on the two numbers share a factor, so multiplying them is not enough;
 // neither number ever goes into the other.
 Question MakeLcm(int d, std::mt19937& rng)
@@ -135,9 +135,12 @@ Question MakeGcf(int d, std::mt19937& rng)
     q.hint = "Try the numbers that divide " + std::to_string(q.a) +
              ", starting with the biggest. The first one that also divides " + std::to_string(q.b) +
              " is the GCF.";
-    q.working = std::to_string(q.a) + " = " + Times(g, q.a / g) + " and " + std::to_string(q.b) + " = " +
-                Times(g, q.b / g) + ", and " + std::to_string(q.a / g) + " and " + std::to_string(q.b / g) +
-                " have no common factor but 1.";
+    q.working = divides
+                    ? std::to_string(q.a) + " goes into " + std::to_string(q.b) + " (" + std::to_string(q.b) +
+                          " = " + Times(g, q.b / g) + "), so the GCF is " + std::to_string(g) + " itself."
+                    : std::to_string(q.a) + " = " + Times(g, q.a / g) + " and " + std::to_string(q.b) +
+                          " = " + Times(g, q.b / g) + ", and " + std::to_string(q.a / g) + " and " +
+                          std::to_string(q.b / g) + " have no common factor but 1.";
     return q;
 }
 
