@@ -1,6 +1,7 @@
 #include "TDefBox.h"
 
 #include "outside/RulesText.h"
+#include "view/StandInFonts.h"
 
 #include <QGuiApplication>
 #include <QPlainTextEdit>
@@ -17,10 +18,7 @@ TDefBox::TDefBox(QWidget* parent) : QDialog(parent)
                    Qt::WindowCloseButtonHint);
     setFixedSize(541, 598);
 
-    QFont dialogFont("MS Sans Serif");
-    dialogFont.setPixelSize(13);
-    dialogFont.setBold(true);
-    setFont(dialogFont);
+    setFont(WindowFont());
 
     QString text;
     for (size_t i = 0; i < RulesLines.size(); ++i) {
@@ -45,6 +43,7 @@ TDefBox::TDefBox(QWidget* parent) : QDialog(parent)
     OKBtn->setObjectName("OKBtn");
     OKBtn->setGeometry(7, 564, 138, 25);
     OKBtn->setDefault(true);
+    OKBtn->setAutoDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -57,6 +56,11 @@ void TDefBox::showEvent(QShowEvent* event)
         move(frame.topLeft());
     }
     QDialog::showEvent(event);
+    // The close button holds the focus at every opening and shows it, so
+    // that Enter and Space close the dialog as the mouse would.
+    OKBtn->setFocus(Qt::TabFocusReason);
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    activateWindow();
 }
 
 } // namespace zorbik

@@ -1,5 +1,6 @@
 #include "TForm5.h"
 
+#include "QuestionInput.h"
 #include "TestDriver.h"
 #include "outside/Buttons.h"
 #include "outside/QuizExchange.h"
@@ -7,6 +8,7 @@
 #include "play/PlayerMoves.h"
 #include "view/AssetFilesLogic.h"
 #include "view/MazeSurface.h"
+#include "view/StandInFonts.h"
 #include "world/MazeGenerator.h"
 #include "world/Random.h"
 #include "world/StartUp.h"
@@ -49,10 +51,7 @@ TForm5::TForm5(int argc, char** argv)
 {
     setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
     setWindowTitle("Zorbik on the maze");
-    QFont font("MS Sans Serif");
-    font.setPixelSize(13);
-    font.setBold(true);
-    setFont(font);
+    setFont(WindowFont());
     resize(632, 534);
     // The window layout: the maze surface, then the side panel and the
     // widgets shown later, all hidden but Rules and the health bar.
@@ -359,7 +358,11 @@ void TForm5::restoreApp()
 
 bool TForm5::askQuestion()
 {
-    return AskQuestion(state_);
+    if (driver_)
+        driver_->giveInputDuringQuestion();
+    const bool right = AskQuestion(state_);
+    DropInputGivenMeanwhile();
+    return right;
 }
 
 // The full-screen window becomes a small bordered window with a title bar.
@@ -400,8 +403,18 @@ void TForm5::showGameOverTitle()
 
 void TForm5::showCloseButton()
 {
-    panel_.CloseButton->move(10, 410);
-    panel_.CloseButton->show();
+    QPushButton* close = panel_.CloseButton;
+    close->move(10, 410);
+    close->show();
+    // The keyboard's way out: the button holds the focus, shows it, and
+    // answers Enter as well as Space. The hidden keyboard sink, off the
+    // small window, no longer takes the focus, so Tab cannot lose it there.
+    close->setAutoDefault(true);
+    close->setDefault(true);
+    panel_.Edit1->setFocusPolicy(Qt::NoFocus);
+    close->setFocus(Qt::TabFocusReason);
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    activateWindow();
 }
 
 void TForm5::showMemo(int left, int top, int width, int height)
@@ -427,7 +440,13 @@ void TForm5::setMemoHeight(int height)
 
 void TForm5::showRulesDialog()
 {
-    if (rulesDialog_)
+    if (!rulesDialog_)
+        return;
+    // Under the test driver the dialog opens without blocking, so that the
+    // driver's next commands can reach it.
+    if (driver_)
+        rulesDialog_->open();
+    else
         rulesDialog_->exec();
 }
 

@@ -4,8 +4,14 @@
 #include "outside/GameOver.h"
 #include "play/LevelClock.h"
 #include "play/PlayerMoves.h"
+#include "view/MazeSurface.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QSocketNotifier>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
@@ -108,7 +114,110 @@ void TestDriver::run(const std::string& command)
         dump();
     } else if (verb == "close") {
         form_.clickButton("Close");
+    } else if (verb == "during" || verb == "input") {
+        std::string rest;
+        std::getline(in >> std::ws, rest);
+        if (verb == "during")
+            duringQuestion_.push_back(rest);
+        else
+            postInput(rest);
+    } else if (verb == "press") {
+        std::string key;
+        in >> key;
+        press(key);
+    } else if (verb == "focus") {
+        sayFocus();
     }
+}
+
+namespace {
+
+Qt::Key QtKeyOf(int virtualKey)
+{
+    switch (virtualKey) {
+    case 17:
+        return Qt::Key_Control;
+    case 37:
+        return Qt::Key_Left;
+    case 38:
+        return Qt::Key_Up;
+    case 39:
+        return Qt::Key_Right;
+    default:
+        return Qt::Key_Down;
+    }
+}
+
+} // namespace
+
+void TestDriver::giveInputDuringQuestion()
+{
+    for (; !duringQuestion_.empty(); duringQuestion_.pop_front())
+        postInput(duringQuestion_.front());
+}
+
+// Puts "click X Y" (a pixel of the maze surface) or "key K" (a key code of
+// the game) into the window's queue as the window system would.
+void TestDriver::postInput(const std::string& input)
+{
+    std::istringstream in(input);
+    std::string kind;
+    in >> kind;
+    if (kind == "click") {
+        QWidget* surface = form_.mazeSurface();
+        int x = 0, y = 0;
+        in >> x >> y;
+        const QPointF at(x, y), global = surface->mapToGlobal(at);
+        QCoreApplication::postEvent(surface, new QMouseEvent(QEvent::MouseButtonPress, at, global,
+                                                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(surface, new QMouseEvent(QEvent::MouseButtonRelease, at, global,
+                                                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    } else if (kind == "key") {
+        int key = 0;
+        in >> key;
+        QWidget* sink = form_.sidePanel().Edit1;
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+            QCoreApplication::postEvent(sink, new QKeyEvent(type, QtKeyOf(key), Qt::NoModifier));
+    }
+}
+
+// The widget that holds the keyboard focus of the window in front: the open
+// rules dialog, else the main window.
+QWidget* TestDriver::focusHolder() const
+{
+    QWidget* front = QApplication::activeModalWidget();
+    return (front ? front : &form_)->focusWidget();
+}
+
+// A key pressed and released on the widget that holds the keyboard focus.
+void TestDriver::press(const std::string& keyName)
+{
+    const Qt::Key key = keyName == "Return"  ? Qt::Key_Return
+                        : keyName == "Space" ? Qt::Key_Space
+                        : keyName == "Tab"   ? Qt::Key_Tab
+                                             : Qt::Key_Escape;
+    const QString text = key == Qt::Key_Space ? " " : key == Qt::Key_Return ? "\r" : "";
+    QWidget* target = focusHolder();
+    if (!target)
+        return;
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &up);
+}
+
+// "focus <name>|<window title>|shown <0|1>": the widget holding the keyboard
+// focus and whether its window asks the style to draw the focus frame.
+void TestDriver::sayFocus()
+{
+    QWidget* w = focusHolder();
+    if (!w || !w->isVisible()) {
+        Say("focus none");
+        return;
+    }
+    const bool shown = w->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+    Say("focus " + w->objectName().toStdString() + "|" + w->window()->windowTitle().toStdString() +
+        "|shown " + (shown ? "1" : "0"));
 }
 
 void TestDriver::dump()
@@ -119,7 +228,10 @@ void TestDriver::dump()
         << s.ViewLeft << ' ' << s.ViewRight << ' ' << s.ViewTop << ' ' << s.ViewBottom << " score " << s.Score
         << " health " << s.Health << " inplay " << int(s.InPlay) << " paused " << int(s.Paused) << " ended "
         << int(s.GameEnded) << " torch " << int(s.HasTorch) << " seconds " << s.LevelSeconds << '\n';
-    out << "captions";
+    out << "args";
+    for (size_t i = 1; i < s.Args.size(); ++i)
+        out << '|' << s.Args[i];
+    out << "\ncaptions";
     for (Widget w : {Widget::ScoreBox, Widget::TimeBox, Widget::TimeText, Widget::StaticText1,
                      Widget::StaticText2, Widget::StaticText3})
         out << '|' << form_.caption(w);

@@ -1,7 +1,10 @@
 // A test-only way to drive the real game: when the environment variable
 // ZORBIK_TEST_DRIVER is set, the game reads commands from its standard input
-// (clicks, keys, buttons, clock ticks, answers for the next dialogs), prints
-// every dialog instead of showing it, and prints its state on request. The
+// (clicks, keys, buttons, clock ticks, answers for the next dialogs, input
+// through the window's queue now or during the next question, keys pressed
+// on whatever holds the focus),
+// prints every dialog instead of showing it, and prints its state and the
+// focus on request. The
 // normal command line never reaches it. The clock then ticks only on command
 // and ZORBIK_TEST_SEED fixes the random generator.
 #pragma once
@@ -12,6 +15,7 @@
 #include <string>
 
 class QSocketNotifier;
+class QWidget;
 
 namespace zorbik {
 
@@ -34,16 +38,26 @@ class TestDriver : public QObject {
     // Prints one line on standard output at once.
     static void Say(const std::string& line);
 
+    // Called as a question starts: puts the clicks and keys the test asked
+    // for ("during click X Y", "during key K") into the window's queue, as if
+    // the player gave them while the quiz program runs.
+    void giveInputDuringQuestion();
+
   private:
     explicit TestDriver(TForm5& form);
     void readCommands();
     void run(const std::string& command);
     void dump();
+    void postInput(const std::string& input);
+    void press(const std::string& keyName);
+    void sayFocus();
+    QWidget* focusHolder() const;
 
     TForm5& form_;
     QSocketNotifier* notifier_ = nullptr;
     std::string pending_;
     std::deque<std::string> answers_;
+    std::deque<std::string> duringQuestion_;
 };
 
 } // namespace zorbik

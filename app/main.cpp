@@ -2,16 +2,33 @@
 // window first, the rules dialog second, then the event loop.
 #include "TDefBox.h"
 #include "TForm5.h"
+#include "view/StandInFonts.h"
 
 #include <QApplication>
 
+#include <string>
+#include <vector>
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    // The host's words are the game's own: keep them as given and hand the
+    // toolkit only the program name, so that no word such as "-reverse" or
+    // "-style" is taken as a toolkit option or removed. What the platform
+    // needs it reads from the environment (DISPLAY, QT_QPA_PLATFORM, ...).
+    std::vector<std::string> words(argv, argv + argc);
+    std::vector<char*> args;
+    for (std::string& word : words)
+        args.push_back(word.data());
+    args.push_back(nullptr);
+    char* toolkitArgv[] = {argv[0], nullptr};
+    int toolkitArgc = 1;
+
+    QApplication app(toolkitArgc, toolkitArgv);
     // A name, not a display name: Qt glues a display name onto every window
     // title, the rules dialog's and the message boxes' included.
     QApplication::setApplicationName("Zorbik on the maze");
-    zorbik::TForm5 form(argc, argv);
+    zorbik::InstallStandInFonts();
+    zorbik::TForm5 form(argc, args.data());
     zorbik::TDefBox rules(&form);
     form.setRulesDialog(&rules);
     form.show();

@@ -2,6 +2,7 @@
 
 #include "MazeSurface.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -9,6 +10,8 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QToolButton>
 
 #include <cmath>
@@ -44,6 +47,9 @@ constexpr Slot PanelSlots[] = {
 
 // The window width the panel was laid out for before the first show.
 constexpr int LayoutWidth = 632;
+
+// The name column of the high-score table, in characters.
+constexpr int TableNameColumns = 20;
 
 const QColor Fuchsia(255, 0, 255);
 
@@ -270,6 +276,7 @@ SidePanel BuildSidePanel(QWidget* window, const GameState& state)
     panel.Label6->hide();
 
     panel.CloseButton = new QPushButton("Close this window", window);
+    panel.CloseButton->setObjectName("CloseButton");
     panel.CloseButton->setGeometry(10, 410, 145, 33);
     panel.CloseButton->hide();
 
@@ -278,6 +285,15 @@ SidePanel BuildSidePanel(QWidget* window, const GameState& state)
     panel.Memo1->setEnabled(false);
     panel.Memo1->setFont(PixelFont("Courier New", 13, true));
     panel.Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Lines read left to right whatever names they hold. A name that is not
+    // plain ASCII ends in a tab: its stop is where the number columns begin
+    // (a hair after, so that a name filling the whole column still stops
+    // there), so the numbers line up whatever width the name's letters take.
+    QTextOption lines = panel.Memo1->document()->defaultTextOption();
+    lines.setTextDirection(Qt::LeftToRight);
+    const qreal numbersAt = QFontMetricsF(panel.Memo1->font()).horizontalAdvance(' ') * TableNameColumns;
+    lines.setTabs({QTextOption::Tab(numbersAt + 1.0 / 64, QTextOption::LeftTab)});
+    panel.Memo1->document()->setDefaultTextOption(lines);
     SetTextColor(panel.Memo1, QPalette::Text, Qt::black);
     panel.Memo1->hide();
 

@@ -258,5 +258,99 @@ TEST(WholeGame, PlaysALevelAndWritesTheHighScores)
     EXPECT_EQ(questions, 3);
 }
 
+// Words the toolkit would take for its own options reach the game unchanged.
+TEST(WholeGame, HostWordsThatLookLikeToolkitOptionsReachTheGame)
+{
+    const std::vector<std::vector<std::string>> commandLines = {
+        {"Quiz/fake_quiz", "-reverse", "SOUND", "SHOWN"},
+        {"Quiz/fake_quiz", "-style", "SOUND", "SHOWN"},
+        {"-platform", "-widgetcount", "-qwindowgeometry", "1x1"},
+    };
+    for (const auto& words : commandLines) {
+        GameProcess game((fs::temp_directory_path() / "zorbik_e2e_words").string());
+        ASSERT_TRUE(game.start(words, {"ZORBIK_TEST_DRIVER=1"}));
+        const GameDump d = game.dump();
+        EXPECT_EQ(d.args, words);
+        EXPECT_EQ(d.inPlay, 1) << words[1];
+        game.send("close");
+        EXPECT_EQ(game.wait(20000), 0);
+    }
+}
+
+// Clicks and keys given while the quiz program runs are dropped; the first
+// click after the question walks as usual.
+TEST(WholeGame, InputGivenDuringAQuestionIsDropped)
+{
+    const uint64_t seed = FindPlayableSeed();
+    ASSERT_NE(seed, 0u);
+    GameProcess game((fs::temp_directory_path() / "zorbik_e2e_during").string());
+    ASSERT_TRUE(game.start({"Quiz/fake_quiz", "FRACTIONS", "NOSOUND", "SHOWN"},
+                           {"ZORBIK_TEST_DRIVER=1", "ZORBIK_TEST_SEED=" + std::to_string(seed),
+                            "FAKE_QUIZ_VERDICT=0", "FAKE_QUIZ_SLEEP_MS=300"}));
+    GameDump d = game.dump();
+    auto keys = KeysTowards(d, [&](int x, int y) { return d.maze[x][y] == CellDoor; });
+    ASSERT_TRUE(keys);
+    const int toDoor = keys->back();
+    keys->pop_back();
+    Walk(game, *keys);
+    d = game.dump();
+    const int px = d.playerX, py = d.playerY;
+
+    // A road beside the player, in view: where a replayed click or key would take him.
+    std::optional<std::array<int, 3>> aside;
+    for (const auto& step : Steps) {
+        const int x = px + step[0], y = py + step[1];
+        if (step[2] != toDoor && Open(d, x, y) && x >= d.viewLeft && x <= d.viewRight && y >= d.viewTop &&
+            y <= d.viewBottom)
+            aside = {x, y, step[2]};
+    }
+    ASSERT_TRUE(aside);
+    const auto [ax, ay, key] = *aside;
+    const std::string click = "click " + std::to_string((ax - d.viewLeft) * CellSize + 40) + " " +
+                              std::to_string((ay - d.viewTop) * CellSize + 40);
+
+    game.send("during " + click);
+    game.send("during key " + std::to_string(key));
+    game.send("answer ok");
+    EXPECT_TRUE(Contains(Walk(game, {toDoor}), "The door is locked."));
+    d = game.dump();
+    EXPECT_EQ(std::make_pair(d.playerX, d.playerY), std::make_pair(px, py));
+    EXPECT_EQ(d.health, 90);
+
+    game.send("input " + click);
+    d = game.dump();
+    EXPECT_EQ(std::make_pair(d.playerX, d.playerY), std::make_pair(ax, ay));
+}
+
+// The rules dialog's and the game-over window's close buttons hold the focus,
+// show it, keep it on Tab and answer Enter and Space.
+TEST(WholeGame, CloseButtonsAnswerTheKeyboard)
+{
+    for (const std::string key : {"Return", "Space"}) {
+        GameProcess game((fs::temp_directory_path() / "zorbik_e2e_keyboard").string());
+        ASSERT_TRUE(game.start({"Quiz/fake_quiz", "BOTH", "NOSOUND", "SHOWN"}, {"ZORBIK_TEST_DRIVER=1"}));
+        game.send("button Rules");
+        for (const char* press : {"", "Tab"}) {
+            if (*press)
+                game.send(std::string("press ") + press);
+            EXPECT_EQ(game.send("focus"), std::vector<std::string>{"focus OKBtn|The Rules|shown 1"}) << key;
+        }
+        game.send("press " + key);
+        EXPECT_FALSE(Contains(game.send("focus"), "OKBtn")) << key;
+        EXPECT_EQ(game.dump().ended, 0);
+
+        game.send("answer yes");
+        game.send("finish");
+        for (const char* press : {"", "Tab"}) {
+            if (*press)
+                game.send(std::string("press ") + press);
+            EXPECT_EQ(game.send("focus"),
+                      std::vector<std::string>{"focus CloseButton|Zorbik on the maze|shown 1"});
+        }
+        game.send("press " + key);
+        EXPECT_EQ(game.wait(20000), 0) << key;
+    }
+}
+
 } // namespace
 } // namespace zorbik::testing

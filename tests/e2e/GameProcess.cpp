@@ -136,11 +136,11 @@ GameDump GameProcess::dump()
             in >> word >> d.size >> word >> d.playerX >> d.playerY >> word >> d.viewLeft >> d.viewRight >>
                 d.viewTop >> d.viewBottom >> word >> d.score >> word >> d.health >> word >> d.inPlay >>
                 word >> d.paused >> word >> d.ended >> word >> d.torch >> word >> d.seconds;
-        } else if (line.rfind("captions|", 0) == 0) {
-            std::string rest = line.substr(9);
-            std::istringstream parts(rest);
+        } else if (line.rfind("captions|", 0) == 0 || line.rfind("args|", 0) == 0) {
+            auto& words = line[0] == 'a' ? d.args : d.captions;
+            std::istringstream parts(line.substr(line.find('|') + 1));
             for (std::string c; std::getline(parts, c, '|');)
-                d.captions.push_back(c);
+                words.push_back(c);
         } else if (head == "maze") {
             for (int x = 1; x <= d.size; ++x)
                 for (int y = 1; y <= d.size; ++y) {

@@ -15,6 +15,7 @@ struct GameDump {
     int size = 0, playerX = 0, playerY = 0;
     int viewLeft = 0, viewRight = 0, viewTop = 0, viewBottom = 0;
     int score = 0, health = 0, inPlay = 0, paused = 0, ended = 0, torch = 0, seconds = 0;
+    std::vector<std::string> args;     // the game's own command-line words, program path left out
     std::vector<std::string> captions; // ScoreBox, TimeBox, TimeText, StaticText1..3
     MazeGrid maze{};
     std::vector<CellRecord> items, enemies;
