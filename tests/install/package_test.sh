@@ -40,13 +40,16 @@ done
 for name in GAME21_SS01.WAV LockDoor.wav Doorbell.wav Door.wav SF023_SS01.WAV Be_eaten.wav Moved.wav; do
     expected+=("/usr/lib/zorbik/Maze/Sounds/$name")
 done
+for sound in "$build"/suite/Quiz/Sounds/*.wav "$build"/suite/Quiz/Sounds/*.WAV; do
+    [ -f "$sound" ] && expected+=("/usr/lib/zorbik/Quiz/Sounds/${sound##*/}")
+done
 for path in "${expected[@]}"; do
     grep -qxF "$path" <<<"$paths" || fail "package lacks $path"
 done
 # Nothing from the build folder's own playing (table, name, verdict) and no
 # test program, bench or asset maker.
-grep -E '\.(hrs|nam|ret)$|_tests$|fake_quiz|bench_|make_assets|/usr/local' <<<"$paths" |
-    while read -r path; do echo "FAIL: package holds $path"; done | grep . && failures=$((failures + 1))
+unwanted=$(grep -E '\.(hrs|nam|ret|stamp)$|_tests$|fake_quiz|bench_|make_assets|/usr/local' <<<"$paths")
+[ -z "$unwanted" ] || fail "package holds" $unwanted
 # Owned by root; programs 0755, everything else 0644, folders 0755.
 awk '$2 != "root/root" ||
      ($1 !~ /^(-rwxr-xr-x|-rw-r--r--|drwxr-xr-x)$/) ||
@@ -65,8 +68,8 @@ for program in usr/games/zorbik usr/lib/zorbik/Maze/Game1 usr/lib/zorbik/Quiz/qu
     readelf -d "$work/root/$program" | grep -qE 'RPATH|RUNPATH' && fail "$program carries a run path"
 done
 
-timeout 300 lintian "$deb" >"$work/lintian" 2>&1
-grep '^E:' "$work/lintian" && fail "lintian errors (above)"
+# lintian fails on errors (E:) and when it cannot run.
+timeout 300 lintian "$deb" >"$work/lintian" 2>&1 || { grep -v '^N:' "$work/lintian"; fail "lintian"; }
 
 # ---- the installed desktop files
 DESTDIR="$work/dest" timeout 300 cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
