@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <cstdlib>
 #include <numeric>
 #include <tuple>
 #include <unistd.h>
@@ -336,10 +337,18 @@ std::string Feedback(const Question& q, Check check, bool hintUsed, const std::s
         return "Right! Well done. That is " + std::to_string(PointsFor(difficulty)) + " points." + working;
     if (check == Check::Right)
         return "Right! Good work with the hint; this time it brings no points." + working;
-    if (check == Check::NotLowest)
+    if (check == Check::NotLowest) {
+        // Only a readable fraction equal to the answer gets here.
+        int64_t top = 0, bottom = 1;
+        const auto slash = typed.find('/');
+        ParseWhole(typed.substr(0, slash), top);
+        ParseWhole(typed.substr(slash + 1), bottom);
         return Trim(typed) + " is equal to " + q.answerText +
-               ", but it is not in lowest terms. The answer is " + q.answerText + ". So close - well tried!" +
-               working;
+               ", but it is not in lowest terms: " + std::to_string(std::abs(top)) + " and " +
+               std::to_string(std::abs(bottom)) + " can both still be divided by " +
+               std::to_string(std::gcd(top, bottom)) + ". The answer is " + q.answerText +
+               ". So close - well tried!" + working;
+    }
     return "Not quite. The answer is " + q.answerText + ". Good try - you will get the next one!" + working;
 }
 

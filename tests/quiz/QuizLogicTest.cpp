@@ -287,6 +287,7 @@ TEST(QuizFeedback, StakesWorkingAndHonestVerdicts)
     const std::string notLowest = Feedback(simplify, Check::NotLowest, false, twice, 6, true);
     EXPECT_NE(notLowest.find(twice + " is equal to " + simplify.answerText), std::string::npos) << notLowest;
     EXPECT_NE(notLowest.find("not in lowest terms"), std::string::npos) << notLowest;
+    EXPECT_NE(notLowest.find("divided by 2."), std::string::npos) << notLowest;
 
     // Every feedback shows the answer's working, which ends in the answer.
     for (Topic topic : {Topic::Lcm, Topic::Gcf, Topic::Fractions}) {
