@@ -1,6 +1,7 @@
 #include "GameOver.h"
 
 #include "HighScoreFile.h"
+#include "ShownName.h"
 #include "world/StartUp.h"
 
 namespace zorbik {
@@ -27,7 +28,7 @@ void GameOver(GameState& s, Host& host)
     host.enterGameOverWindow();
 
     // The finished game; its counters live only as the side-panel texts.
-    const HighScoreEntry finished = {NameField(s.GamerName),
+    const HighScoreEntry finished = {NameField(WholeLettersWithin(s.GamerName, NameWidth)),
                                      CounterValue(host, Widget::StaticText1),
                                      CounterValue(host, Widget::StaticText2),
                                      CounterValue(host, Widget::StaticText3),
@@ -50,7 +51,7 @@ void GameOver(GameState& s, Host& host)
     host.addMemoLine(HighScoreTitle);
     host.addMemoLine(HighScoreHeader);
     for (int k = 1; k <= KeptEntries; ++k) {
-        std::string shown = HighScoreLine(table[k]);
+        std::string shown = ShownHighScoreLine(table[k]);
         if (s.Score == table[k].Score && s.Score > table[k + 1].Score)
             shown += " *";
         host.addMemoLine(shown);
@@ -58,7 +59,7 @@ void GameOver(GameState& s, Host& host)
 
     if (!entered) {
         host.addMemoLine(HighScoreSeparator);
-        host.addMemoLine(HighScoreLine(finished) + " *");
+        host.addMemoLine(ShownHighScoreLine(finished) + " *");
     } else {
         host.setMemoHeight(310);
     }
