@@ -97,7 +97,7 @@ Question MakeLcm(int d, std::mt19937& rng)
 {
     Question q;
     q.topic = Topic::Lcm;
-    const int high = 16 + 10 * d, low = 5 + 5 * d, cap = 70 + 50 * d + 10 * d * d;
+    const int high = 16 + 10 * d + d * d / 2, low = 5 + 5 * d + d * d / 4, cap = 70 + 50 * d + 15 * d * d;
     std::tie(q.a, q.b) = DrawPair(rng, 2, high, [&](int a, int b) {
         return b >= low && b % a != 0 && (d == 0 || std::gcd(a, b) > 1) && std::lcm(a, b) <= cap;
     });
@@ -122,7 +122,7 @@ Question MakeGcf(int d, std::mt19937& rng)
 {
     Question q;
     q.topic = Topic::Gcf;
-    const int high = 36 + 12 * d, low = 8 + 5 * d;
+    const int high = 36 + 12 * d + d * d, low = 8 + 5 * d + d * d / 2;
     const bool divides = Between(rng, 0, 7) == 0;
     std::tie(q.a, q.b) = DrawPair(rng, 4, high, [&](int a, int b) {
         const int g = std::gcd(a, b);

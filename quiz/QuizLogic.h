@@ -58,8 +58,8 @@ struct Question {
     std::string answerText;
 };
 
-// A question of the topic at difficulty 0 (numbers of the times tables, one
-// step) to 14 (numbers up to about two hundred, more steps). At every
+// A question of the topic at difficulty 0 (small numbers, one step) to 14
+// (numbers in the hundreds, more steps). At every
 // difficulty each topic has at least forty different questions, and the
 // higher difficulty never has fewer.
 Question MakeQuestion(Topic topic, int difficulty, std::mt19937& rng);
