@@ -229,118 +229,208 @@ std::string Slurp(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void OwnedByNobody(const fs::path& path)
-{
-    ASSERT_EQ(::chown(path.c_str(), Nobody, Nobody), 0) << path;
-}
+// A pupil's account: a user id (no entry in the user list is needed), the
+// class's group and a home folder of their own.
+struct Pupil {
+    uid_t uid;
+    std::string name;
+    fs::path home;
+    fs::path playing() const { return home / ".local" / "share" / "zorbik"; }
+};
 
-TEST(InstalledGame, PlayedByAPupilWhoCannotWriteTheInstall)
-{
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "needs root to install and to play as another user";
-    std::signal(SIGPIPE, SIG_IGN);
-    const fs::path root = fs::temp_directory_path() / ("zorbik-installed-" + std::to_string(::getpid()));
-    fs::remove_all(root);
-    fs::create_directories(root / "home");
-    fs::permissions(root, fs::perms(0755));
-    OwnedByNobody(root / "home");
-    fs::permissions(root / "home", fs::perms(0700));
-    const fs::path dest = root / "dest";
-    const fs::path home = root / "home";
-    const fs::path playing = home / ".local" / "share" / "zorbik";
-
-    // The install, as a package would lay it out under /usr.
-    ASSERT_EQ(RunToEnd({ZORBIK_CMAKE, "--install", ZORBIK_BUILD_DIR, "--prefix", "/usr"},
-                       {"DESTDIR=" + dest.string(), "PATH=/usr/bin:/bin"}),
-              0);
-    const std::string launcher = (dest / "usr" / "bin" / "zorbik").string();
-    ASSERT_TRUE(fs::is_regular_file(launcher));
-    ASSERT_TRUE(fs::is_regular_file(dest / "usr" / "lib" / "zorbik" / "Maze" / "Game1"));
-
-    const uint64_t seed = SeedWithADoor();
-    ASSERT_NE(seed, 0u);
-    const std::vector<std::string> asNobody{
-        "/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", launcher,
-        "--play",           "--topic",       "lcm",           "--no-sound",     "--name"};
-    const std::vector<std::string> env{
-        "HOME=" + home.string(),     "PATH=/usr/bin:/bin",
-        "QT_QPA_PLATFORM=offscreen", "ZORBIK_NO_AUDIO=1",
-        "ZORBIK_TEST_DRIVER=1",      "ZORBIK_TEST_SEED=" + std::to_string(seed),
-        "FAKE_QUIZ_VERDICT=1",       "FAKE_QUIZ_LOG=" + (home / "quiz.log").string()};
-
-    // A first start lays out the playing folder; the game ends at once when
-    // nothing drives it. Then the quiz there is swapped for the stand-in.
+// The suite installed once into a temporary DESTDIR, as a package lays it
+// out under /usr, owned by root and not writable by the pupils.
+class InstalledGame : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite()
     {
-        auto argv = asNobody;
-        argv.push_back("Ann");
-        ASSERT_EQ(RunToEnd(argv, env), 0);
+        if (::geteuid() != 0)
+            return;
+        std::signal(SIGPIPE, SIG_IGN);
+        root_ = fs::temp_directory_path() / ("zorbik-installed-" + std::to_string(::getpid()));
+        fs::remove_all(root_);
+        fs::create_directories(root_);
+        fs::permissions(root_, fs::perms(0755));
+        installed_ = RunToEnd({ZORBIK_CMAKE, "--install", ZORBIK_BUILD_DIR, "--prefix", "/usr"},
+                              {"DESTDIR=" + (root_ / "dest").string(), "PATH=/usr/bin:/bin"}) == 0;
+        seed_ = SeedWithADoor();
     }
-    ASSERT_TRUE(fs::is_regular_file(playing / "Maze" / "Game1"));
-    ASSERT_TRUE(fs::is_regular_file(playing / "Maze" / "Images" / "Road.bmp"));
-    EXPECT_EQ(Slurp(playing / "Gamer.nam"), "Ann");
-    EXPECT_NE(Slurp(home / ".config" / "zorbik" / "zorbik.conf").find("name=Ann"), std::string::npos);
-    fs::copy_file(fs::path(ZORBIK_TEST_BINARY_DIR) / "helpers" / "fake_quiz" / "fake_quiz",
-                  playing / "Quiz" / "quiz", fs::copy_options::overwrite_existing);
-    OwnedByNobody(playing / "Quiz" / "quiz");
+    static void TearDownTestSuite()
+    {
+        if (!root_.empty() && !::testing::UnitTest::GetInstance()->Failed())
+            fs::remove_all(root_);
+        else if (!root_.empty())
+            std::printf("The install and the players' homes are kept in %s\n", root_.c_str());
+    }
+    void SetUp() override
+    {
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "needs root to install and to play as other users";
+        ASSERT_TRUE(installed_) << "cmake --install failed";
+        ASSERT_TRUE(fs::is_regular_file(Launcher()));
+        ASSERT_NE(seed_, 0u);
+    }
 
-    // Two games, each answering the door right, then leaving.
-    Dump first;
-    const auto play = [&](const std::string& name, const std::string& shot) {
-        auto argv = asNobody;
-        argv.push_back(name);
-        Driven game(argv, env);
+    static std::string Launcher() { return (root_ / "dest" / "usr" / "bin" / "zorbik").string(); }
+
+    static Pupil MakePupil(uid_t uid, const std::string& name)
+    {
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        Pupil p{uid, name, root_ / test / name};
+        fs::create_directories(p.home);
+        fs::permissions(p.home.parent_path(), fs::perms(0755));
+        EXPECT_EQ(::chown(p.home.c_str(), uid, Nobody), 0);
+        fs::permissions(p.home, fs::perms(0700));
+        return p;
+    }
+
+    // The installed launcher's direct start as this pupil.
+    static std::vector<std::string> Command(const Pupil& p, const std::vector<std::string>& extra)
+    {
+        std::vector<std::string> argv{"/usr/bin/setpriv", "--reuid=" + std::to_string(p.uid),
+                                      "--regid=65534",    "--clear-groups",
+                                      Launcher(),         "--play",
+                                      "--name",           p.name,
+                                      "--topic",          "lcm",
+                                      "--no-sound"};
+        argv.insert(argv.end(), extra.begin(), extra.end());
+        return argv;
+    }
+    static std::vector<std::string> Environment(const Pupil& p)
+    {
+        return {"HOME=" + p.home.string(),   "PATH=/usr/bin:/bin",
+                "QT_QPA_PLATFORM=offscreen", "ZORBIK_NO_AUDIO=1",
+                "ZORBIK_TEST_DRIVER=1",      "ZORBIK_TEST_SEED=" + std::to_string(seed_),
+                "FAKE_QUIZ_VERDICT=1",       "FAKE_QUIZ_LOG=" + (p.home / "quiz.log").string()};
+    }
+
+    // A first start lays out the pupil's playing folder (the game ends at
+    // once when nothing drives it); then the quiz there is swapped for the
+    // stand-in, which always answers right.
+    static void FirstStart(const Pupil& p, const std::vector<std::string>& extra = {})
+    {
+        ASSERT_EQ(RunToEnd(Command(p, extra), Environment(p)), 0);
+        ASSERT_TRUE(fs::is_regular_file(p.playing() / "Quiz" / "quiz"));
+        const fs::path quiz = p.playing() / "Quiz" / "quiz";
+        fs::remove(quiz);
+        fs::copy_file(fs::path(ZORBIK_TEST_BINARY_DIR) / "helpers" / "fake_quiz" / "fake_quiz", quiz);
+        ASSERT_EQ(::chown(quiz.c_str(), p.uid, Nobody), 0);
+    }
+
+    // One game: the pictures shown, a door answered right, then the exit
+    // button confirmed and the window closed.
+    static void PlayAGame(const Pupil& p, const std::vector<std::string>& extra = {})
+    {
+        Driven game(Command(p, extra), Environment(p));
         ASSERT_TRUE(game.started());
         Dump d = ParseDump(game.send("dump"));
-        ASSERT_EQ(d.size, 11) << "the game did not start for " << name;
-        first = d;
-        game.send("shot " + (home / shot).string());
+        ASSERT_EQ(d.size, 11) << "the game did not start for " << p.name;
+        const fs::path shot = p.home / "start.png";
+        game.send("shot " + shot.string());
         const auto keys = KeysToADoor(d.maze, d.size, d.x, d.y);
         ASSERT_TRUE(keys);
         game.send("answer ok");
         for (int key : *keys)
             game.send("key " + std::to_string(key));
-        d = ParseDump(game.send("dump"));
-        EXPECT_EQ(d.score, 100) << name << ": the right answer did not count";
-        ASSERT_GE(d.captions.size(), 6u);
-        EXPECT_EQ(d.captions[5], "1");
+        const Dump atDoor = ParseDump(game.send("dump"));
+        EXPECT_EQ(atDoor.score, 100) << p.name << ": the right answer did not count";
+        ASSERT_GE(atDoor.captions.size(), 6u);
+        EXPECT_EQ(atDoor.captions[5], "1");
         game.send("answer yes");
         game.send("finish");
         EXPECT_EQ(ParseDump(game.send("dump")).ended, 1);
-        game.send("shot " + (home / ("over-" + shot)).string());
+        game.send("shot " + (p.home / "over.png").string());
         game.send("close");
         EXPECT_EQ(game.wait(30), 0);
-    };
-    play("Ann", "ann.png");
 
-    // The pictures: a maze surface drawn from them has many colours, a
-    // blank one a single grey.
-    const QImage picture(QString::fromStdString((home / "ann.png").string()));
-    ASSERT_FALSE(picture.isNull());
-    ASSERT_GT(first.surfaceWidth, 0);
-    std::set<QRgb> colours;
-    for (int y = first.surfaceTop; y < first.surfaceTop + first.surfaceHeight; y += 2)
-        for (int x = first.surfaceLeft; x < first.surfaceLeft + first.surfaceWidth; x += 2)
-            colours.insert(picture.pixel(x, y));
-    EXPECT_GT(colours.size(), 20u) << "the maze surface shows no pictures";
+        // A maze surface drawn from the pictures has many colours, a blank
+        // one a single grey.
+        const QImage picture(QString::fromStdString(shot.string()));
+        ASSERT_FALSE(picture.isNull());
+        ASSERT_GT(d.surfaceWidth, 0);
+        std::set<QRgb> colours;
+        for (int y = d.surfaceTop; y < d.surfaceTop + d.surfaceHeight; y += 2)
+            for (int x = d.surfaceLeft; x < d.surfaceLeft + d.surfaceWidth; x += 2)
+                colours.insert(picture.pixel(x, y));
+        EXPECT_GT(colours.size(), 20u) << p.name << ": the maze surface shows no pictures";
+    }
 
-    const fs::path table = playing / "Maze" / "Game1.hrs";
-    std::string text = Slurp(table);
+    static uid_t OwnerOf(const fs::path& path)
+    {
+        struct stat st {};
+        return ::stat(path.c_str(), &st) == 0 ? st.st_uid : static_cast<uid_t>(-1);
+    }
+
+    static inline fs::path root_;
+    static inline bool installed_ = false;
+    static inline uint64_t seed_ = 0;
+};
+
+TEST_F(InstalledGame, PlayedByAPupilWhoCannotWriteTheInstall)
+{
+    const Pupil ann = MakePupil(Nobody, "Ann");
+    FirstStart(ann);
+    ASSERT_TRUE(fs::is_regular_file(ann.playing() / "Maze" / "Images" / "Road.bmp"));
+    EXPECT_EQ(Slurp(ann.playing() / "Gamer.nam"), "Ann");
+    EXPECT_NE(Slurp(ann.home / ".config" / "zorbik" / "zorbik.conf").find("name=Ann"), std::string::npos);
+
+    PlayAGame(ann);
+    const fs::path table = ann.playing() / "Maze" / "Game1.hrs";
+    EXPECT_NE(Slurp(table).find("Ann "), std::string::npos) << Slurp(table);
+    EXPECT_EQ(OwnerOf(table), Nobody);
+
+    // The next game finds that table and adds to it.
+    std::ofstream(ann.playing() / "Gamer.nam") << "stale";
+    PlayAGame(ann);
+    const std::string text = Slurp(table);
+    EXPECT_EQ(text.find("stale"), std::string::npos) << "the launcher did not write the name";
+    const std::string line = "Ann                    0   0   1 1     100\r\n";
+    ASSERT_NE(text.find(line), std::string::npos) << text;
+    EXPECT_NE(text.find(line, text.find(line) + 1), std::string::npos)
+        << "the second game lost the first one's line:\n"
+        << text;
+    for (const auto& entry : fs::recursive_directory_iterator(root_ / "dest"))
+        EXPECT_NE(entry.path().filename(), "Game1.hrs") << "a table written into the install";
+}
+
+TEST_F(InstalledGame, AClassroomSharesOneTableButNeitherNamesNorAnswers)
+{
+    // The teacher makes a folder for the class's group, with the group kept
+    // for everything made inside, and starts the launcher once with it.
+    const fs::path shared = root_ / "class";
+    fs::create_directories(shared);
+    ASSERT_EQ(::chown(shared.c_str(), 0, Nobody), 0);
+    fs::permissions(shared, fs::perms(02775));
+    const Pupil teacher = MakePupil(0, "Teacher");
+    ASSERT_EQ(::chown(teacher.home.c_str(), 0, 0), 0);
+    const std::vector<std::string> classroom{"--shared-folder", shared.string()};
+    ASSERT_EQ(RunToEnd({Launcher(), "--play", "--name", "Teacher", "--shared-folder", shared.string()},
+                       {"HOME=" + teacher.home.string(), "PATH=/usr/bin:/bin", "QT_QPA_PLATFORM=offscreen",
+                        "ZORBIK_NO_AUDIO=1", "ZORBIK_TEST_DRIVER=1"}),
+              0);
+    ASSERT_TRUE(fs::is_regular_file(shared / "Maze" / "Images" / "Road.bmp"));
+    EXPECT_EQ(OwnerOf(shared / "Maze" / "Images" / "Road.bmp"), 0u); // not the pupils' files
+
+    // Two pupils of the class, each with a folder of their own.
+    const Pupil ann = MakePupil(Nobody, "Ann");
+    const Pupil bo = MakePupil(4242, "Bo");
+    FirstStart(ann, classroom);
+    FirstStart(bo, classroom);
+    PlayAGame(ann, classroom);
+    PlayAGame(bo, classroom);
+
+    const std::string text = Slurp(shared / "Maze" / "Game1.hrs");
     EXPECT_NE(text.find("Ann "), std::string::npos) << text;
-    struct stat st {};
-    ASSERT_EQ(::stat(table.c_str(), &st), 0);
-    EXPECT_EQ(st.st_uid, Nobody);
-
-    play("Bo", "bo.png");
-    text = Slurp(table);
-    EXPECT_NE(text.find("Ann "), std::string::npos) << "the second game lost the first one's line:\n" << text;
     EXPECT_NE(text.find("Bo "), std::string::npos) << text;
-    // Nothing was written into the install.
-    for (const auto& entry : fs::recursive_directory_iterator(dest))
-        EXPECT_NE(entry.path().filename(), "Game1.hrs");
-    if (HasFailure())
-        std::printf("The install and the player's home are kept in %s\n", root.c_str());
-    else
-        fs::remove_all(root);
+    EXPECT_FALSE(fs::exists(ann.playing() / "Maze" / "Game1.hrs"));
+    // Names and answers stay with each pupil.
+    EXPECT_FALSE(fs::exists(shared / "Gamer.nam"));
+    EXPECT_EQ(Slurp(ann.playing() / "Gamer.nam"), "Ann");
+    EXPECT_EQ(Slurp(bo.playing() / "Gamer.nam"), "Bo");
+    for (const Pupil* p : {&ann, &bo}) {
+        const std::string log = Slurp(p->home / "quiz.log");
+        EXPECT_EQ(log.rfind((p->playing() / "Quiz").string(), 0), 0u) << log;
+    }
 }
 
 } // namespace
