@@ -1,6 +1,8 @@
 #include "view/SidePanel.h"
 #include "view/MazeSurface.h"
+#include "view/StandInFonts.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -87,6 +89,54 @@ TEST(SidePanelLayout, TextsFontsAndColours)
     EXPECT_EQ(WidgetText(panel.StaticText3), "41");
     SetWidgetText(panel.Memo1, "a line");
     EXPECT_EQ(WidgetText(panel.Memo1), "a line");
+}
+
+// Every panel text, at its longest, shows whole in its widget in the faces
+// that stand in for the layout's, and the panel stays on screen at every width.
+TEST(SidePanelLayout, EveryTextFitsItsWidgetAtEveryWidth)
+{
+    InstallStandInFonts();
+    QWidget window;
+    window.setFont(WindowFont());
+    GameState state;
+    SidePanel panel = BuildSidePanel(&window, state);
+    const std::pair<QWidget*, const char*> longest[] = {
+        {panel.HealthText, "Health"},
+        {panel.TimeText, "Time on 1 level"},
+        {panel.TimeText, "Time on 9 level:"},
+        {panel.TimeBox, "255 m 59 s"},
+        {panel.ScoreText, "Score"},
+        {panel.ScoreBox, "99999999"},
+        {panel.StaticText1, "999"},
+        {panel.StaticText3, "999"},
+        {panel.Label1, "Press 'Ctrl' to view the map of explored maze."},
+        {panel.Label1, "Press 'Ctrl' to continue the game."},
+        {panel.FinishButton, "EXIT"},
+        {panel.CloseButton, "Close this window"},
+        {panel.Label6, "GAME OVER"},
+    };
+    for (auto [widget, text] : longest) {
+        QFont font = widget->font();
+        QSize room = widget->size();
+        if (widget == panel.Label6) { // the title at game over: 48 points in the 390-pixel window
+            font.setPointSize(48);
+            room = QSize(390, 200);
+        }
+        const auto* label = qobject_cast<QLabel*>(widget);
+        const int wrap = label && label->wordWrap() ? Qt::TextWordWrap : 0;
+        const QRectF needed = QFontMetricsF(font).boundingRect(QRectF(0, 0, room.width(), 1000), wrap,
+                                                               QString::fromLatin1(text));
+        const int frame = label ? 0 : 8; // a button's own margins
+        EXPECT_LE(needed.width() + frame, room.width()) << text;
+        EXPECT_LE(needed.height(), room.height()) << text;
+    }
+    for (int W : {640, 800, 1024, 1366, 1920, 3840}) {
+        PlaceSidePanel(panel, W);
+        for (Widget w : PanelWidgets) {
+            const QRect at = panel.widget(w)->geometry();
+            EXPECT_TRUE(at.left() >= W - SidePanelWidth && at.right() < W) << W << " " << int(w);
+        }
+    }
 }
 
 // The darkest quarter of a glyph tells where its arrow points.
