@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,16 +39,23 @@ bool WriteAll(int fd, const std::string& bytes)
     return true;
 }
 
-// The permissions the new file gets: those of the regular file it replaces,
-// else the usual ones for a new file.
-mode_t ModeFor(const std::string& path)
+// Creates a new file beside `path` under the name `path` + "." and six
+// random letters, never reusing an entry that exists. The system applies the
+// umask to the usual 0644, as for any new file.
+int CreateTemporary(const std::string& path, std::string& temp)
 {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        return st.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0644 & ~mask;
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device seed;
+    std::mt19937 draw(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = path + ".";
+        for (int i = 0; i < 6; ++i)
+            temp.push_back(letters[draw() % (sizeof letters - 1)]);
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
 }
 
 } // namespace
@@ -83,12 +91,15 @@ bool ReplaceFile(const std::string& path, const std::string& bytes)
     struct stat st {};
     if (::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
         return false;
-    const mode_t mode = ModeFor(path);
-    std::string temp = path + ".XXXXXX";
-    Descriptor file(::mkostemp(temp.data(), O_CLOEXEC));
+    std::string temp;
+    Descriptor file(CreateTemporary(path, temp));
     if (file.fd < 0)
         return false;
-    const bool written = WriteAll(file.fd, bytes) && ::fchmod(file.fd, mode) == 0 && ::fsync(file.fd) == 0;
+    // A regular file being replaced passes its permissions on (a table
+    // shared by a class stays writable for the class).
+    const bool keepMode = ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    const bool written = WriteAll(file.fd, bytes) &&
+                         (!keepMode || ::fchmod(file.fd, st.st_mode & 07777) == 0) && ::fsync(file.fd) == 0;
     const int closed = ::close(file.fd);
     file.fd = -1;
     // rename() replaces a link at `path` by the new file; it never writes
