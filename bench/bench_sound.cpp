@@ -111,13 +111,15 @@ int main(int argc, char** argv)
     }
 
     // Start-up of the whole game with and without a sound server.
-    std::vector<double> with, without;
-    for (int round = 0; round < 3; ++round) {
+    std::vector<double> with, without, silenced;
+    for (int round = 0; round < 7; ++round) {
         with.push_back(StartUpMs(game, server.clientEnv()));
         without.push_back(StartUpMs(game, {"PULSE_SERVER=unix:" + server.folder() + "/no-server"}));
+        silenced.push_back(StartUpMs(game, {"ZORBIK_NO_AUDIO=1"}));
     }
     std::printf("sound=startup server=yes ms=%.0f\n", Median(with));
     std::printf("sound=startup server=no ms=%.0f\n", Median(without));
+    std::printf("sound=startup audio=off ms=%.0f\n", Median(silenced));
 
     // Request to first sample at the server, the player alone, sounds
     // preloaded as the window does.

@@ -1,11 +1,15 @@
 #include "AudioThread.h"
 
+#include "WaveFileLogic.h"
+
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QObject>
 #include <QSoundEffect>
 #include <QThread>
 #include <QUrl>
 
+#include <algorithm>
 #include <map>
 
 namespace zorbik {
@@ -15,18 +19,24 @@ namespace {
 // How long the game waits at its end for the audio thread to let go of its
 // effects; a sound system that hangs must not keep the game from ending.
 constexpr int StopWaitMs = 3000;
+// How long the end waits for files still loading (they take milliseconds).
+constexpr int LoadWaitMs = 1000;
 
 } // namespace
 
 // The effects and the current file; touched only in the audio thread.
 class AudioThread::Room : public QObject {
   public:
+    // The effect of a file, made on first use; null for a file that is no
+    // playable WAV file, which stays silent.
     QSoundEffect* effectOf(const std::string& path)
     {
+        if (const auto known = effects_.find(path); known != effects_.end())
+            return known->second;
         QSoundEffect*& effect = effects_[path];
-        if (!effect) {
-            // Loading runs in the background; a file that does not decode
-            // never becomes ready, and play() on it does nothing.
+        if (IsPlayableWave(path)) {
+            // Loading runs in the background; play() before it is done
+            // starts the sound when it is ready.
             effect = new QSoundEffect(this);
             effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
         }
@@ -47,13 +57,23 @@ class AudioThread::Room : public QObject {
         current_->play();
     }
 
-    // Stops and frees every effect here, where they were made.
+    // Stops and frees every effect here, where they were made. An effect
+    // freed while its file still loads leaves Qt's loader holding the file
+    // until the process ends, so loading is given a moment to finish.
     void clear()
     {
-        for (auto& [path, effect] : effects_) {
-            effect->stop();
-            delete effect;
+        const QDeadlineTimer deadline(LoadWaitMs);
+        while (!deadline.hasExpired() && std::any_of(effects_.begin(), effects_.end(), [](const auto& e) {
+            return e.second && e.second->status() == QSoundEffect::Loading;
+        })) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            QThread::msleep(5);
         }
+        for (auto& [path, effect] : effects_)
+            if (effect) {
+                effect->stop();
+                delete effect;
+            }
         effects_.clear();
         current_ = nullptr;
     }

@@ -7,7 +7,8 @@
 //
 // Each file gets its own QSoundEffect, made once and never given another
 // file: Qt's sound effect can block for good when its source is changed
-// while a file it cannot decode is still loading.
+// while a file it cannot decode is still loading. A file that is no playable
+// WAV file gets no effect at all and stays silent.
 #pragma once
 
 #include <string>

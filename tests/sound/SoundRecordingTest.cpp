@@ -198,7 +198,7 @@ TEST(HeardSounds, TheDoorbellRingsOnWhileTheQuizRunsAndNosoundIsSilent)
         BestMatch(recorded, ReadWav(GameFolder + "Sounds/Doorbell.wav"), withSound, withoutSound);
     const Match door = BestMatch(recorded, ReadWav(GameFolder + "Sounds/Door.wav"), withSound, withoutSound);
     std::cout << "heard Doorbell.wav correlation " << bell.score << ", Door.wav " << door.score << " "
-              << (door.at - bell.at) * 1000 / Rate << " ms later\n";
+              << (double(door.at) - double(bell.at)) * 1000 / Rate << " ms later\n";
     EXPECT_GE(bell.score, 0.9);
     EXPECT_GE(door.score, 0.9);
     // The bell rang at the question, not after it: the door follows the

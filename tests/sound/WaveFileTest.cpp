@@ -1,0 +1,82 @@
+// Which sound files are handed to the sound effects: the game's own, and
+// well-formed WAV files; nothing whose header the effects would never finish
+// loading.
+#include "view/SoundPlayer.h"
+#include "view/WaveFileLogic.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace zorbik {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Le(uint32_t v, int bytes)
+{
+    std::string out;
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(char(v >> (8 * i)));
+    return out;
+}
+
+std::string Chunk(const std::string& id, const std::string& body, uint32_t claimed = ~0u)
+{
+    return id + Le(claimed == ~0u ? uint32_t(body.size()) : claimed, 4) + body +
+           std::string(body.size() % 2, '\0');
+}
+
+std::string Format(uint32_t tag, uint32_t channels, uint32_t bits)
+{
+    return Chunk("fmt ", Le(tag, 2) + Le(channels, 2) + Le(22050, 4) + Le(22050 * channels * bits / 8, 4) +
+                             Le(channels * bits / 8, 2) + Le(bits, 2));
+}
+
+std::string Riff(const std::string& chunks)
+{
+    return "RIFF" + Le(uint32_t(4 + chunks.size()), 4) + "WAVE" + chunks;
+}
+
+TEST(WaveFiles, OnlyWellFormedWaveFilesArePlayable)
+{
+    for (const char* name : GameSoundFiles)
+        EXPECT_TRUE(IsPlayableWave(std::string(ZORBIK_SUITE_DIR) + "/Maze/Sounds/" + name)) << name;
+
+    const fs::path folder = fs::temp_directory_path() / "zorbik_wave_files";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "a folder.wav");
+    const std::string samples(400, '\x10');
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool playable;
+    } cases[] = {
+        {"mono16", Riff(Format(1, 1, 16) + Chunk("data", samples)), true},
+        {"stereo8 after a list", Riff(Chunk("LIST", "INFOabc") + Format(1, 2, 8) + Chunk("data", samples)),
+         true},
+        {"float", Riff(Format(3, 1, 32) + Chunk("data", samples)), true},
+        {"junk", "RIFF....WAVEjunk", false},
+        {"empty", "", false},
+        {"no format", Riff(Chunk("data", samples)), false},
+        {"format after data", Riff(Chunk("data", samples) + Format(1, 1, 16)), false},
+        {"compressed", Riff(Format(2, 1, 16) + Chunk("data", samples)), false},
+        {"12 bits", Riff(Format(1, 1, 12) + Chunk("data", samples)), false},
+        {"no channels", Riff(Format(1, 0, 16) + Chunk("data", samples)), false},
+        {"no samples", Riff(Format(1, 1, 16) + Chunk("data", "")), false},
+        {"data cut short", Riff(Format(1, 1, 16) + Chunk("data", samples, 100000)), false},
+        {"format cut short", Riff(Format(1, 1, 16)).substr(0, 30), false},
+    };
+    for (const auto& c : cases) {
+        const fs::path path = folder / (std::string(c.name) + ".wav");
+        std::ofstream(path, std::ios::binary) << c.bytes;
+        EXPECT_EQ(IsPlayableWave(path.string()), c.playable) << c.name;
+    }
+    EXPECT_FALSE(IsPlayableWave((folder / "a folder.wav").string()));
+    EXPECT_FALSE(IsPlayableWave((folder / "missing.wav").string()));
+    fs::remove_all(folder);
+}
+
+} // namespace
+} // namespace zorbik
