@@ -122,6 +122,11 @@ std::string ShownName(const std::string& nameField)
             kept += c;
     while (!kept.empty() && kept.back() == ' ')
         kept.pop_back();
+    // Letters with their accents composed where one character exists for
+    // them: the table's font draws those far better than a loose accent.
+    kept = QString::fromUcs4(kept.data(), static_cast<qsizetype>(kept.size()))
+               .normalized(QString::NormalizationForm_C)
+               .toStdU32String();
 
     std::u32string shown;
     int columns = 0;

@@ -1,7 +1,8 @@
 // The names of the high-score table as the game-over window shows them. The
 // file keeps its fixed 20-byte name fields; the shown copy is made safe and
 // lined up: invalid UTF-8 shows one '?' per bad byte, control and
-// direction-changing characters are left out, and a name is cut only between
+// direction-changing characters are left out, accents are composed with
+// their letters where one character exists for both, and a name is cut only between
 // whole characters with their accents, within 20 columns (East-Asian wide
 // letters and emoji take two, combining marks none).
 #pragma once
