@@ -6,21 +6,14 @@
 
 #include <QApplication>
 
-#include <string>
-#include <vector>
-
 int main(int argc, char** argv)
 {
     // The host's words are the game's own: keep them as given and hand the
     // toolkit only the program name, so that no word such as "-reverse" or
     // "-style" is taken as a toolkit option or removed. What the platform
     // needs it reads from the environment (DISPLAY, QT_QPA_PLATFORM, ...).
-    std::vector<std::string> words(argv, argv + argc);
-    std::vector<char*> args;
-    for (std::string& word : words)
-        args.push_back(word.data());
-    args.push_back(nullptr);
-    char* toolkitArgv[] = {argv[0], nullptr};
+    char programName[] = "Game1";
+    char* toolkitArgv[] = {argc > 0 && argv[0] ? argv[0] : programName, nullptr};
     int toolkitArgc = 1;
 
     QApplication app(toolkitArgc, toolkitArgv);
@@ -28,7 +21,7 @@ int main(int argc, char** argv)
     // title, the rules dialog's and the message boxes' included.
     QApplication::setApplicationName("Zorbik on the maze");
     zorbik::InstallStandInFonts();
-    zorbik::TForm5 form(argc, args.data());
+    zorbik::TForm5 form(argc, argv);
     zorbik::TDefBox rules(&form);
     form.setRulesDialog(&rules);
     form.show();
