@@ -2,11 +2,10 @@
 // ZORBIK_TEST_DRIVER is set, the game reads commands from its standard input
 // (clicks, keys, buttons, clock ticks, answers for the next dialogs, input
 // through the window's queue now or during the next question, keys pressed
-// on whatever holds the focus),
-// prints every dialog instead of showing it, and prints its state and the
-// focus on request. The
-// normal command line never reaches it. The clock then ticks only on command
-// and ZORBIK_TEST_SEED fixes the random generator.
+// on whatever holds the focus), prints every dialog instead of showing it,
+// and prints its state and the focus on request. The normal command line
+// never reaches it. The clock then ticks only on command and
+// ZORBIK_TEST_SEED fixes the random generator.
 #pragma once
 
 #include <QObject>
