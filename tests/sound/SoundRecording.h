@@ -110,13 +110,16 @@ class PrivateSoundServer {
             return;
         }
         // It answers after about a second; give it ten.
-        for (int tries = 0; tries < 100; ++tries) {
-            const pid_t probe =
-                Spawn({"pactl", "-s", server(), "info"}, privateEnv(), "/dev/null", "/dev/null");
-            if (probe > 0 && WaitFor(probe, 5000) == 0) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < deadline) {
+            pid_t probe = Spawn({"pactl", "-s", server(), "info"}, privateEnv(), "/dev/null", "/dev/null");
+            const int answer = probe > 0 ? WaitFor(probe, 2000) : -1;
+            if (answer == 0) {
                 ok_ = true;
                 return;
             }
+            if (answer < 0)
+                Stop(probe);
             if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
                 pid_ = -1;
                 break;

@@ -97,6 +97,9 @@ TEST(HeardSounds, EverySoundPlaysInFullWhileTheGamesThreadIsBusy)
         Sleep(300);
         request("Doorbell.wav");
         Sleep(1400);
+        // Once it has ended, it plays afresh.
+        heardWhole.push_back(request("Doorbell.wav"));
+        Sleep(1500);
         // A new file cuts off the one playing.
         const Request cut = request("GAME21_SS01.WAV");
         Sleep(300);
