@@ -4,9 +4,6 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
-#include <clocale>
-#include <cwchar>
-#include <locale.h>
 #include <vector>
 
 namespace zorbik {
@@ -62,34 +59,6 @@ bool LeftOut(char32_t c)
            (c >= 0xFFF9 && c <= 0xFFFB);
 }
 
-int CodePointColumns(char32_t c)
-{
-    // The C library knows the East-Asian widths; ask it in a UTF-8 locale of
-    // this thread only, leaving the program's locale alone.
-    static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(0));
-    if (!utf8)
-        return 1;
-    const locale_t before = uselocale(utf8);
-    const int columns = wcwidth(static_cast<wchar_t>(c));
-    uselocale(before);
-    return columns;
-}
-
-bool RegionalIndicator(char32_t c)
-{
-    return c >= 0x1F1E6 && c <= 0x1F1FF;
-}
-
-// One letter with its marks, an emoji sequence or a flag.
-int ClusterColumns(const std::u32string& cluster)
-{
-    const char32_t first = cluster.front();
-    const bool emojiStyle = cluster.find(char32_t(0xFE0F)) != std::u32string::npos;
-    if (emojiStyle || (RegionalIndicator(first) && cluster.size() > 1))
-        return 2;
-    return std::clamp(CodePointColumns(first), 1, 2);
-}
-
 template <typename Each> void ForEachCluster(const std::u32string& text, Each each)
 {
     const QString q = QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
@@ -128,16 +97,7 @@ std::string ShownName(const std::string& nameField)
                .normalized(QString::NormalizationForm_C)
                .toStdU32String();
 
-    std::u32string shown;
-    int columns = 0;
-    ForEachCluster(kept, [&](const std::u32string& cluster) {
-        columns += ClusterColumns(cluster);
-        if (columns > NameWidth)
-            return false;
-        shown += cluster;
-        return true;
-    });
-    return ToUtf8(shown);
+    return ToUtf8(kept);
 }
 
 std::string WholeLettersWithin(const std::string& name, size_t maxBytes)

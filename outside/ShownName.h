@@ -2,9 +2,9 @@
 // file keeps its fixed 20-byte name fields; the shown copy is made safe and
 // lined up: invalid UTF-8 shows one '?' per bad byte, control and
 // direction-changing characters are left out, accents are composed with
-// their letters where one character exists for both, and a name is cut only between
-// whole characters with their accents, within 20 columns (East-Asian wide
-// letters and emoji take two, combining marks none).
+// their letters where one character exists for both, and the name is kept
+// apart from the number columns, which line up whatever width its letters
+// take. A player's name is cut to its field only between whole letters.
 #pragma once
 
 #include "HighScores.h"
@@ -19,7 +19,7 @@ namespace zorbik {
 // whatever width the name's letters have in the table's font.
 constexpr char ShownNameEnd = '\t';
 
-// The shown copy of a 20-byte name field, as UTF-8 without the padding blanks.
+// The shown copy of a name field, as UTF-8 without the padding blanks.
 std::string ShownName(const std::string& nameField);
 
 // The longest beginning of a player's name, at most `maxBytes` long, that
