@@ -10,6 +10,8 @@ namespace zorbik {
 namespace {
 
 constexpr std::size_t HeaderLimit = 64 * 1024;
+// The sound effects read a file whole: far above any sound of the game.
+constexpr uint64_t SoundLimit = 16 << 20;
 
 uint32_t Le(const std::string& b, std::size_t at, int bytes)
 {
@@ -51,7 +53,7 @@ bool IsPlayableWave(const std::string& path)
                 return false;
             format = true;
         } else if (b.compare(at, 4, "data") == 0) {
-            return format && size > 0 && body + size <= fileSize;
+            return format && size > 0 && size <= SoundLimit && body + size <= fileSize;
         }
         at = body + size + (size & 1);
     }

@@ -10,8 +10,8 @@ namespace zorbik {
 
 // True for a regular file with a RIFF/WAVE header, a format chunk of plain
 // PCM (8, 16, 24 or 32 bits), float (32 bits) or their extensible form, and
-// a non-empty data chunk that lies within the file. Only the first 64 KiB
-// are read, and the chunks must start there.
+// a non-empty data chunk of at most 16 MiB that lies within the file. Only
+// the first 64 KiB are read, and the chunks must start there.
 bool IsPlayableWave(const std::string& path);
 
 } // namespace zorbik

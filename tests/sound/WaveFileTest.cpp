@@ -73,6 +73,11 @@ TEST(WaveFiles, OnlyWellFormedWaveFilesArePlayable)
         std::ofstream(path, std::ios::binary) << c.bytes;
         EXPECT_EQ(IsPlayableWave(path.string()), c.playable) << c.name;
     }
+    // A sound longer than any the game needs is not read into memory.
+    const fs::path huge = folder / "huge.wav";
+    std::ofstream(huge, std::ios::binary) << Riff(Format(1, 1, 16)) + "data" + Le(20 << 20, 4);
+    fs::resize_file(huge, fs::file_size(huge) + (20 << 20));
+    EXPECT_FALSE(IsPlayableWave(huge.string()));
     EXPECT_FALSE(IsPlayableWave((folder / "a folder.wav").string()));
     EXPECT_FALSE(IsPlayableWave((folder / "missing.wav").string()));
     fs::remove_all(folder);
