@@ -251,6 +251,15 @@ TEST_F(LauncherFolder, NameFileIsWrittenSafelyOrTheGameDoesNotStart)
     EXPECT_EQ(StartGame(plan, LaunchChoice{"Cy"}, error), -1);
     EXPECT_NE(error.find("does not start"), std::string::npos) << error;
     EXPECT_FALSE(fs::exists(root / "started"));
+
+    // Written: the game runs in the suite folder with the four arguments,
+    // and its exit status comes back.
+    fs::remove(root / "Gamer.nam");
+    Put(root / "Maze" / "Game1", "#!/bin/sh\necho \"$*|$(pwd)|$(cat Gamer.nam)\" > started\nexit 3\n");
+    const pid_t game = StartGame(plan, LaunchChoice{"Cy", QuizTopicChoice::Lcm, false, true}, error);
+    ASSERT_GT(game, 0) << error;
+    EXPECT_EQ(WaitForGame(game, true), 3);
+    EXPECT_EQ(Slurp(root / "started"), "Quiz/quiz LCM NOSOUND HIDDEN|" + root.string() + "|Cy\n");
 }
 
 } // namespace
