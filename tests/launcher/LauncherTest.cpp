@@ -244,6 +244,8 @@ TEST_F(LauncherFolder, NameFileIsWrittenSafelyOrTheGameDoesNotStart)
     // A name that cannot be written: no game, and the reason.
     fs::remove(root / "Gamer.nam");
     fs::create_directory(root / "Gamer.nam");
+    ::setenv("USER", "pupil", 1);
+    EXPECT_EQ(SuggestedName(folder), "pupil"); // a folder is no name, and no abort
     Put(root / "Maze" / "Game1", "#!/bin/sh\ntouch started\n");
     fs::permissions(root / "Maze" / "Game1", fs::perms(0755));
     std::string error;
