@@ -100,6 +100,8 @@ void TForm5::FormCreate(int argc, char** argv)
     const std::string images = ImageFolderOf(state_);
     art_.bitmaps = LoadCellBitmaps(images);
     SetSidePictures(panel_, LoadSidePictures(images));
+    // The sounds too, in the audio thread, so that the first one plays at once.
+    MediaPlayer1.preload(state_);
 }
 
 void TForm5::showEvent(QShowEvent* event)
