@@ -235,10 +235,10 @@ bool UpdatePlayingFolder(const std::string& suite, const std::string& playing, c
     const mode_t folderMode = sharedByGroup ? 02775 : 0755;
     std::string parent = playing.substr(0, playing.size() - 1);
     parent = parent.substr(0, parent.rfind('/') + 1);
-    // The folders above the playing folder are the player's own (such as
-    // ~/.local/share); the playing folder itself is never a link.
+    // Missing folders above it are made (such as ~/.local/share), private
+    // unless the class shares them; the playing folder itself is never a link.
     for (std::string::size_type at = 1; (at = parent.find('/', at)) != std::string::npos; ++at)
-        ::mkdir(parent.substr(0, at).c_str(), 0700);
+        ::mkdir(parent.substr(0, at).c_str(), sharedByGroup ? 0755 : 0700);
     Fd top(::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     const std::string leaf = playing.substr(parent.size(), playing.size() - parent.size() - 1);
     Fd root(top.fd < 0 ? -1 : OpenOrMakeFolder(top.fd, leaf.c_str(), folderMode));
