@@ -1,73 +1,19 @@
 // Plays the real game through its test driver: a level-1 maze chosen by seed,
 // an item picked up, a door opened and one failed, a meeting with an enemy,
 // the exit with its bonus, the exit button and the high-score file.
-#include "GameProcess.h"
-
-#include "world/MazeGenerator.h"
-#include "world/Random.h"
+#include "tests/support/GameProcess.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <optional>
-#include <queue>
 
 namespace zorbik::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
-constexpr std::array<std::array<int, 3>, 4> Steps{
-    {{-1, 0, KeyLeft}, {1, 0, KeyRight}, {0, -1, KeyUp}, {0, 1, KeyDown}}};
-
-bool Open(const GameDump& d, int x, int y)
-{
-    const int v = d.maze[x][y];
-    return v == CellRoad || v == CellEnter;
-}
-
-// Shortest road path from the player to a cell next to one for which `goal`
-// holds; the arrow keys to walk it, the last one stepping onto the goal.
-std::optional<std::vector<int>> KeysTowards(const GameDump& d, const std::function<bool(int, int)>& goal)
-{
-    constexpr int Start = 4, Unseen = -1;
-    std::array<std::array<int, GridSide>, GridSide> from{};
-    for (auto& col : from)
-        col.fill(Unseen);
-    std::queue<std::pair<int, int>> queue;
-    queue.push({d.playerX, d.playerY});
-    from[d.playerX][d.playerY] = Start;
-    while (!queue.empty()) {
-        auto [x, y] = queue.front();
-        queue.pop();
-        for (int k = 0; k < 4; ++k) {
-            const int nx = x + Steps[k][0], ny = y + Steps[k][1];
-            if (nx < 1 || ny < 1 || nx > d.size || ny > d.size || from[nx][ny] != Unseen)
-                continue;
-            if (goal(nx, ny)) {
-                std::vector<int> keys{Steps[k][2]};
-                for (int cx = x, cy = y; from[cx][cy] != Start;) {
-                    const int came = from[cx][cy];
-                    keys.push_back(Steps[came][2]);
-                    cx -= Steps[came][0];
-                    cy -= Steps[came][1];
-                }
-                std::reverse(keys.begin(), keys.end());
-                return keys;
-            }
-            if (Open(d, nx, ny)) {
-                from[nx][ny] = k;
-                queue.push({nx, ny});
-            }
-        }
-    }
-    return std::nullopt;
-}
 
 bool Reachable(const GameDump& d, int code)
 {
@@ -78,23 +24,10 @@ bool Reachable(const GameDump& d, int code)
 // reaches over roads, the exit too.
 uint64_t FindPlayableSeed()
 {
-    for (uint64_t seed = 1; seed < 20000; ++seed) {
-        GameState s;
-        s.Args = {"Game1", "Quiz/fake_quiz", "FRACTIONS", "NOSOUND", "SHOWN"};
-        s.MazeSize = 11;
-        s.PlayerX = s.PlayerY = 2;
-        s.PaintBoxWidth = s.PaintBoxHeight = 7 * CellSize;
-        SeedRandom(seed);
-        GenerateLevel(s);
-        GameDump d;
-        d.size = 11;
-        d.playerX = d.playerY = 2;
-        d.maze = s.Maze;
-        if (Reachable(d, CellItem) && Reachable(d, CellDoor) && Reachable(d, CellEnemy) &&
-            Reachable(d, CellExit))
-            return seed;
-    }
-    return 0;
+    return FindSeed([](const GameDump& d) {
+        return Reachable(d, CellItem) && Reachable(d, CellDoor) && Reachable(d, CellEnemy) &&
+               Reachable(d, CellExit);
+    });
 }
 
 std::vector<std::string> Walk(GameProcess& game, const std::vector<int>& keys)

@@ -3,6 +3,7 @@
 #include "launcher/LauncherOptions.h"
 #include "launcher/PlayingFolder.h"
 #include "tests/support/RunBounded.h"
+#include "tests/support/TempFolder.h"
 #include "world/StartUp.h"
 
 #include <QSettings>
@@ -35,15 +36,7 @@ void Put(const fs::path& path, const std::string& bytes)
 // A fresh temporary folder per test, readable by every user.
 class LauncherFolder : public ::testing::Test {
   protected:
-    void SetUp() override
-    {
-        root = fs::temp_directory_path() / ("zorbik-launcher-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
-        fs::create_directories(root);
-        fs::permissions(root, fs::perms::all);
-    }
-    void TearDown() override { fs::remove_all(root); }
+    void SetUp() override { fs::permissions(root, fs::perms::all); }
 
     // An installed suite as the package lays it out, with a launcher folder
     // "bin" beside "lib/zorbik".
@@ -62,7 +55,8 @@ class LauncherFolder : public ::testing::Test {
         return suite;
     }
 
-    fs::path root;
+    testing::TempFolder temp{"zorbik-launcher"};
+    fs::path root = temp.dir;
 };
 
 TEST(LauncherOptions, CommandLinesAreReadOrRefused)

@@ -6,6 +6,7 @@
 #include "outside/HighScores.h"
 #include "tests/support/RunBounded.h"
 #include "tests/support/ScriptedHost.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,7 @@ namespace fs = std::filesystem;
 using namespace zorbik;
 using zorbik::testing::RunBounded;
 using zorbik::testing::ScriptedHost;
+using zorbik::testing::TempFolder;
 
 namespace {
 
@@ -42,16 +44,14 @@ std::string ReadAll(const fs::path& p)
 
 class GameOverTest : public ::testing::Test {
   protected:
-    fs::path dir;
+    TempFolder temp{"zorbik-hrs"};
+    fs::path dir = temp.dir;
     fs::path file;
     GameState s;
     ScriptedHost host{s};
 
     void SetUp() override
     {
-        char tmpl[] = "/tmp/zorbik-hrs-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir = tmpl;
         file = dir / "Game1.hrs";
         s.ExePath = (dir / "Game1").string();
         s.GamerName = "Ann";
@@ -61,7 +61,6 @@ class GameOverTest : public ::testing::Test {
         host.captions[Widget::StaticText2] = "3";
         host.captions[Widget::StaticText3] = "4";
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     // The names in the game's folder; the table and its lock file stay.
     std::set<std::string> Entries() const

@@ -2,6 +2,7 @@
 // copied into throw-away suite folders.
 #include "outside/QuizExchange.h"
 #include "tests/support/RunBounded.h"
+#include "tests/support/TempFolder.h"
 #include "world/Random.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +34,8 @@ std::vector<std::string> Split(const std::string& line, char sep)
 
 class QuizExchange : public ::testing::Test {
   protected:
-    fs::path root;
+    zorbik::testing::TempFolder temp{"zorbik-quiz"};
+    fs::path root = temp.dir;
     fs::path quizDir;
     fs::path log;
     GameState s;
@@ -41,9 +43,6 @@ class QuizExchange : public ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(fs::exists(FakeQuiz)) << FakeQuiz;
-        char tmpl[] = "/tmp/zorbik-quiz-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        root = tmpl;
         log = root / "quiz.log";
         setenv("FAKE_QUIZ_LOG", log.c_str(), 1);
         setenv("FAKE_QUIZ_VERDICT", "1", 1);
@@ -61,7 +60,6 @@ class QuizExchange : public ::testing::Test {
         unsetenv("FAKE_QUIZ_VERDICT");
         unsetenv("FAKE_QUIZ_SCRIPT");
         unsetenv("FAKE_QUIZ_SLEEP_MS");
-        fs::remove_all(root);
     }
 
     // A suite folder with the game in Maze/ and the stand-in quiz program in

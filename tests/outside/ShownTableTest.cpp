@@ -4,6 +4,7 @@
 #include "outside/GameOver.h"
 #include "outside/ShownName.h"
 #include "tests/support/ScriptedHost.h"
+#include "tests/support/TempFolder.h"
 #include "view/SidePanel.h"
 #include "view/StandInFonts.h"
 
@@ -62,13 +63,12 @@ TEST(ShownTable, NamesInEveryScriptAreShownSafelyAndLineUp)
     window.setFont(WindowFont());
     GameState panelState;
     SidePanel panel = BuildSidePanel(&window, panelState);
-    char tmpl[] = "/tmp/zorbik-shown-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    const zorbik::testing::TempFolder temp("zorbik-shown");
 
     std::vector<std::string> shown{HighScoreHeader};
     for (const NameCase& c : cases) {
         GameState s;
-        s.ExePath = std::string(tmpl) + "/Game1";
+        s.ExePath = temp.at("Game1");
         s.GamerName = c.gamerName;
         s.MazeSize = 11;
         s.Score = 4000 + static_cast<int>(shown.size()); // the best line of the table
@@ -90,7 +90,6 @@ TEST(ShownTable, NamesInEveryScriptAreShownSafelyAndLineUp)
             << c.what;
         shown.push_back(line);
     }
-    fs::remove_all(tmpl);
 
     // In the box: every line's numbers begin where the header's columns do,
     // and read left to right after the name.

@@ -1,6 +1,7 @@
 // The quiz program's questions, answer checking and verdict file.
 #include "quiz/QuizLogic.h"
 #include "quiz/RecentQuestions.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -180,9 +181,8 @@ TEST(QuizVerdict, OnlyARightAnswerWithoutHintIsOne)
     EXPECT_EQ(VerdictFor(Check::Wrong, true), VerdictWrong);
     EXPECT_NE(VerdictNotAnswered, 1);
 
-    char tmpl[] = "/tmp/zorbik-verdict-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    const fs::path dir = tmpl;
+    const zorbik::testing::TempFolder temp("zorbik-verdict");
+    const fs::path& dir = temp.dir;
     auto bytes = [&] {
         std::ifstream in(dir / "Return.ret", std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
@@ -207,7 +207,6 @@ TEST(QuizVerdict, OnlyARightAnswerWithoutHintIsOne)
     ASSERT_EQ(mkfifo((dir / "Return.ret").c_str(), 0644), 0);
     ASSERT_TRUE(WriteVerdict(dir.string(), VerdictWrong));
     EXPECT_EQ(bytes(), std::string(1, '\0'));
-    fs::remove_all(dir);
 }
 
 // At every difficulty each topic offers at least forty different questions,
@@ -241,9 +240,8 @@ TEST(QuizQuestions, VarietyAtEveryDifficulty)
 // repeat one in about ten games; with it, not at all.
 TEST(QuizQuestions, RecentQuestionsAreAvoidedAndTheListStaysSmall)
 {
-    char tmpl[] = "/tmp/zorbik-recent-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    const std::string dir = tmpl;
+    const zorbik::testing::TempFolder temp("zorbik-recent");
+    const std::string dir = temp.dir.string();
     std::mt19937 rng(7);
     std::set<std::string> seen;
     for (int i = 0; i < 30; ++i) {
@@ -260,7 +258,6 @@ TEST(QuizQuestions, RecentQuestionsAreAvoidedAndTheListStaysSmall)
     fs::remove(fs::path(dir) / RecentFileName);
     ASSERT_EQ(mkfifo((fs::path(dir) / RecentFileName).c_str(), 0644), 0);
     EXPECT_TRUE(ReadRecent(dir).empty());
-    fs::remove_all(dir);
 }
 
 // The stake line names the points of the difficulty and the cost of the hint

@@ -1,5 +1,6 @@
 // The quiz's real window, driven offscreen with the keys a pupil presses.
 #include "quiz/QuizWindow.h"
+#include "tests/support/TempFolder.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -18,14 +19,6 @@ namespace {
 
 class QuizWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override
-    {
-        char tmpl[] = "/tmp/zorbik-quizwin-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir_ = tmpl;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::unique_ptr<QuizWindow> Open(const fs::path& folder)
     {
         QuizSetup setup;
@@ -54,7 +47,8 @@ class QuizWindowTest : public ::testing::Test {
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    fs::path dir_;
+    zorbik::testing::TempFolder temp_{"zorbik-quizwin"};
+    fs::path dir_ = temp_.dir;
     Question question_ = [] {
         std::mt19937 rng(11);
         return MakeQuestion(Topic::Gcf, 2, rng);

@@ -4,7 +4,7 @@
 // ZORBIK_KEEP_RECORDING=1 keeps each recording as recording.wav to listen to.
 #include "SoundRecording.h"
 
-#include "tests/e2e/GameProcess.h"
+#include "tests/support/GameProcess.h"
 #include "view/SoundPlayer.h"
 #include "world/MazeGenerator.h"
 #include "world/Random.h"
@@ -148,7 +148,7 @@ uint64_t SeedWithNearDoor(int& doorX, int& doorY)
         while (!queue.empty()) {
             const auto [x, y] = queue.front();
             queue.pop();
-            for (const auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+            for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
                 const int nx = x + dx, ny = y + dy;
                 if (nx < 1 || ny < 1 || nx > Near || ny > Near || seen[nx][ny])
                     continue;

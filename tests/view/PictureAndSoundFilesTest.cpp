@@ -1,4 +1,5 @@
 #include "PaintFixtures.h"
+#include "tests/support/TempFolder.h"
 #include "view/AssetFilesLogic.h"
 #include "view/MazeArt.h"
 #include "view/SoundPlayer.h"
@@ -25,14 +26,10 @@ class GameFolder : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        root = fs::temp_directory_path() / ("zorbik-view-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
         fs::create_directories(root / "Images");
         fs::create_directories(root / "Sounds");
         state.ExePath = (root / "Game1").string();
     }
-    void TearDown() override { fs::remove_all(root); }
 
     std::string Write(const fs::path& path, const std::string& bytes)
     {
@@ -48,7 +45,8 @@ class GameFolder : public ::testing::Test {
         fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     }
 
-    fs::path root;
+    testing::TempFolder temp{"zorbik-view"};
+    fs::path root = temp.dir;
     GameState state;
 };
 

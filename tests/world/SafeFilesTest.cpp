@@ -1,4 +1,5 @@
 #include "world/SafeFiles.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct TempFolder {
-    fs::path dir;
-    TempFolder()
-    {
-        std::string templ = (fs::temp_directory_path() / "safefiles.XXXXXX").string();
-        dir = ::mkdtemp(templ.data());
-    }
-    ~TempFolder() { fs::remove_all(dir); }
-    std::string at(const char* name) const { return (dir / name).string(); }
-};
+using testing::TempFolder;
 
 void WriteText(const std::string& path, const std::string& text)
 {

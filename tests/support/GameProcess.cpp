@@ -1,10 +1,15 @@
 #include "GameProcess.h"
 
+#include "world/MazeGenerator.h"
+#include "world/Random.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <poll.h>
+#include <queue>
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -18,8 +23,6 @@ namespace fs = std::filesystem;
 
 GameProcess::GameProcess(const std::string& suiteFolder) : suite_(suiteFolder)
 {
-    // A game that has ended must not take the test down with it.
-    signal(SIGPIPE, SIG_IGN);
     fs::remove_all(suite_);
     fs::create_directories(suite_ + "/Maze");
     fs::create_directories(suite_ + "/Quiz");
@@ -32,7 +35,7 @@ GameProcess::GameProcess(const std::string& suiteFolder) : suite_(suiteFolder)
                   suite_ + "/Quiz/fake_quiz");
 }
 
-GameProcess::~GameProcess()
+DrivenProgram::~DrivenProgram()
 {
     if (pid_ > 0) {
         kill(pid_, SIGKILL);
@@ -46,6 +49,18 @@ GameProcess::~GameProcess()
 
 bool GameProcess::start(const std::vector<std::string>& args, const std::vector<std::string>& env)
 {
+    std::vector<std::string> argv{suite_ + "/Maze/Game1"}, whole;
+    argv.insert(argv.end(), args.begin(), args.end());
+    for (char** e = environ; *e; ++e)
+        whole.emplace_back(*e);
+    whole.insert(whole.end(), env.begin(), env.end());
+    return DrivenProgram::start(argv, whole);
+}
+
+bool DrivenProgram::start(const std::vector<std::string>& args, const std::vector<std::string>& env)
+{
+    // A program that has ended must not take the test down with it.
+    signal(SIGPIPE, SIG_IGN);
     int toGame[2], fromGame[2];
     if (pipe(toGame) != 0 || pipe(fromGame) != 0)
         return false;
@@ -55,24 +70,16 @@ bool GameProcess::start(const std::vector<std::string>& args, const std::vector<
     posix_spawn_file_actions_adddup2(&actions, fromGame[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, toGame[1]);
     posix_spawn_file_actions_addclose(&actions, fromGame[0]);
-
-    const std::string program = suite_ + "/Maze/Game1";
-    std::vector<std::string> argStore{program};
-    argStore.insert(argStore.end(), args.begin(), args.end());
-    std::vector<char*> argv;
+    std::vector<std::string> argStore = args, envStore = env;
+    std::vector<char*> argv, envp;
     for (auto& a : argStore)
         argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::vector<std::string> envStore;
-    for (char** e = environ; *e; ++e)
-        envStore.emplace_back(*e);
-    envStore.insert(envStore.end(), env.begin(), env.end());
-    std::vector<char*> envp;
     for (auto& e : envStore)
         envp.push_back(e.data());
+    argv.push_back(nullptr);
     envp.push_back(nullptr);
 
-    const int rc = posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+    const int rc = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(toGame[0]);
     close(fromGame[1]);
@@ -83,7 +90,7 @@ bool GameProcess::start(const std::vector<std::string>& args, const std::vector<
     return rc == 0;
 }
 
-bool GameProcess::readLine(std::string& line, int timeoutMs)
+bool DrivenProgram::readLine(std::string& line, int timeoutMs)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
@@ -109,7 +116,7 @@ bool GameProcess::readLine(std::string& line, int timeoutMs)
     }
 }
 
-std::vector<std::string> GameProcess::send(const std::string& command)
+std::vector<std::string> DrivenProgram::send(const std::string& command)
 {
     const std::string text = command + "\n";
     if (write(in_, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
@@ -125,7 +132,7 @@ std::vector<std::string> GameProcess::send(const std::string& command)
     return lines;
 }
 
-GameDump GameProcess::dump()
+GameDump DrivenProgram::dump()
 {
     GameDump d;
     for (const std::string& line : send("dump")) {
@@ -141,6 +148,8 @@ GameDump GameProcess::dump()
             std::istringstream parts(line.substr(line.find('|') + 1));
             for (std::string c; std::getline(parts, c, '|');)
                 words.push_back(c);
+        } else if (head == "surface") {
+            in >> d.surfaceLeft >> d.surfaceTop >> d.surfaceWidth >> d.surfaceHeight;
         } else if (head == "maze") {
             for (int x = 1; x <= d.size; ++x)
                 for (int y = 1; y <= d.size; ++y) {
@@ -157,7 +166,14 @@ GameDump GameProcess::dump()
     return d;
 }
 
-int GameProcess::wait(int timeoutMs)
+void DrivenProgram::closeInput()
+{
+    if (in_ >= 0)
+        close(in_);
+    in_ = -1;
+}
+
+int DrivenProgram::wait(int timeoutMs)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (std::chrono::steady_clock::now() < deadline) {
@@ -170,6 +186,61 @@ int GameProcess::wait(int timeoutMs)
         usleep(20000);
     }
     return -1;
+}
+
+std::optional<std::vector<int>> KeysTowards(const GameDump& d, const std::function<bool(int, int)>& goal)
+{
+    constexpr int Start = 4, Unseen = -1;
+    std::array<std::array<int, GridSide>, GridSide> from{};
+    for (auto& col : from)
+        col.fill(Unseen);
+    std::queue<std::pair<int, int>> queue;
+    queue.push({d.playerX, d.playerY});
+    from[d.playerX][d.playerY] = Start;
+    while (!queue.empty()) {
+        auto [x, y] = queue.front();
+        queue.pop();
+        for (int k = 0; k < 4; ++k) {
+            const int nx = x + Steps[k][0], ny = y + Steps[k][1];
+            if (nx < 1 || ny < 1 || nx > d.size || ny > d.size || from[nx][ny] != Unseen)
+                continue;
+            if (goal(nx, ny)) {
+                std::vector<int> keys{Steps[k][2]};
+                for (int cx = x, cy = y; from[cx][cy] != Start;) {
+                    const int came = from[cx][cy];
+                    keys.push_back(Steps[came][2]);
+                    cx -= Steps[came][0];
+                    cy -= Steps[came][1];
+                }
+                std::reverse(keys.begin(), keys.end());
+                return keys;
+            }
+            if (Open(d, nx, ny)) {
+                from[nx][ny] = k;
+                queue.push({nx, ny});
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+uint64_t FindSeed(const std::function<bool(const GameDump&)>& playable)
+{
+    for (uint64_t seed = 1; seed < 20000; ++seed) {
+        GameState s;
+        s.MazeSize = 11;
+        s.PlayerX = s.PlayerY = 2;
+        s.PaintBoxWidth = s.PaintBoxHeight = 7 * CellSize;
+        SeedRandom(seed);
+        GenerateLevel(s);
+        GameDump d;
+        d.size = 11;
+        d.playerX = d.playerY = 2;
+        d.maze = s.Maze;
+        if (playable(d))
+            return seed;
+    }
+    return 0;
 }
 
 } // namespace zorbik::testing
