@@ -34,6 +34,10 @@ class TableLock {
         struct stat st {};
         if (fd_ < 0 || ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))
             return;
+        // Whoever makes the lock file lets every other player open it, whatever
+        // their umask: it never holds anything.
+        if (st.st_uid == ::geteuid() && (st.st_mode & 0444) != 0444)
+            ::fchmod(fd_, (st.st_mode & 07777) | 0444);
         const auto until = std::chrono::steady_clock::now() + wait;
         while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
             if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= until)
@@ -115,6 +119,12 @@ void RemoveLeftTemporaries(const std::string& path, bool locked)
     ::closedir(dir);
 }
 
+bool IsRegularFile(const std::string& path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 bool WriteHighScoreFile(const std::string& path, const HighScoreTable& table)
 {
     std::string text;
@@ -139,6 +149,10 @@ bool SaveFinishedGame(const std::string& path, const HighScoreEntry& finished, H
     const bool damaged = bytes && ReadHighScores(*bytes, table);
     table[16] = finished;
     BubbleUp(table);
+    // A table this player may not read (another pupil's, kept from the class)
+    // is shown as the defaults but never written over: its lines are not lost.
+    if (!bytes && IsRegularFile(path))
+        return false;
 
     const FileSizeSignalIgnored quiet;
     // The lines that could not be read may still be someone's; the table is

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <random>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,6 +59,46 @@ int CreateTemporary(const std::string& path, std::string& temp)
     return -1;
 }
 
+// The folder part of a path, with its final "/" ("./" for a bare name).
+std::string FolderOf(const std::string& path)
+{
+    const auto cut = path.rfind('/');
+    return cut == std::string::npos ? std::string("./") : path.substr(0, cut + 1);
+}
+
+// The permissions for the new file, 0 to keep those it was made with: a
+// regular file being replaced passes its own on; in a folder its group may
+// write (a class's shared folder) the file is made writable for the group
+// whatever the player's umask, so that the next pupil can read and update it.
+mode_t ModeFor(const std::string& path)
+{
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        return st.st_mode & 07777;
+    if (::stat(FolderOf(path).c_str(), &st) == 0 && (st.st_mode & S_IWGRP))
+        return 0664;
+    return 0;
+}
+
+// In a folder with the sticky bit only a file's owner may rename over it, so
+// another pupil of the class rewrites the shared file in place (callers that
+// share a file hold a lock beside it). Only a regular file that this user may
+// write, never through a link, and only when the whole text fits under the
+// file-size limit, so that the write cannot stop half-way.
+bool RewriteInPlace(const std::string& path, const std::string& bytes)
+{
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        limit.rlim_cur < bytes.size())
+        return false;
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st {};
+    if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    return WriteAll(file.fd, bytes) && ::ftruncate(file.fd, static_cast<off_t>(bytes.size())) == 0 &&
+           ::fsync(file.fd) == 0;
+}
+
 } // namespace
 
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes)
@@ -95,20 +136,22 @@ bool ReplaceFile(const std::string& path, const std::string& bytes)
     Descriptor file(CreateTemporary(path, temp));
     if (file.fd < 0)
         return false;
-    // A regular file being replaced passes its permissions on (a table
-    // shared by a class stays writable for the class).
-    const bool keepMode = ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-    const bool written = WriteAll(file.fd, bytes) &&
-                         (!keepMode || ::fchmod(file.fd, st.st_mode & 07777) == 0) && ::fsync(file.fd) == 0;
+    const mode_t mode = ModeFor(path);
+    const bool written =
+        WriteAll(file.fd, bytes) && (mode == 0 || ::fchmod(file.fd, mode) == 0) && ::fsync(file.fd) == 0;
     const int closed = ::close(file.fd);
     file.fd = -1;
-    // rename() replaces a link at `path` by the new file; it never writes
-    // through the link to its target.
-    if (!written || closed != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (!written || closed != 0) {
         ::unlink(temp.c_str());
         return false;
     }
-    return true;
+    // rename() replaces a link at `path` by the new file; it never writes
+    // through the link to its target.
+    if (::rename(temp.c_str(), path.c_str()) == 0)
+        return true;
+    const bool notOwner = errno == EPERM;
+    ::unlink(temp.c_str());
+    return notOwner && RewriteInPlace(path, bytes);
 }
 
 bool RemoveEntry(const std::string& path)

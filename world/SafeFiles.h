@@ -20,12 +20,15 @@ constexpr std::size_t SmallFileLimit = 1 << 20;
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes = SmallFileLimit);
 
 // Replaces the file at `path` by one holding `bytes`: a new file is written
-// and flushed beside it under the name `path` + ".XXXXXX" and renamed over
-// `path`. A link at `path` is replaced, never followed; its target is left
-// alone. The new file keeps the permissions of the regular file it replaces,
-// else gets 0644 less the umask. False when the file could not be written
-// (the old one is then untouched and the temporary file removed) or when a
-// folder stands at `path`.
+// and flushed beside it under the name `path` + "." and six letters, and
+// renamed over `path`. A link at `path` is replaced, never followed; its
+// target is left alone. The new file keeps the permissions of the regular
+// file it replaces; a first one gets 0644 less the umask, or 0664 in a
+// folder its group may write (a class's shared folder). Where a sticky
+// folder keeps this user from renaming over another user's file, the file is
+// rewritten in place instead, when this user may write it. False when the
+// file could not be written (the old one is then untouched and the temporary
+// file removed) or when a folder stands at `path`.
 bool ReplaceFile(const std::string& path, const std::string& bytes);
 
 // Removes whatever non-folder entry stands at `path` (a link itself, never
