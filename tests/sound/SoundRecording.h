@@ -213,7 +213,6 @@ class Recording {
                                           (static_cast<uint8_t>(bytes[2 * i + 1]) << 8));
         return out;
     }
-    const std::string& file() const { return file_; }
 
   private:
     std::string file_;
@@ -245,30 +244,40 @@ inline std::vector<int16_t> ReadWav(const std::string& path)
     return {};
 }
 
+// The pieces of a WAV file: little-endian numbers, a chunk (claiming its
+// own size unless told otherwise), a format chunk and the whole file.
+inline std::string Le(uint32_t v, int bytes)
+{
+    std::string out;
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(char(v >> (8 * i)));
+    return out;
+}
+
+inline std::string Chunk(const std::string& id, const std::string& body, uint32_t claimed = ~0u)
+{
+    return id + Le(claimed == ~0u ? uint32_t(body.size()) : claimed, 4) + body +
+           std::string(body.size() % 2, '\0');
+}
+
+inline std::string Format(uint32_t tag, uint32_t channels, uint32_t bits)
+{
+    return Chunk("fmt ", Le(tag, 2) + Le(channels, 2) + Le(Rate, 4) + Le(Rate * channels * bits / 8, 4) +
+                             Le(channels * bits / 8, 2) + Le(bits, 2));
+}
+
+inline std::string Riff(const std::string& chunks)
+{
+    return "RIFF" + Le(uint32_t(4 + chunks.size()), 4) + "WAVE" + chunks;
+}
+
 // Writes samples as a WAV file at the sink's rate, to listen to.
 inline void WriteWav(const std::string& path, const std::vector<int16_t>& samples)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    auto u32 = [&](uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            out.put(char(v >> (8 * i)));
-    };
-    auto u16 = [&](uint16_t v) { out.put(char(v)).put(char(v >> 8)); };
-    const auto bytes = static_cast<uint32_t>(samples.size() * 2);
-    out << "RIFF";
-    u32(36 + bytes);
-    out << "WAVEfmt ";
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(Rate);
-    u32(Rate * 2);
-    u16(2);
-    u16(16);
-    out << "data";
-    u32(bytes);
+    std::string data;
     for (int16_t s : samples)
-        u16(static_cast<uint16_t>(s));
+        data += Le(uint16_t(s), 2);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << Riff(Format(1, 1, 16) + Chunk("data", data));
 }
 
 namespace detail {
@@ -345,16 +354,6 @@ inline Match BestMatch(const std::vector<int16_t>& recording, const std::vector<
             best = {score, from + lag};
     }
     return best;
-}
-
-// The first sample from `from` on whose size exceeds `threshold`, or the
-// recording's size when there is none.
-inline std::size_t FirstSound(const std::vector<int16_t>& recording, std::size_t from, int threshold = 200)
-{
-    for (std::size_t i = from; i < recording.size(); ++i)
-        if (std::abs(int(recording[i])) > threshold)
-            return i;
-    return recording.size();
 }
 
 } // namespace zorbik::listening

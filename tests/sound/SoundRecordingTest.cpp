@@ -6,14 +6,10 @@
 
 #include "tests/support/GameProcess.h"
 #include "view/SoundPlayer.h"
-#include "world/MazeGenerator.h"
-#include "world/Random.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <iostream>
-#include <queue>
 
 namespace zorbik::testing {
 namespace {
@@ -132,38 +128,18 @@ TEST(HeardSounds, EverySoundPlaysInFullWhileTheGamesThreadIsBusy)
 // view moving: the door and the road beside it lie in the top-left 6 x 6.
 uint64_t SeedWithNearDoor(int& doorX, int& doorY)
 {
-    constexpr int Near = 6;
-    for (uint64_t seed = 1; seed < 20000; ++seed) {
-        GameState s;
-        s.Args = {"Game1", "Quiz/fake_quiz", "BOTH", "SOUND", "SHOWN"};
-        s.MazeSize = 11;
-        s.PlayerX = s.PlayerY = 2;
-        s.PaintBoxWidth = s.PaintBoxHeight = Near * CellSize;
-        SeedRandom(seed);
-        GenerateLevel(s);
-        std::array<std::array<bool, Near + 2>, Near + 2> seen{};
-        std::queue<std::pair<int, int>> queue;
-        queue.push({2, 2});
-        seen[2][2] = true;
-        while (!queue.empty()) {
-            const auto [x, y] = queue.front();
-            queue.pop();
-            for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-                const int nx = x + dx, ny = y + dy;
-                if (nx < 1 || ny < 1 || nx > Near || ny > Near || seen[nx][ny])
-                    continue;
-                seen[nx][ny] = true;
-                if (s.Maze[nx][ny] == CellDoor) {
-                    doorX = nx;
-                    doorY = ny;
-                    return seed;
+    return FindSeed([&](GameDump d) {
+        d.size = 6; // the search stays in the top-left corner
+        const auto keys = KeysTowards(d, [&](int x, int y) { return d.maze[x][y] == CellDoor; });
+        doorX = doorY = 2;
+        for (int key : keys.value_or(std::vector<int>{}))
+            for (const auto& [dx, dy, arrow] : Steps)
+                if (arrow == key) {
+                    doorX += dx;
+                    doorY += dy;
                 }
-                if (s.Maze[nx][ny] == CellRoad)
-                    queue.push({nx, ny});
-            }
-        }
-    }
-    return 0;
+        return keys.has_value();
+    });
 }
 
 TEST(HeardSounds, TheDoorbellRingsOnWhileTheQuizRunsAndNosoundIsSilent)

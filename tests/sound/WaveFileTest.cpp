@@ -1,6 +1,8 @@
 // Which sound files are handed to the sound effects: the game's own, and
 // well-formed WAV files; nothing whose header the effects would never finish
 // loading.
+#include "SoundRecording.h"
+#include "tests/support/TempFolder.h"
 #include "view/SoundPlayer.h"
 #include "view/WaveFileLogic.h"
 
@@ -13,39 +15,15 @@ namespace zorbik {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Le(uint32_t v, int bytes)
-{
-    std::string out;
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(char(v >> (8 * i)));
-    return out;
-}
-
-std::string Chunk(const std::string& id, const std::string& body, uint32_t claimed = ~0u)
-{
-    return id + Le(claimed == ~0u ? uint32_t(body.size()) : claimed, 4) + body +
-           std::string(body.size() % 2, '\0');
-}
-
-std::string Format(uint32_t tag, uint32_t channels, uint32_t bits)
-{
-    return Chunk("fmt ", Le(tag, 2) + Le(channels, 2) + Le(22050, 4) + Le(22050 * channels * bits / 8, 4) +
-                             Le(channels * bits / 8, 2) + Le(bits, 2));
-}
-
-std::string Riff(const std::string& chunks)
-{
-    return "RIFF" + Le(uint32_t(4 + chunks.size()), 4) + "WAVE" + chunks;
-}
+using namespace listening;
 
 TEST(WaveFiles, OnlyWellFormedWaveFilesArePlayable)
 {
     for (const char* name : GameSoundFiles)
         EXPECT_TRUE(IsPlayableWave(std::string(ZORBIK_SUITE_DIR) + "/Maze/Sounds/" + name)) << name;
 
-    const fs::path folder = fs::temp_directory_path() / "zorbik_wave_files";
-    fs::remove_all(folder);
+    const testing::TempFolder temp("zorbik-wave-files");
+    const fs::path& folder = temp.dir;
     fs::create_directories(folder / "a folder.wav");
     const std::string samples(400, '\x10');
     const struct {
@@ -80,7 +58,6 @@ TEST(WaveFiles, OnlyWellFormedWaveFilesArePlayable)
     EXPECT_FALSE(IsPlayableWave(huge.string()));
     EXPECT_FALSE(IsPlayableWave((folder / "a folder.wav").string()));
     EXPECT_FALSE(IsPlayableWave((folder / "missing.wav").string()));
-    fs::remove_all(folder);
 }
 
 } // namespace
