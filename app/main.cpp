@@ -2,9 +2,13 @@
 // window first, the rules dialog second, then the event loop.
 #include "TDefBox.h"
 #include "TForm5.h"
+#include "view/AudioThread.h"
 #include "view/StandInFonts.h"
 
 #include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
@@ -21,9 +25,19 @@ int main(int argc, char** argv)
     // title, the rules dialog's and the message boxes' included.
     QApplication::setApplicationName("Zorbik on the maze");
     zorbik::InstallStandInFonts();
-    zorbik::TForm5 form(argc, argv);
-    zorbik::TDefBox rules(&form);
-    form.setRulesDialog(&rules);
-    form.show();
-    return QApplication::exec();
+    int status = 0;
+    {
+        zorbik::TForm5 form(argc, argv);
+        zorbik::TDefBox rules(&form);
+        form.setRulesDialog(&rules);
+        form.show();
+        status = QApplication::exec();
+    }
+    // A sound server that stopped answering holds the sound library's
+    // clean-up for half a minute; the game ends at once all the same.
+    if (zorbik::AudioThread::LeftRunning()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <atomic>
 #include <map>
 
 namespace zorbik {
@@ -18,11 +19,18 @@ namespace {
 
 // How long the game waits at its end for the audio thread to let go of its
 // effects; a sound system that hangs must not keep the game from ending.
-constexpr int StopWaitMs = 3000;
+constexpr int StopWaitMs = 1500;
 // How long the end waits for files still loading (they take milliseconds).
 constexpr int LoadWaitMs = 1000;
 
+std::atomic<bool> leftRunning{false};
+
 } // namespace
+
+bool AudioThread::LeftRunning()
+{
+    return leftRunning;
+}
 
 // The effects and the current file; touched only in the audio thread.
 class AudioThread::Room : public QObject {
@@ -96,8 +104,10 @@ AudioThread::~AudioThread()
         room->clear();
         QThread::currentThread()->quit();
     });
-    if (!thread_->wait(QDeadlineTimer(StopWaitMs)))
+    if (!thread_->wait(QDeadlineTimer(StopWaitMs))) {
+        leftRunning = true;
         return; // left running on purpose: destroying a running thread aborts
+    }
     delete room_;
     delete thread_;
 }

@@ -33,6 +33,11 @@ class AudioThread {
     // Plays the current file from its start, or lets it run on while it plays.
     void play();
 
+    // True when an audio thread did not end in time and was left running (a
+    // sound server that stopped answering): the process must then end without
+    // running the sound library's own clean-up, which would wait for it.
+    static bool LeftRunning();
+
   private:
     class Room;
     template <class Request> void post(Request request);
