@@ -2,6 +2,7 @@
 // an item picked up, a door opened and one failed, a meeting with an enemy,
 // the exit with its bonus, the exit button and the high-score file.
 #include "tests/support/GameProcess.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -176,8 +177,7 @@ TEST(WholeGame, PlaysALevelAndWritesTheHighScores)
     game.send("close");
     EXPECT_EQ(game.wait(20000), 0);
 
-    std::ifstream table(suite + "/Maze/Game1.hrs", std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(table)), std::istreambuf_iterator<char>());
+    const std::string text = Slurp(suite + "/Maze/Game1.hrs");
     ASSERT_EQ(text.size(), 15u * 44u);
     char line[64];
     std::snprintf(line, sizeof line, "%-20s%4d%4d%4d%2d%8d\r\n", "Tester", 1, 1, 1, 2, d.score);

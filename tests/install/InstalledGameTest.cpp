@@ -5,6 +5,7 @@
 // write the table into the player's playing folder, and the next game must
 // find it there. Needs root (for the install owner and setpriv).
 #include "tests/support/GameProcess.h"
+#include "tests/support/TempFolder.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -34,12 +35,6 @@ int RunToEnd(const std::vector<std::string>& argv, const std::vector<std::string
         return -1;
     program.closeInput(); // nothing drives it: the game ends at once
     return program.wait(300000);
-}
-
-std::string Slurp(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A pupil's account: a user id (no entry in the user list is needed), the

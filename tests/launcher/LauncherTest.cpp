@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,19 +20,9 @@ namespace zorbik {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Put;
 using testing::RunBounded;
-
-std::string Slurp(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Put(const fs::path& path, const std::string& bytes)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using testing::Slurp;
 
 // A fresh temporary folder per test, readable by every user.
 class LauncherFolder : public ::testing::Test {
@@ -75,7 +66,9 @@ TEST(LauncherOptions, CommandLinesAreReadOrRefused)
     EXPECT_EQ(GameArguments(DirectChoice(parse({"--play", "--name=Bo", "--topic=gcf"}))),
               (std::vector<std::string>{"Quiz/quiz", "GCF", "SOUND", "SHOWN"}));
     EXPECT_EQ(parse({}).action, Action::Window);
+    EXPECT_EQ(DirectChoice(parse({"--play", "--name", "Bo", "--topic", "LCM"})).topic, QuizTopicChoice::Lcm);
     EXPECT_EQ(parse({"--shared-folder", "/srv/class"}).sharedFolder, "/srv/class");
+    EXPECT_EQ(parse({"--set-up", "--shared-folder", "/srv/class"}).action, Action::SetUp);
     EXPECT_EQ(parse({"--help"}).action, Action::Help);
     EXPECT_NE(parse({"--help"}).text.find("--shared-folder"), std::string::npos);
     o = parse({"--version"});
@@ -88,7 +81,8 @@ TEST(LauncherOptions, CommandLinesAreReadOrRefused)
     } refused[] = {
         {{"--play"}, "--name"},
         {{"--play", "--name", "  "}, "--name"},
-        {{"--play", "--name", "Ann", "--topic", "LCM"}, "unknown topic 'LCM'"},
+        {{"--play", "--name", "Ann", "--topic", "lcd"}, "unknown topic 'lcd'"},
+        {{"--play", "--name", "Ann", "--set-up"}, "--set-up"},
         {{"--colour"}, "colour"},
         {{"-style", "fusion"}, "style"},
         {{"Ann"}, "unexpected word 'Ann'"},
@@ -135,7 +129,7 @@ TEST_F(LauncherFolder, PlayingFolderIsLaidOutAndRefreshedWithoutTouchingThePlaye
     const std::string installed = suite.string() + "/";
     const std::string playing = (root / "data" / "zorbik").string() + "/";
     std::string error;
-    ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v1", false, error)) << error;
+    ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v1", error)) << error;
     for (const char* file :
          {"Maze/Game1", "Maze/Images/Road.bmp", "Maze/Sounds/Door.wav", "Quiz/quiz", "Quiz/Sounds/Right.wav"})
         EXPECT_EQ(Slurp(playing + file), Slurp(installed + file)) << file;
@@ -149,11 +143,11 @@ TEST_F(LauncherFolder, PlayingFolderIsLaidOutAndRefreshedWithoutTouchingThePlaye
     fs::remove(playing + "Maze/Images/Road.bmp");
     fs::create_symlink(root / "victim", playing + "Maze/Images/Road.bmp");
     // The same install: nothing is copied.
-    ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v1", false, error)) << error;
+    ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v1", error)) << error;
     EXPECT_TRUE(fs::is_symlink(playing + "Maze/Images/Road.bmp"));
     // A newer install: programs, pictures and sounds anew, the table kept.
     Put(suite / "Maze" / "Game1", "game v2");
-    ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v2", false, error)) << error;
+    ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v2", error)) << error;
     EXPECT_EQ(Slurp(playing + "Maze/Game1"), "game v2");
     EXPECT_EQ(Slurp(playing + "Maze/Game1.hrs"), "Ann's table");
     EXPECT_FALSE(fs::is_symlink(playing + "Maze/Images/Road.bmp"));
@@ -161,29 +155,43 @@ TEST_F(LauncherFolder, PlayingFolderIsLaidOutAndRefreshedWithoutTouchingThePlaye
     EXPECT_EQ(Slurp(root / "victim"), "keep me");
     // A game removed by hand is laid out again even with the same stamp.
     fs::remove(playing + "Quiz/quiz");
-    ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v2", false, error)) << error;
+    ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v2", error)) << error;
     EXPECT_EQ(Slurp(playing + "Quiz/quiz"), "quiz");
     // A link in place of the playing folder itself is refused.
     fs::create_symlink(root / "data", root / "linked");
-    EXPECT_FALSE(UpdatePlayingFolder(installed, (root / "linked").string() + "/", "v2", false, error));
+    EXPECT_FALSE(UpdatePlayingFolder(installed, (root / "linked").string() + "/", "v2", error));
     EXPECT_NE(error.find("linked"), std::string::npos);
 }
 
-TEST_F(LauncherFolder, PlanPlaysInPlaceOnlyWhenThePlayerCanWriteTheSuite)
+TEST_F(LauncherFolder, PlanPlaysInPlaceOnlyInASuiteThePlayerOwnsAndNeverRootInTheInstall)
 {
     const fs::path suite = Install();
     const std::string bin = (root / "bin").string() + "/";
     GamePlan plan;
     std::string error;
-    // The build folder layout: the launcher beside Maze/ and writable.
+    ::setenv("XDG_DATA_HOME", (root / "self").c_str(), 1);
+    const std::string self = (root / "self" / "zorbik").string() + "/";
+    // The build folder layout: the launcher beside Maze/, the player's own
+    // (root's too, for scripts and CI); not when someone else owns it.
     Put(root / "bin" / "Maze" / "Game1", "game");
     Put(root / "bin" / "Quiz" / "quiz", "quiz");
     ASSERT_TRUE(PlanGame(bin, "", plan, error)) << error;
     EXPECT_EQ(plan.program, bin + "Maze/Game1");
     EXPECT_EQ(plan.argument0, plan.program);
     EXPECT_EQ(plan.suite, bin);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(bin.c_str(), 4242, 4242), 0);
+        ASSERT_TRUE(PlanGame(bin, "", plan, error)) << error;
+        EXPECT_EQ(plan.suite, self);
+        ASSERT_EQ(::chown(bin.c_str(), 0, 0), 0);
+    }
     fs::remove_all(root / "bin" / "Maze");
     fs::remove_all(root / "bin" / "Quiz");
+    // An installed suite of the player's own (installed in the home folder)
+    // is played in place, but never by root, whose files would outlive the
+    // package.
+    ASSERT_TRUE(PlanGame(bin, "", plan, error)) << error;
+    EXPECT_EQ(plan.suite, ::geteuid() == 0 ? self : bin + "../lib/zorbik/");
 
     // An installed suite that this player cannot write: a player of their
     // own (here the unprivileged "nobody" when the tests run as root).
@@ -207,17 +215,84 @@ TEST_F(LauncherFolder, PlanPlaysInPlaceOnlyWhenThePlayerCanWriteTheSuite)
     const std::string own = (data / "zorbik").string() + "/";
     EXPECT_EQ(*planned, own + "Maze/Game1|" + own + "Maze/Game1|" + own);
     EXPECT_EQ(Slurp(own + "Quiz/quiz"), "quiz");
+}
 
-    // A classroom: the shared game with its table, the name and the quiz
-    // from the player's own folder.
-    ::setenv("XDG_DATA_HOME", data.c_str(), 1);
-    const std::string shared = (root / "class").string();
+TEST_F(LauncherFolder, ClassroomGameIsLaidOutByItsOwnerAndStartedOnlyWhenNoPupilCanHaveChangedIt)
+{
+    Install();
+    const std::string bin = (root / "bin").string() + "/";
+    const std::string shared = (root / "class").string() + "/";
+    ::setenv("XDG_DATA_HOME", (root / "teacher").c_str(), 1);
+    GamePlan plan;
+    std::string error;
+    EXPECT_FALSE(PlanGame(bin, shared, plan, error));
+    EXPECT_NE(error.find("does not exist"), std::string::npos) << error;
+
+    // The teacher's folder, with the class's group ("nogroup" here).
+    fs::create_directory(root / "class");
+    if (::geteuid() == 0)
+        ASSERT_EQ(::chown(shared.c_str(), 0, 65534), 0);
+    fs::permissions(root / "class", fs::perms(02755));
+    // A pupil of the class: the game the plan starts, or why none.
+    const auto pupilPlans = [&] {
+        return RunBounded([&] {
+                   if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                       return std::string("no unprivileged user");
+                   ::setenv("XDG_DATA_HOME", (root / "pupil").c_str(), 1);
+                   GamePlan p;
+                   std::string why;
+                   return PlanGame(bin, shared, p, why) ? "starts " + p.program + " as " + p.argument0 : why;
+               })
+            .value_or("no answer");
+    };
+    const std::string setUp = "zorbik --shared-folder " + (root / "class").string() + " --set-up";
+    if (::geteuid() == 0)
+        EXPECT_NE(pupilPlans().find("not set up yet. The teacher sets it up with:\n    " + setUp),
+                  std::string::npos);
+
+    // The owner's start lays it out: programs and pictures only the teacher
+    // may change, Maze/ shared for the table but sticky.
     ASSERT_TRUE(PlanGame(bin, shared, plan, error)) << error;
-    EXPECT_EQ(plan.program, shared + "/Maze/Game1");
-    EXPECT_EQ(plan.argument0, own + "Maze/Game1");
-    EXPECT_EQ(plan.suite, own);
+    EXPECT_EQ(plan.program, shared + "Maze/Game1");
+    EXPECT_EQ(plan.argument0, (root / "teacher" / "zorbik" / "Maze" / "Game1").string());
     EXPECT_EQ(Slurp(plan.program), "game v1");
-    EXPECT_EQ(fs::status(shared + "/Maze").permissions() & fs::perms::group_write, fs::perms::group_write);
+    const struct {
+        const char* path;
+        mode_t mode;
+    } modes[] = {{"Maze", 03775},      {"Maze/Images", 02755},         {"Quiz", 02755},
+                 {"Maze/Game1", 0755}, {"Maze/Images/Road.bmp", 0644}, {"Installed.stamp", 0644}};
+    for (const auto& m : modes) {
+        struct stat st {};
+        ASSERT_EQ(::lstat((shared + m.path).c_str(), &st), 0) << m.path;
+        EXPECT_EQ(st.st_mode & 07777, m.mode) << m.path;
+    }
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "pupils need root to play as another user";
+    const std::string starts = "starts " + shared + "Maze/Game1 as " + (root / "pupil" / "zorbik").string();
+    EXPECT_EQ(pupilPlans(), starts + "/Maze/Game1");
+
+    // Whatever a pupil could have put in the teacher's place is refused, and
+    // the teacher's next start lays the folder out anew.
+    const std::string game = shared + "Maze/Game1";
+    const struct {
+        std::function<void()> change;
+        const char* says;
+    } changes[] = {
+        {[&] { ASSERT_EQ(::chown(game.c_str(), 65534, 65534), 0); }, "Maze/Game1 belongs to neither"},
+        {[&] { fs::remove(game), fs::create_symlink("/bin/true", game); }, "Maze/Game1 is not a plain file"},
+        {[&] { fs::permissions(game, fs::perms(0775)); }, "Maze/Game1 may be changed"},
+        {[&] { fs::permissions(shared + "Maze", fs::perms(02775)); }, "Maze may be changed"},
+        {[&] { ASSERT_EQ(::chown((shared + "Maze").c_str(), 65534, 65534), 0); }, "Maze belongs to neither"},
+        {[&] { fs::permissions(shared + "Maze/Sounds", fs::perms(02775)); }, "Maze/Sounds may be changed"},
+    };
+    for (const auto& c : changes) {
+        c.change();
+        const std::string refused = pupilPlans();
+        EXPECT_NE(refused.find(std::string("is not safe to start: ") + c.says), std::string::npos) << refused;
+        EXPECT_NE(refused.find(setUp), std::string::npos) << refused;
+        ASSERT_TRUE(PlanGame(bin, shared, plan, error)) << error;
+        EXPECT_EQ(pupilPlans(), starts + "/Maze/Game1") << c.says;
+    }
 }
 
 TEST_F(LauncherFolder, NameFileIsWrittenSafelyOrTheGameDoesNotStart)

@@ -27,6 +27,7 @@ namespace fs = std::filesystem;
 using namespace zorbik;
 using zorbik::testing::RunBounded;
 using zorbik::testing::ScriptedHost;
+using zorbik::testing::Slurp;
 using zorbik::testing::TempFolder;
 
 namespace {
@@ -34,12 +35,6 @@ namespace {
 std::string DefaultLine(int k)
 {
     return HighScoreLine(DefaultEntry(k));
-}
-
-std::string ReadAll(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 class GameOverTest : public ::testing::Test {
@@ -78,7 +73,7 @@ class GameOverTest : public ::testing::Test {
 
     void ExpectWellFormedFile() const
     {
-        const std::string text = ReadAll(file);
+        const std::string text = Slurp(file);
         ASSERT_EQ(text.size(), 15u * 44u);
         for (size_t k = 0; k < 15; ++k) {
             const std::string line = text.substr(k * 44, 44);
@@ -132,7 +127,7 @@ TEST_F(GameOverTest, NoFileAndScoreZeroDoesNotEnter)
         expected +=
             "Default player      " + p4 + p4 + p4 + " 1" + std::string(8 - n.size(), ' ') + n + "\r\n";
     }
-    EXPECT_EQ(ReadAll(file), expected);
+    EXPECT_EQ(Slurp(file), expected);
     EXPECT_EQ(DefaultLine(1), "Default player        15  15  15 1      15");
 }
 
@@ -148,7 +143,7 @@ TEST_F(GameOverTest, NoFileAndScoreSevenEntersBelowTheOlderEqualScore)
     for (int k = 11; k <= 15; ++k)
         EXPECT_EQ(lines[k - 1], DefaultLine(k - 1));
     EXPECT_EQ(host.memoHeight, 310);
-    const std::string text = ReadAll(file);
+    const std::string text = Slurp(file);
     EXPECT_EQ(text.find(DefaultLine(15)), std::string::npos); // the default with 1 dropped out
     EXPECT_NE(text.find(GameLine() + "\r\n"), std::string::npos);
     EXPECT_EQ(text.find('*'), std::string::npos);
@@ -187,7 +182,7 @@ TEST_F(GameOverTest, ATwentyLineFileKeepsItsFirstFifteen)
     s.Score = 50;
     GameOver(s, host);
     ExpectWellFormedFile();
-    const std::string text = ReadAll(file);
+    const std::string text = Slurp(file);
     EXPECT_NE(text.find("P15 "), std::string::npos);
     EXPECT_EQ(text.find("P16 "), std::string::npos);
     EXPECT_EQ(host.memo.size(), 19u);
@@ -336,7 +331,7 @@ TEST_F(GameOverTest, AReadOnlyFolderKeepsTheOldFileWhole)
     s.Score = 7;
     GameOver(s, host);
     fs::permissions(dir, fs::perms::owner_all);
-    EXPECT_EQ(ReadAll(file), DefaultLine(1) + "\r\n");
+    EXPECT_EQ(Slurp(file), DefaultLine(1) + "\r\n");
     EXPECT_EQ(host.memo.size(), 17u);
 }
 
@@ -356,7 +351,7 @@ TEST_F(GameOverTest, AWriteCutShortByAFileSizeLimitKeepsTheOldFileAndShowsTheTab
         return std::to_string(host.memo.size()) + (restored ? " lines" : " lines, signal left ignored");
     });
     EXPECT_EQ(shown.value_or("killed"), "17 lines");
-    EXPECT_EQ(ReadAll(file), old);
+    EXPECT_EQ(Slurp(file), old);
     EXPECT_EQ(Entries(), TableAndLock);
 }
 
@@ -411,8 +406,8 @@ TEST_F(GameOverTest, AGameThatEndsWhileTheExitQuestionIsOpenIsNotEnteredTwice)
     s.Score = 5000;
     FinishButtonClick(s, h);
     EXPECT_EQ(h.count("gameover-window"), 1);
-    EXPECT_EQ(ReadAll(file).find(GameLine()), 0u);
-    EXPECT_EQ(ReadAll(file).find(GameLine(), 1), std::string::npos);
+    EXPECT_EQ(Slurp(file).find(GameLine()), 0u);
+    EXPECT_EQ(Slurp(file).find(GameLine(), 1), std::string::npos);
 }
 
 TEST_F(GameOverTest, ATableThatIsNoRegularFileGivesTheDefaultsAndNeverHangs)
@@ -473,7 +468,7 @@ TEST_F(GameOverTest, TemporariesLeftByKilledGamesGoButNeverOneStillBeingWritten)
     close(other);
     EXPECT_EQ(Entries(), (std::set<std::string>{"Game1.hrs", "Game1.hrs.lock", "Game1.hrs.Mn56Op",
                                                 "Game1.hrs.Qw34Er", "Game1.hrs.notes", "Game1.hrs.Ab12C!"}));
-    EXPECT_EQ(ReadAll(file).find(HighScoreLine(game)), 0u);
+    EXPECT_EQ(Slurp(file).find(HighScoreLine(game)), 0u);
 
     // Under the lock no other game is writing: only the one just made is spared.
     EXPECT_TRUE(SaveFinishedGame(file.string(), game, table));
@@ -492,7 +487,7 @@ TEST_F(GameOverTest, CrOnlyLinesAreReadAndADamagedTableIsCopiedBesideBeforeItIsR
         return SaveFinishedGame(file.string(), {NameField("Ann"), 0, 0, 0, 1, 0}, table);
     };
     const auto expectKept = [&](const std::vector<std::string>& kept) {
-        const std::string text = ReadAll(file);
+        const std::string text = Slurp(file);
         for (size_t k = 0; k < kept.size(); ++k)
             EXPECT_EQ(text.substr(k * 44, 44), kept[k] + "\r\n") << k;
     };
@@ -510,21 +505,21 @@ TEST_F(GameOverTest, CrOnlyLinesAreReadAndADamagedTableIsCopiedBesideBeforeItIsR
     const std::string damaged = lines[0] + "\r\n" + "Bob   9  9  9 9 999999\r\n" + lines[1] + "\n";
     std::ofstream(file, std::ios::binary) << damaged;
     EXPECT_TRUE(save());
-    EXPECT_EQ(ReadAll(bak), damaged);
+    EXPECT_EQ(Slurp(bak), damaged);
     expectKept({lines[0], lines[1], DefaultLine(3)});
 
     // The next damaged table replaces the copy.
     const std::string damagedAgain = lines[2] + "\r\nx\r\n";
     std::ofstream(file, std::ios::binary) << damagedAgain;
     EXPECT_TRUE(save());
-    EXPECT_EQ(ReadAll(bak), damagedAgain);
+    EXPECT_EQ(Slurp(bak), damagedAgain);
 
     // No copy can be made: the damaged table stays as it is.
     fs::remove(bak);
     fs::create_directory(bak);
     std::ofstream(file, std::ios::binary) << damaged;
     EXPECT_FALSE(save());
-    EXPECT_EQ(ReadAll(file), damaged);
+    EXPECT_EQ(Slurp(file), damaged);
 }
 
 TEST_F(GameOverTest, GamesEndingAtOnceIntoOneFolderAllKeepTheirLines)
@@ -559,7 +554,7 @@ TEST_F(GameOverTest, GamesEndingAtOnceIntoOneFolderAllKeepTheirLines)
             waitpid(pid, &status, 0);
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
         }
-        const std::string text = ReadAll(file);
+        const std::string text = Slurp(file);
         for (int g = 0; g < Games; ++g)
             EXPECT_NE(text.find(NameField("R" + std::to_string(round) + "G" + std::to_string(g))),
                       std::string::npos)

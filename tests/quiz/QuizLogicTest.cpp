@@ -183,10 +183,7 @@ TEST(QuizVerdict, OnlyARightAnswerWithoutHintIsOne)
 
     const zorbik::testing::TempFolder temp("zorbik-verdict");
     const fs::path& dir = temp.dir;
-    auto bytes = [&] {
-        std::ifstream in(dir / "Return.ret", std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
+    auto bytes = [&] { return zorbik::testing::Slurp(dir / "Return.ret"); };
     ASSERT_TRUE(WriteVerdict(dir.string(), VerdictRight));
     EXPECT_EQ(bytes(), std::string(1, '\x01'));
     ASSERT_TRUE(WriteVerdict(dir.string() + "/", VerdictWrong)); // replaces the old one
@@ -201,8 +198,7 @@ TEST(QuizVerdict, OnlyARightAnswerWithoutHintIsOne)
     ASSERT_TRUE(WriteVerdict(dir.string(), VerdictRight));
     EXPECT_FALSE(fs::is_symlink(dir / "Return.ret"));
     EXPECT_EQ(bytes(), std::string(1, '\x01'));
-    std::ifstream victim(dir / "victim");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(victim), {}), "keep me");
+    EXPECT_EQ(zorbik::testing::Slurp(dir / "victim"), "keep me");
     fs::remove(dir / "Return.ret");
     ASSERT_EQ(mkfifo((dir / "Return.ret").c_str(), 0644), 0);
     ASSERT_TRUE(WriteVerdict(dir.string(), VerdictWrong));

@@ -41,11 +41,7 @@ class QuizWindowTest : public ::testing::Test {
         QApplication::sendEvent(w.answerBox(), &press);
     }
 
-    std::string Verdict() const
-    {
-        std::ifstream in(dir_ / "Return.ret", std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string Verdict() const { return zorbik::testing::Slurp(dir_ / "Return.ret"); }
 
     zorbik::testing::TempFolder temp_{"zorbik-quizwin"};
     fs::path dir_ = temp_.dir;

@@ -1,8 +1,11 @@
 // A fresh folder of the test's own under the system's temporary folder,
-// removed with everything in it when the test is done.
+// removed with everything in it when the test is done, and whole files
+// written and read back.
 #pragma once
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <stdlib.h>
 #include <string>
@@ -29,5 +32,19 @@ struct TempFolder {
 
     std::string at(const std::string& name) const { return (dir / name).string(); }
 };
+
+// A file's bytes; empty when it cannot be read.
+inline std::string Slurp(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Writes the bytes as the whole file, making its folders first.
+inline void Put(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 } // namespace zorbik::testing

@@ -13,12 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using testing::Put;
 using testing::TempFolder;
-
-void WriteText(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 std::string Slurp(const std::string& path)
 {
@@ -28,7 +24,7 @@ std::string Slurp(const std::string& path)
 TEST(SafeFiles, ReadsOnlyRegularFilesAndABoundedAmount)
 {
     TempFolder t;
-    WriteText(t.at("plain"), "Ann");
+    Put(t.at("plain"), "Ann");
     fs::create_directory(t.at("folder"));
     ASSERT_EQ(::mkfifo(t.at("fifo").c_str(), 0600), 0);
     fs::create_symlink("/dev/zero", t.at("zero"));
@@ -38,18 +34,18 @@ TEST(SafeFiles, ReadsOnlyRegularFilesAndABoundedAmount)
     EXPECT_EQ(Slurp(t.at("link")), "Ann");
     for (const char* absent : {"missing", "folder", "fifo", "zero"})
         EXPECT_FALSE(ReadRegularFile(t.at(absent))) << absent;
-    WriteText(t.at("big"), std::string(5000, 'x'));
+    Put(t.at("big"), std::string(5000, 'x'));
     EXPECT_EQ(ReadRegularFile(t.at("big"), 100)->size(), 100u);
 }
 
 TEST(SafeFiles, ReplacingNeverWritesThroughWhatStandsInTheWay)
 {
     TempFolder t;
-    WriteText(t.at("victim"), "precious");
+    Put(t.at("victim"), "precious");
     fs::create_symlink(t.at("victim"), t.at("link"));
     ASSERT_EQ(::mkfifo(t.at("fifo").c_str(), 0600), 0);
     fs::create_directory(t.at("folder"));
-    WriteText(t.at("shared"), "old");
+    Put(t.at("shared"), "old");
     ::chmod(t.at("shared").c_str(), 0664);
 
     for (const char* name : {"link", "fifo", "shared", "new"}) {
