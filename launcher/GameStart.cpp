@@ -1,6 +1,8 @@
 #include "GameStart.h"
 
+#include "ClassroomFolder.h"
 #include "LauncherOptions.h"
+#include "world/SafeFiles.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -69,8 +71,21 @@ int PlayAtOnce(const LauncherOptions& options)
         std::fprintf(stderr, "zorbik: %s\n", error.c_str());
         return 1;
     }
-    RememberChoice(choice);
     return WaitForGame(game, true);
+}
+
+int SetUpAtOnce(const LauncherOptions& options)
+{
+    const std::string folder = ClassroomFolder(options);
+    const std::string suite = OwnSuiteOf(LauncherFolder());
+    std::string error = "No classroom folder is named: give --shared-folder DIR, or sharedFolder in "
+                        "/etc/xdg/zorbik/zorbik.conf.";
+    if (!folder.empty() && SetUpClassroom(suite, PathIn(folder, ""), InstalledStamp(suite), true, error)) {
+        std::printf("zorbik: the classroom folder %s is set up.\n", folder.c_str());
+        return 0;
+    }
+    std::fprintf(stderr, "zorbik: %s\n", error.c_str());
+    return 1;
 }
 
 } // namespace zorbik

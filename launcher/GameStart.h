@@ -1,5 +1,6 @@
 // Starting the game for a player and waiting for it, without a window: the
-// launcher's window and its direct start (--play) share this.
+// launcher's window and its direct start (--play) share this; and the
+// teacher's set-up of a classroom folder (--set-up).
 #pragma once
 
 #include "LauncherLogic.h"
@@ -24,8 +25,13 @@ int WaitForGame(pid_t game, bool block);
 struct LauncherOptions;
 
 // The direct start (--play): plans the game, starts it with the command
-// line's choices, remembers them and waits for the game. The game's exit
-// status, or 1 with a message on standard error when it could not start.
+// line's choices and waits for the game. The choices remembered for the
+// window are left as they were. The game's exit status, or 1 with a message
+// on standard error when it could not start.
 int PlayAtOnce(const LauncherOptions& options);
+
+// The teacher's set-up (--set-up): lays out the classroom folder anew from
+// the installed suite. 0, or 1 with a message on standard error.
+int SetUpAtOnce(const LauncherOptions& options);
 
 } // namespace zorbik

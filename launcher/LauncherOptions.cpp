@@ -4,10 +4,6 @@
 #include <QCoreApplication>
 #include <QSettings>
 
-#ifndef ZORBIK_VERSION
-#define ZORBIK_VERSION "unknown"
-#endif
-
 namespace zorbik {
 
 namespace {
@@ -17,7 +13,7 @@ constexpr const char* TopicWords[] = {"both", "lcm", "gcf", "fractions"};
 std::optional<QuizTopicChoice> TopicFromWord(const QString& word)
 {
     for (int i = 0; i < 4; ++i)
-        if (word == TopicWords[i])
+        if (word.compare(QLatin1String(TopicWords[i]), Qt::CaseInsensitive) == 0)
             return static_cast<QuizTopicChoice>(i);
     return std::nullopt;
 }
@@ -54,7 +50,11 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
     const QCommandLineOption hidden("hidden", "Keep the maze dark until explored.");
     const QCommandLineOption shared("shared-folder", "Play in the classroom's shared playing folder DIR.",
                                     "DIR");
-    parser.addOptions({play, name, topic, noSound, hidden, shared});
+    const QCommandLineOption setUp("set-up",
+                                   "Lay out the classroom's shared folder (--shared-folder DIR or the "
+                                   "system-wide setting) for its pupils and exit; for the folder's owner "
+                                   "or root.");
+    parser.addOptions({play, name, topic, noSound, hidden, shared, setUp});
 
     if (!parser.parse(arguments))
         return Refused("zorbik: " + parser.errorText().toStdString());
@@ -86,6 +86,12 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
         options.sharedFolder = parser.value(shared).toStdString();
         if (options.sharedFolder.empty() || options.sharedFolder.front() != '/')
             return Refused("zorbik: the shared folder must be given as a full path.");
+    }
+    if (parser.isSet(setUp)) {
+        if (parser.isSet(play))
+            return Refused(
+                "zorbik: --set-up lays out the classroom folder and starts no game; leave out --play.");
+        options.action = LauncherOptions::Action::SetUp;
     }
     if (parser.isSet(play)) {
         if (!options.name || options.name->empty())

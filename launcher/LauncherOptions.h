@@ -14,7 +14,7 @@
 namespace zorbik {
 
 struct LauncherOptions {
-    enum class Action { Window, Play, Help, Version, Refuse };
+    enum class Action { Window, Play, SetUp, Help, Version, Refuse };
     Action action = Action::Window;
     // Choices given on the command line; the window starts from the
     // remembered ones where none was given.
@@ -28,11 +28,13 @@ struct LauncherOptions {
 };
 
 // Reads the command line (arguments[0] is the program). Unknown options,
-// stray words, a bad topic and --play without a name are refused.
+// stray words, a bad topic, --play without a name and --play with --set-up
+// are refused. Topics are read in any case.
 LauncherOptions ParseLauncherOptions(const QStringList& arguments);
 
-// The choice for a direct start: the command line's, with the defaults
-// (both topics, sound on, maze shown) where an option was left out.
+// The choice for a direct start: exactly the command line's, with the
+// defaults (both topics, sound on, maze shown) where an option was left out,
+// so that a script starts the same game every time.
 LaunchChoice DirectChoice(const LauncherOptions& options);
 
 // The choice remembered from the player's last game, with the command

@@ -1,5 +1,6 @@
 #include "PlayingFolder.h"
 
+#include "ClassroomFolder.h"
 #include "world/SafeFiles.h"
 
 #include <cerrno>
@@ -9,12 +10,10 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #ifndef ZORBIK_SUITE_FROM_LAUNCHER
 #define ZORBIK_SUITE_FROM_LAUNCHER "../lib/zorbik/"
-#endif
-#ifndef ZORBIK_VERSION
-#define ZORBIK_VERSION "unknown"
 #endif
 
 namespace zorbik {
@@ -23,30 +22,10 @@ namespace {
 
 constexpr const char* StampFileName = "Installed.stamp";
 
-// Closes a descriptor when it goes out of scope.
-struct Fd {
-    int fd;
-    explicit Fd(int f) : fd(f) {}
-    ~Fd()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-};
-
 bool IsRegular(const std::string& path)
 {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-std::string WithSlash(std::string folder)
-{
-    if (folder.empty() || folder.back() != '/')
-        folder.push_back('/');
-    return folder;
 }
 
 // The player's files, which a new install never replaces: the high-score
@@ -60,120 +39,78 @@ bool PlayersOwn(const char* name)
     return false;
 }
 
-std::string Failed(const std::string& what, const std::string& path)
+bool Failed(const std::string& what, const std::string& path, std::string& error)
 {
-    return what + " " + path + ": " + std::strerror(errno);
+    error = what + " " + path + ": " + std::strerror(errno);
+    return false;
 }
 
-// Copies one regular file into `to` under the same name: written under a
-// temporary name, given the original's permissions, then renamed over the
-// name, so a link in the way is replaced and never followed.
-bool CopyFile(int from, int to, const char* name, const std::string& shown, std::string& error)
+// Makes the folder `path` when it is missing and gives it `mode` exactly (the
+// umask would take the group's write permission away from a classroom's
+// Maze/) and `group` where that can be done. A link or a file in its place
+// is refused, and so is a folder another user made, unless root takes it
+// over.
+bool MakeFolder(const std::string& folder, mode_t mode, gid_t group, std::string& error)
 {
-    Fd in(::openat(from, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    // Without its final "/", which would lead through a link.
+    const std::string path =
+        folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+        return Failed("Cannot make the folder", path, error);
     struct stat st {};
-    if (in.fd < 0 || ::fstat(in.fd, &st) != 0) {
-        error = Failed("Cannot read", shown);
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        error = "Cannot use " + path + ": it is not a folder.";
         return false;
     }
-    if (!S_ISREG(st.st_mode))
-        return true;
-    const std::string temp = std::string(name) + ".new-" + std::to_string(::getpid());
-    ::unlinkat(to, temp.c_str(), 0); // left by a launcher that was stopped
-    Fd out(::openat(to, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-    if (out.fd < 0) {
-        error = Failed("Cannot write", shown);
+    const uid_t me = ::geteuid();
+    const bool groupWrong = group != static_cast<gid_t>(-1) && st.st_gid != group;
+    if ((st.st_uid != me || groupWrong) && ::lchown(path.c_str(), me, group) != 0 && st.st_uid != me) {
+        error = path + " belongs to another user; remove it (or set up with sudo) and try again.";
         return false;
     }
-    char buffer[65536];
-    bool ok = true;
-    for (;;) {
-        const ssize_t n = ::read(in.fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        for (ssize_t done = 0; ok && done < n;) {
-            const ssize_t w = ::write(out.fd, buffer + done, static_cast<size_t>(n - done));
-            if (w < 0 && errno == EINTR)
-                continue;
-            ok = w > 0;
-            done += w > 0 ? w : 0;
-        }
-        if (!ok)
-            break;
-    }
-    ok = ok && ::fchmod(out.fd, st.st_mode & 0777) == 0;
-    ok = ok && ::renameat(to, temp.c_str(), to, name) == 0;
-    if (!ok) {
-        error = Failed("Cannot write", shown);
-        ::unlinkat(to, temp.c_str(), 0);
-    }
-    return ok;
+    return ::chmod(path.c_str(), mode) == 0 || Failed("Cannot set the permissions of", path, error);
 }
 
-// Opens the folder `name` in `parent`, creating it first when it is missing;
-// a link in its place is refused.
-int OpenOrMakeFolder(int parent, const char* name, mode_t mode)
+// Copies the folder tree `from` into `to` (both with a final "/"): folders
+// and regular files only.
+bool CopyTree(const std::string& from, const std::string& to, const FolderModes& modes, std::string& error)
 {
-    if (::mkdirat(parent, name, mode) == 0) {
-        Fd made(::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        // The requested mode exactly (the umask would take the group's
-        // write permission away from a shared folder).
-        if (made.fd >= 0 && ::fchmod(made.fd, mode) == 0) {
-            const int fd = made.fd;
-            made.fd = -1;
-            return fd;
-        }
-        return -1;
-    }
-    return errno == EEXIST ? ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC) : -1;
-}
-
-// Copies the folder tree `from` into `to`: folders and regular files only.
-bool CopyTree(int from, int to, const std::string& shown, mode_t folderMode, std::string& error)
-{
-    const int listFd = ::dup(from);
-    DIR* dir = listFd >= 0 ? ::fdopendir(listFd) : nullptr;
-    if (!dir) {
-        if (listFd >= 0)
-            ::close(listFd);
-        error = Failed("Cannot read", shown);
-        return false;
-    }
-    bool ok = true;
-    while (ok) {
-        const dirent* entry = ::readdir(dir);
-        if (!entry)
-            break;
-        const char* name = entry->d_name;
-        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0 || PlayersOwn(name))
-            continue;
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(from.c_str());
+    if (!dir)
+        return Failed("Cannot read", from, error);
+    while (const dirent* entry = ::readdir(dir))
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0 &&
+            !PlayersOwn(entry->d_name))
+            names.emplace_back(entry->d_name);
+    ::closedir(dir);
+    for (const std::string& name : names) {
         struct stat st {};
-        if (::fstatat(from, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        if (::lstat((from + name).c_str(), &st) != 0)
             continue;
         if (S_ISREG(st.st_mode)) {
-            ok = CopyFile(from, to, name, shown + name, error);
+            if (!CopyRegularFile(from + name, to + name, (st.st_mode & 0111) ? 0755 : 0644))
+                return Failed("Cannot write", to + name, error);
         } else if (S_ISDIR(st.st_mode)) {
-            Fd sub(::openat(from, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-            Fd target(OpenOrMakeFolder(to, name, folderMode));
-            if (sub.fd < 0 || target.fd < 0) {
-                error = Failed("Cannot copy the folder", shown + name);
-                ok = false;
-            } else {
-                ok = CopyTree(sub.fd, target.fd, shown + name + "/", folderMode, error);
-            }
+            const std::string sub = name + "/";
+            if (!MakeFolder(to + sub, modes.others, modes.group, error) ||
+                !CopyTree(from + sub, to + sub, modes, error))
+                return false;
         }
     }
-    ::closedir(dir);
-    return ok;
+    return true;
 }
 
-std::string ReadStamp(const std::string& playing)
+// Makes a file readable by every user, so that every pupil's launcher can
+// read a classroom folder's stamp whatever the teacher's umask.
+bool ReadableByAll(const std::string& path)
 {
-    return ReadRegularFile(playing + StampFileName, 4096).value_or("");
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool done = ::fchmod(fd, 0644) == 0;
+    ::close(fd);
+    return done;
 }
 
 } // namespace
@@ -190,7 +127,7 @@ std::string LauncherFolder()
 
 std::string OwnSuiteOf(const std::string& launcherFolder)
 {
-    const std::string own = WithSlash(launcherFolder);
+    const std::string own = PathIn(launcherFolder, "");
     if (IsRegular(own + "Maze/Game1"))
         return own;
     return own + ZORBIK_SUITE_FROM_LAUNCHER;
@@ -198,6 +135,11 @@ std::string OwnSuiteOf(const std::string& launcherFolder)
 
 bool SuiteWritable(const std::string& suite)
 {
+    // Root may write anything: whose the suite is tells whether it is theirs
+    // to play in.
+    struct stat st {};
+    if (::stat(suite.c_str(), &st) != 0 || st.st_uid != ::geteuid())
+        return false;
     for (const char* sub : {"", "Maze", "Quiz"})
         if (::access((suite + sub).c_str(), W_OK | X_OK) != 0)
             return false;
@@ -208,10 +150,10 @@ std::string PersonalPlayingFolder()
 {
     const char* data = std::getenv("XDG_DATA_HOME");
     if (data && data[0] == '/')
-        return WithSlash(data) + "zorbik/";
+        return PathIn(data, "zorbik/");
     const char* home = std::getenv("HOME");
     if (home && home[0] == '/')
-        return WithSlash(home) + ".local/share/zorbik/";
+        return PathIn(home, ".local/share/zorbik/");
     return {};
 }
 
@@ -227,41 +169,37 @@ std::string InstalledStamp(const std::string& suite)
     return stamp + "\n";
 }
 
-bool UpdatePlayingFolder(const std::string& suite, const std::string& playing, const std::string& stamp,
-                         bool sharedByGroup, std::string& error)
+bool StampMatches(const std::string& playing, const std::string& stamp)
 {
-    if (ReadStamp(playing) == stamp && IsRegular(playing + "Maze/Game1") && IsRegular(playing + "Quiz/quiz"))
-        return true;
-    const mode_t folderMode = sharedByGroup ? 02775 : 0755;
-    std::string parent = playing.substr(0, playing.size() - 1);
-    parent = parent.substr(0, parent.rfind('/') + 1);
-    // Missing folders above it are made (such as ~/.local/share), private
-    // unless the class shares them; the playing folder itself is never a link.
-    for (std::string::size_type at = 1; (at = parent.find('/', at)) != std::string::npos; ++at)
-        ::mkdir(parent.substr(0, at).c_str(), sharedByGroup ? 0755 : 0700);
-    Fd top(::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    const std::string leaf = playing.substr(parent.size(), playing.size() - parent.size() - 1);
-    Fd root(top.fd < 0 ? -1 : OpenOrMakeFolder(top.fd, leaf.c_str(), folderMode));
-    if (root.fd < 0) {
-        error = Failed("Cannot make the playing folder", playing);
-        return false;
-    }
-    for (const char* part : {"Maze", "Quiz"}) {
-        Fd from(::open((suite + part).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        Fd to(OpenOrMakeFolder(root.fd, part, folderMode));
-        if (from.fd < 0 || to.fd < 0) {
-            error = Failed("Cannot copy the game from", suite + part);
-            return false;
-        }
-        if (!CopyTree(from.fd, to.fd, playing + part + "/", folderMode, error))
+    return ReadRegularFile(playing + StampFileName, 4096).value_or("") == stamp;
+}
+
+bool LayOutSuite(const std::string& suite, const std::string& playing, const std::string& stamp,
+                 const FolderModes& modes, std::string& error)
+{
+    for (const char* part : {"Maze/", "Quiz/"}) {
+        const mode_t mode = std::strcmp(part, "Maze/") == 0 ? modes.maze : modes.others;
+        if (!MakeFolder(playing + part, mode, modes.group, error) ||
+            !CopyTree(suite + part, playing + part, modes, error))
             return false;
     }
     // The stamp last, so that a copy cut short is made again next time.
-    if (!ReplaceFile(playing + StampFileName, stamp)) {
-        error = Failed("Cannot write", playing + StampFileName);
-        return false;
-    }
+    if (!ReplaceFile(playing + StampFileName, stamp) || !ReadableByAll(playing + StampFileName))
+        return Failed("Cannot write", playing + StampFileName, error);
     return true;
+}
+
+bool UpdatePlayingFolder(const std::string& suite, const std::string& playing, const std::string& stamp,
+                         std::string& error)
+{
+    if (StampMatches(playing, stamp) && IsRegular(playing + "Maze/Game1") && IsRegular(playing + "Quiz/quiz"))
+        return true;
+    // Missing folders above it are made private (such as ~/.local/share).
+    for (auto at = playing.find('/', 1); at != std::string::npos && at + 1 < playing.size();
+         at = playing.find('/', at + 1))
+        ::mkdir(playing.substr(0, at).c_str(), 0700);
+    return MakeFolder(playing, 0755, static_cast<gid_t>(-1), error) &&
+           LayOutSuite(suite, playing, stamp, {0755, 0755, static_cast<gid_t>(-1)}, error);
 }
 
 bool PlanGame(const std::string& launcherFolder, const std::string& classroomFolder, GamePlan& plan,
@@ -269,7 +207,10 @@ bool PlanGame(const std::string& launcherFolder, const std::string& classroomFol
 {
     const std::string suite = OwnSuiteOf(launcherFolder);
     const std::string stamp = InstalledStamp(suite);
-    if (classroomFolder.empty() && SuiteWritable(suite)) {
+    // Root could write an installed suite, whose files would then outlive
+    // the package.
+    const bool installed = suite != PathIn(launcherFolder, "");
+    if (classroomFolder.empty() && SuiteWritable(suite) && !(installed && ::geteuid() == 0)) {
         plan = {suite + "Maze/Game1", suite + "Maze/Game1", suite};
         return true;
     }
@@ -278,19 +219,19 @@ bool PlanGame(const std::string& launcherFolder, const std::string& classroomFol
         error = "No folder to play in: neither XDG_DATA_HOME nor HOME is set.";
         return false;
     }
-    if (!UpdatePlayingFolder(suite, own, stamp, false, error))
+    if (!UpdatePlayingFolder(suite, own, stamp, error))
         return false;
     plan = {own + "Maze/Game1", own + "Maze/Game1", own};
     if (classroomFolder.empty())
         return true;
 
-    // The classroom's game and table; whoever can write the shared folder
-    // brings its programs up to date.
-    const std::string shared = WithSlash(classroomFolder);
-    if (::access((shared + "Maze").c_str(), W_OK | X_OK) == 0 || !IsRegular(shared + "Maze/Game1")) {
-        if (!UpdatePlayingFolder(suite, shared, stamp, true, error))
-            return false;
-    }
+    // The classroom's game and table: its owner or root brings the folder
+    // up to date; a pupil runs the game only when nobody else can have put
+    // it there.
+    const std::string shared = PathIn(classroomFolder, "");
+    if (MaySetUpClassroom(shared) ? !SetUpClassroom(suite, shared, stamp, false, error)
+                                  : !ClassroomGameTrusted(shared, error))
+        return false;
     if (::access((shared + "Maze").c_str(), W_OK | X_OK) != 0) {
         error =
             "The classroom's high-score table in " + shared +

@@ -3,10 +3,11 @@
 // the game, the quiz's verdict beside the quiz), so an installed suite that
 // the player cannot write is first copied into a playing folder of the
 // player's own. A classroom shares one high-score table through a shared
-// playing folder.
+// playing folder (ClassroomFolder.h).
 #pragma once
 
 #include <string>
+#include <sys/types.h>
 
 namespace zorbik {
 
@@ -18,8 +19,8 @@ std::string LauncherFolder();
 // "../lib/zorbik/" from the launcher's folder.
 std::string OwnSuiteOf(const std::string& launcherFolder);
 
-// True when the player can write every folder the game writes into: the
-// suite folder, Maze/ and Quiz/.
+// True when the suite folder belongs to the player and the player can write
+// every folder the game writes into: the suite folder, Maze/ and Quiz/.
 bool SuiteWritable(const std::string& suite);
 
 // The player's own playing folder, with a final "/": "zorbik" in
@@ -31,16 +32,34 @@ std::string PersonalPlayingFolder();
 // times the game and the quiz program were last changed.
 std::string InstalledStamp(const std::string& suite);
 
-// Brings `playing` up to date with the installed `suite`: when its stamp
-// file differs from `stamp` or a program is missing, the programs, pictures
-// and sounds of Maze/ and Quiz/ are copied anew, each file written beside
-// its name and renamed over it. Links are never followed on either side and
-// the player's own files (the high-score table and its companions, the name
-// file, the verdict file) are never touched. `sharedByGroup` makes the new
-// folders group-writable, for a classroom. False with `error` set when the
-// folder cannot be laid out.
+// True when the stamp file of the playing folder `playing` says `stamp`.
+bool StampMatches(const std::string& playing, const std::string& stamp);
+
+// The permissions of a laid-out playing folder's folders; `group` (unless
+// -1) is the group they are given.
+struct FolderModes {
+    mode_t maze;   // Maze/, which holds the high-score table
+    mode_t others; // Quiz/ and the folders of pictures and sounds
+    gid_t group;
+};
+
+// Copies the programs, pictures and sounds of the installed `suite`'s Maze/
+// and Quiz/ into the existing folder `playing` (with a final "/"), then
+// writes `stamp` as its stamp file, readable by all. Programs get 0755, other
+// files 0644, each written beside its name and renamed over it; folders get
+// `modes` and belong to the player (root takes over one another user made).
+// Links are never followed on either side and the player's own files (the
+// high-score table and its companions, the name file, the verdict file) are
+// never touched. False with `error` set when something cannot be laid out.
+bool LayOutSuite(const std::string& suite, const std::string& playing, const std::string& stamp,
+                 const FolderModes& modes, std::string& error);
+
+// Brings the player's own playing folder `playing` up to date with the
+// installed `suite`: when its stamp file differs from `stamp` or a program
+// is missing, the folder (and the folders above it, private) is made where
+// needed and laid out anew. The playing folder itself is never a link.
 bool UpdatePlayingFolder(const std::string& suite, const std::string& playing, const std::string& stamp,
-                         bool sharedByGroup, std::string& error);
+                         std::string& error);
 
 // How the launcher starts a game.
 struct GamePlan {
@@ -52,8 +71,9 @@ struct GamePlan {
 // Decides where to play. A classroom folder (empty: none) holds the shared
 // game with its table; the name file and the quiz stay in the player's own
 // folder, which the game learns from its argument 0. Without one, the
-// launcher's suite is played in place when the player can write it, else
-// the player's own folder. False with `error` set when no folder can be used.
+// launcher's suite is played in place when it is the player's own and they
+// can write it (never an installed suite by root), else the player's own
+// folder. False with `error` set when no folder can be used.
 bool PlanGame(const std::string& launcherFolder, const std::string& classroomFolder, GamePlan& plan,
               std::string& error);
 

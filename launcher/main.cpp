@@ -1,6 +1,7 @@
 // The host launcher of the suite: asks for the player's name and the game's
 // options, writes "Gamer.nam" and starts the game; with --play it starts the
-// game at once without a window.
+// game at once without a window, with --set-up it lays out a classroom's
+// shared folder.
 #include "GameStart.h"
 #include "LauncherOptions.h"
 #include "LauncherWindow.h"
@@ -28,6 +29,8 @@ int main(int argc, char** argv)
         return 2;
     case LauncherOptions::Action::Play:
         return zorbik::PlayAtOnce(options);
+    case LauncherOptions::Action::SetUp:
+        return zorbik::SetUpAtOnce(options);
     case LauncherOptions::Action::Window:
         break;
     }

@@ -368,10 +368,7 @@ unsigned char VerdictFor(Check check, bool hintUsed)
 
 bool WriteVerdict(const std::string& folder, unsigned char verdict)
 {
-    std::string path = folder;
-    if (!path.empty() && path.back() != '/')
-        path += '/';
-    return ReplaceFile(path + "Return.ret", std::string(1, static_cast<char>(verdict)));
+    return ReplaceFile(PathIn(folder, "Return.ret"), std::string(1, static_cast<char>(verdict)));
 }
 
 } // namespace zorbik::quiz

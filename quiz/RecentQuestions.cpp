@@ -10,17 +10,12 @@ namespace {
 
 constexpr std::size_t LineLimit = 200; // far above any question text
 
-std::string PathIn(const std::string& folder)
-{
-    return folder.empty() || folder.back() == '/' ? folder + RecentFileName : folder + "/" + RecentFileName;
-}
-
 } // namespace
 
 std::vector<std::string> ReadRecent(const std::string& folder)
 {
     std::vector<std::string> recent;
-    const auto bytes = ReadRegularFile(PathIn(folder), RecentKept * (LineLimit + 2));
+    const auto bytes = ReadRegularFile(PathIn(folder, RecentFileName), RecentKept * (LineLimit + 2));
     if (!bytes)
         return recent;
     std::size_t start = 0;
@@ -49,7 +44,7 @@ bool RememberQuestion(const std::string& folder, std::vector<std::string> recent
         if (line.size() <= LineLimit && line.find('\n') == std::string::npos)
             bytes += line + "\r\n";
     }
-    return ReplaceFile(PathIn(folder), bytes);
+    return ReplaceFile(PathIn(folder, RecentFileName), bytes);
 }
 
 } // namespace zorbik::quiz

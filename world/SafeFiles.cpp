@@ -4,7 +4,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <functional>
 #include <random>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,7 +28,7 @@ struct Descriptor {
     Descriptor& operator=(const Descriptor&) = delete;
 };
 
-bool WriteAll(int fd, const std::string& bytes)
+bool WriteAll(int fd, std::string_view bytes)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -40,8 +42,8 @@ bool WriteAll(int fd, const std::string& bytes)
     return true;
 }
 
-// Creates a new file beside `path` under the name `path` + "." and six
-// random letters, never reusing an entry that exists. The system applies the
+// Creates a new file beside `path` under the name `path` + TemporaryMark and
+// six random letters, never reusing an entry that exists. The system applies the
 // umask to the usual 0644, as for any new file.
 int CreateTemporary(const std::string& path, std::string& temp)
 {
@@ -49,7 +51,7 @@ int CreateTemporary(const std::string& path, std::string& temp)
     std::random_device seed;
     std::mt19937 draw(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = path + ".";
+        temp = path + TemporaryMark;
         for (int i = 0; i < 6; ++i)
             temp.push_back(letters[draw() % (sizeof letters - 1)]);
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
@@ -99,16 +101,44 @@ bool RewriteInPlace(const std::string& path, const std::string& bytes)
            ::fsync(file.fd) == 0;
 }
 
+// Writes a new file beside `path` through `fill`, gives it `mode` (0 keeps
+// the permissions it was made with), flushes it and renames it over `path`.
+// rename() replaces a link at `path` by the new file; it never writes through
+// the link to its target. On failure the temporary file is removed;
+// `notOwner` tells whether the rename was refused because a sticky folder
+// keeps this user from replacing another user's file.
+bool WriteBesideAndRename(const std::string& path, mode_t mode, const std::function<bool(int)>& fill,
+                          bool& notOwner)
+{
+    notOwner = false;
+    std::string temp;
+    Descriptor file(CreateTemporary(path, temp));
+    if (file.fd < 0)
+        return false;
+    const bool written =
+        fill(file.fd) && (mode == 0 || ::fchmod(file.fd, mode) == 0) && ::fsync(file.fd) == 0;
+    const int closed = ::close(file.fd);
+    file.fd = -1;
+    if (written && closed == 0 && ::rename(temp.c_str(), path.c_str()) == 0)
+        return true;
+    notOwner = written && closed == 0 && errno == EPERM;
+    ::unlink(temp.c_str());
+    return false;
+}
+
 } // namespace
 
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes)
 {
-    // O_NONBLOCK keeps a FIFO or a device from stopping the open; the type
-    // check then turns them away before anything is read.
+    // Only a regular file is opened at all (a device may act on an open);
+    // O_NONBLOCK keeps a FIFO put in its place meanwhile from stopping the
+    // open, and the second type check turns it away before anything is read.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.fd < 0)
         return std::nullopt;
-    struct stat st {};
     if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
     std::string bytes;
@@ -132,26 +162,35 @@ bool ReplaceFile(const std::string& path, const std::string& bytes)
     struct stat st {};
     if (::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
         return false;
-    std::string temp;
-    Descriptor file(CreateTemporary(path, temp));
-    if (file.fd < 0)
-        return false;
-    const mode_t mode = ModeFor(path);
-    const bool written =
-        WriteAll(file.fd, bytes) && (mode == 0 || ::fchmod(file.fd, mode) == 0) && ::fsync(file.fd) == 0;
-    const int closed = ::close(file.fd);
-    file.fd = -1;
-    if (!written || closed != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    // rename() replaces a link at `path` by the new file; it never writes
-    // through the link to its target.
-    if (::rename(temp.c_str(), path.c_str()) == 0)
+    bool notOwner = false;
+    if (WriteBesideAndRename(
+            path, ModeFor(path), [&](int fd) { return WriteAll(fd, bytes); }, notOwner))
         return true;
-    const bool notOwner = errno == EPERM;
-    ::unlink(temp.c_str());
     return notOwner && RewriteInPlace(path, bytes);
+}
+
+bool CopyRegularFile(const std::string& from, const std::string& to, mode_t mode)
+{
+    Descriptor source(::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st {};
+    if (source.fd < 0 || ::fstat(source.fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    if (::lstat(to.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        return false;
+    const auto copy = [&](int fd) {
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(source.fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return n == 0;
+            if (!WriteAll(fd, std::string_view(buffer, static_cast<std::size_t>(n))))
+                return false;
+        }
+    };
+    bool notOwner = false;
+    return WriteBesideAndRename(to, mode, copy, notOwner);
 }
 
 bool RemoveEntry(const std::string& path)
@@ -162,6 +201,13 @@ bool RemoveEntry(const std::string& path)
     if (S_ISDIR(st.st_mode))
         return false;
     return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+std::string PathIn(const std::string& folder, const std::string& name)
+{
+    if (folder.empty() || folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
 }
 
 } // namespace zorbik

@@ -39,7 +39,7 @@ std::string ProgramPathOf(const std::string& argument0, const std::string& worki
         return exePath;
     if (argument0.front() == '/' || workingFolder.empty())
         return argument0;
-    return workingFolder + (workingFolder.back() == '/' ? "" : "/") + argument0;
+    return PathIn(workingFolder, argument0);
 }
 
 std::string SuiteFolder(const GameState& s)
