@@ -67,5 +67,30 @@ TEST(SafeFiles, ReplacingNeverWritesThroughWhatStandsInTheWay)
     EXPECT_EQ(std::distance(fs::directory_iterator(t.dir), fs::directory_iterator()), 5);
 }
 
+TEST(SafeFiles, CopyingTakesOnlyARegularFileAndNeverWritesThroughALink)
+{
+    TempFolder t;
+    const std::string game(200000, 'g'); // more than one read
+    Put(t.at("game"), game);
+    Put(t.at("victim"), "precious");
+    fs::create_symlink(t.at("victim"), t.at("link"));
+    fs::create_symlink(t.at("game"), t.at("game-link"));
+    ASSERT_EQ(::mkfifo(t.at("fifo").c_str(), 0600), 0);
+    fs::create_directory(t.at("folder"));
+
+    ASSERT_TRUE(CopyRegularFile(t.at("game"), t.at("link"), 0755));
+    EXPECT_EQ(Slurp(t.at("link")), game);
+    EXPECT_EQ(Slurp(t.at("victim")), "precious");
+    EXPECT_EQ(fs::symlink_status(t.at("link")).permissions(), fs::perms(0755));
+    const struct {
+        const char* from;
+        const char* to;
+    } refused[] = {{"game-link", "copy"}, {"fifo", "copy"}, {"missing", "copy"}, {"game", "folder"}};
+    for (const auto& r : refused)
+        EXPECT_FALSE(CopyRegularFile(t.at(r.from), t.at(r.to), 0644)) << r.from << " to " << r.to;
+    EXPECT_FALSE(fs::exists(t.at("copy")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(t.dir), fs::directory_iterator()), 6);
+}
+
 } // namespace
 } // namespace zorbik
