@@ -16,18 +16,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Reachable(const GameDump& d, int code)
-{
-    return KeysTowards(d, [&](int x, int y) { return d.maze[x][y] == code; }).has_value();
-}
-
 // A first level with a treasure or kit, a door and an enemy that the player
 // reaches over roads, the exit too.
 uint64_t FindPlayableSeed()
 {
     return FindSeed([](const GameDump& d) {
-        return Reachable(d, CellItem) && Reachable(d, CellDoor) && Reachable(d, CellEnemy) &&
-               Reachable(d, CellExit);
+        return KeysTo(d, CellItem) && KeysTo(d, CellDoor) && KeysTo(d, CellEnemy) && KeysTo(d, CellExit);
     });
 }
 
@@ -91,7 +85,7 @@ TEST(WholeGame, PlaysALevelAndWritesTheHighScores)
     EXPECT_EQ(d.captions.at(0), "0");
 
     // An item: walk there and step onto it.
-    auto keys = KeysTowards(d, [&](int x, int y) { return d.maze[x][y] == CellItem; });
+    auto keys = KeysTo(d, CellItem);
     ASSERT_TRUE(keys);
     Walk(game, *keys);
     d = game.dump();
@@ -100,7 +94,7 @@ TEST(WholeGame, PlaysALevelAndWritesTheHighScores)
     const int afterItem = d.score;
 
     // A door answered right: the player stands on it.
-    keys = KeysTowards(d, [&](int x, int y) { return d.maze[x][y] == CellDoor; });
+    keys = KeysTo(d, CellDoor);
     ASSERT_TRUE(keys);
     game.send("answer ok");
     auto printed = Walk(game, *keys);
@@ -153,7 +147,7 @@ TEST(WholeGame, PlaysALevelAndWritesTheHighScores)
     EXPECT_EQ(d.health, 90);
 
     // The exit: the bonus and the second level.
-    keys = KeysTowards(d, [&](int x, int y) { return d.maze[x][y] == CellExit; });
+    keys = KeysTo(d, CellExit);
     ASSERT_TRUE(keys);
     const int beforeExit = d.score;
     const int seconds = d.seconds;
@@ -221,7 +215,7 @@ TEST(WholeGame, InputGivenDuringAQuestionIsDropped)
                            {"ZORBIK_TEST_DRIVER=1", "ZORBIK_TEST_SEED=" + std::to_string(seed),
                             "FAKE_QUIZ_VERDICT=0", "FAKE_QUIZ_SLEEP_MS=300"}));
     GameDump d = game.dump();
-    auto keys = KeysTowards(d, [&](int x, int y) { return d.maze[x][y] == CellDoor; });
+    auto keys = KeysTo(d, CellDoor);
     ASSERT_TRUE(keys);
     const int toDoor = keys->back();
     keys->pop_back();

@@ -130,7 +130,7 @@ uint64_t SeedWithNearDoor(int& doorX, int& doorY)
 {
     return FindSeed([&](GameDump d) {
         d.size = 6; // the search stays in the top-left corner
-        const auto keys = KeysTowards(d, [&](int x, int y) { return d.maze[x][y] == CellDoor; });
+        const auto keys = KeysTo(d, CellDoor);
         doorX = doorY = 2;
         for (int key : keys.value_or(std::vector<int>{}))
             for (const auto& [dx, dy, arrow] : Steps)

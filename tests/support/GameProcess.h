@@ -79,6 +79,11 @@ inline bool Open(const GameDump& d, int x, int y)
 // Shortest road path from the player to a cell next to one for which `goal`
 // holds; the arrow keys to walk it, the last one stepping onto the goal.
 std::optional<std::vector<int>> KeysTowards(const GameDump& d, const std::function<bool(int, int)>& goal);
+// The same for the nearest cell holding `code`.
+inline std::optional<std::vector<int>> KeysTo(const GameDump& d, int code)
+{
+    return KeysTowards(d, [&](int x, int y) { return d.maze[x][y] == code; });
+}
 
 // A seed whose first level (player at 2,2) is `playable`, or 0.
 uint64_t FindSeed(const std::function<bool(const GameDump&)>& playable);
