@@ -80,11 +80,11 @@ class FileSizeSignalIgnored {
     struct sigaction saved_ {};
 };
 
-// `name` is a temporary file of the table or of its copy: the base name, a
-// dot and six letters or digits.
+// `name` is a temporary file of the table or of its copy: the base name, the
+// temporary mark and six letters or digits.
 bool IsTemporaryOf(const std::string& name, const std::string& base)
 {
-    for (const std::string& prefix : {base + ".", base + ".bak."}) {
+    for (const std::string& prefix : {base + TemporaryMark, base + ".bak" + TemporaryMark}) {
         if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
             continue;
         bool alnum = true;

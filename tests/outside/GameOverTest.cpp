@@ -450,12 +450,13 @@ TEST_F(GameOverTest, TemporariesLeftByKilledGamesGoButNeverOneStillBeingWritten)
         fs::last_write_time(dir / name, fs::file_time_type::clock::now() - age);
     };
     using std::chrono::hours, std::chrono::seconds;
-    plant("Game1.hrs.Ab12Cd", hours(1));
-    plant("Game1.hrs.bak.Zz9Yy8", hours(1));
-    plant("Game1.hrs.Mn56Op", seconds(90));
-    plant("Game1.hrs.Qw34Er", seconds(0));
-    plant("Game1.hrs.notes", hours(1)); // not a temporary name
-    plant("Game1.hrs.Ab12C!", hours(1));
+    plant("Game1.hrs.tmp-Ab12Cd", hours(1));
+    plant("Game1.hrs.bak.tmp-Zz9Yy8", hours(1));
+    plant("Game1.hrs.tmp-Mn56Op", seconds(90));
+    plant("Game1.hrs.tmp-Qw34Er", seconds(0));
+    plant("Game1.hrs.notes", hours(1));  // not a temporary name
+    plant("Game1.hrs.backup", hours(1)); // the player's own copy
+    plant("Game1.hrs.tmp-Ab12C!", hours(1));
     const HighScoreEntry game{NameField("Ann"), 1, 1, 1, 1, 9000};
     HighScoreTable table;
 
@@ -466,14 +467,16 @@ TEST_F(GameOverTest, TemporariesLeftByKilledGamesGoButNeverOneStillBeingWritten)
     ASSERT_EQ(flock(other, LOCK_EX), 0);
     EXPECT_TRUE(SaveFinishedGame(file.string(), game, table, std::chrono::milliseconds(50)));
     close(other);
-    EXPECT_EQ(Entries(), (std::set<std::string>{"Game1.hrs", "Game1.hrs.lock", "Game1.hrs.Mn56Op",
-                                                "Game1.hrs.Qw34Er", "Game1.hrs.notes", "Game1.hrs.Ab12C!"}));
+    EXPECT_EQ(Entries(), (std::set<std::string>{"Game1.hrs", "Game1.hrs.lock", "Game1.hrs.tmp-Mn56Op",
+                                                "Game1.hrs.tmp-Qw34Er", "Game1.hrs.notes", "Game1.hrs.backup",
+                                                "Game1.hrs.tmp-Ab12C!"}));
     EXPECT_EQ(Slurp(file).find(HighScoreLine(game)), 0u);
 
     // Under the lock no other game is writing: only the one just made is spared.
     EXPECT_TRUE(SaveFinishedGame(file.string(), game, table));
-    EXPECT_EQ(Entries(), (std::set<std::string>{"Game1.hrs", "Game1.hrs.lock", "Game1.hrs.Qw34Er",
-                                                "Game1.hrs.notes", "Game1.hrs.Ab12C!"}));
+    EXPECT_EQ(Entries(),
+              (std::set<std::string>{"Game1.hrs", "Game1.hrs.lock", "Game1.hrs.tmp-Qw34Er", "Game1.hrs.notes",
+                                     "Game1.hrs.backup", "Game1.hrs.tmp-Ab12C!"}));
 }
 
 TEST_F(GameOverTest, CrOnlyLinesAreReadAndADamagedTableIsCopiedBesideBeforeItIsReplaced)
