@@ -100,11 +100,14 @@ class PrivateSoundServer {
         folder_ = folder;
         mkdir((folder_ + "/run").c_str(), 0700);
         socket_ = folder_ + "/run/native";
-        pid_ = Spawn({"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+        // Its own output goes to files, and it ends by itself once no client
+        // is left, so a test that crashes never leaves it behind holding the
+        // test runner's output open.
+        pid_ = Spawn({"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=20", "--use-pid-file=no",
                       "--load=module-null-sink sink_name=rec rate=22050 channels=1 format=s16le",
                       "--load=module-native-protocol-unix socket=" + socket_ + " auth-anonymous=1",
                       "--log-target=stderr"},
-                     privateEnv(), "", folder_ + "/server.log");
+                     privateEnv(), folder_ + "/server.out", folder_ + "/server.log");
         if (pid_ < 0) {
             error_ = "pulseaudio could not be started (packages pulseaudio, pulseaudio-utils)";
             return;
@@ -142,6 +145,7 @@ class PrivateSoundServer {
     bool ok() const { return ok_; }
     const std::string& error() const { return error_; }
     const std::string& folder() const { return folder_; }
+    pid_t pid() const { return pid_; }
     std::string server() const { return "unix:" + socket_; }
 
     // What a client of this server needs in its environment.

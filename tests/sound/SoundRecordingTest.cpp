@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <iostream>
 
 namespace zorbik::testing {
@@ -194,6 +196,21 @@ TEST(HeardSounds, TheDoorbellRingsOnWhileTheQuizRunsAndNosoundIsSilent)
     for (std::size_t i = withoutSound; i < recorded.size(); ++i)
         loudest = std::max(loudest, std::abs(int(recorded[i])));
     EXPECT_LT(loudest, 50) << "NOSOUND";
+}
+
+TEST(HeardSounds, ASoundServerThatStopsAnsweringNeverHoldsTheGameOpen)
+{
+    PrivateSoundServer server;
+    ASSERT_TRUE(server.ok()) << server.error();
+    server.becomeClient();
+    ASSERT_EQ(::kill(server.pid(), SIGSTOP), 0);
+    GameProcess game((fs::temp_directory_path() / "zorbik_sound_stalled").string());
+    ASSERT_TRUE(game.start({"Quiz/fake_quiz", "BOTH", "SOUND", "SHOWN"}, {"ZORBIK_TEST_DRIVER=1"}));
+    EXPECT_EQ(game.dump().size, 11);
+    game.send("close");
+    // The sound library alone would wait half a minute for the server.
+    EXPECT_EQ(game.wait(10000), 0);
+    ::kill(server.pid(), SIGCONT);
 }
 
 } // namespace
