@@ -7,13 +7,13 @@
 //
 //   bench_sound [game]   # default: the suite's Maze/Game1 beside this build
 #include "tests/sound/SoundRecording.h"
+#include "tests/support/GameProcess.h"
 #include "view/SoundPlayer.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cstdio>
-#include <poll.h>
 
 using namespace zorbik;
 using namespace zorbik::listening;
@@ -35,61 +35,18 @@ double Median(std::vector<double> v)
 // built its first level and answers "dump"; -1 when it does not.
 double StartUpMs(const std::string& game, const std::vector<std::string>& env)
 {
-    int toGame[2], fromGame[2];
-    if (pipe(toGame) != 0 || pipe(fromGame) != 0)
-        return -1;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, toGame[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, fromGame[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addclose(&actions, toGame[1]);
-    posix_spawn_file_actions_addclose(&actions, fromGame[0]);
-    std::vector<std::string> args{game, "Quiz/quiz", "BOTH", "SOUND", "SHOWN"};
     // The extra entries first: the first of two equal names counts.
-    std::vector<std::string> envStore = env;
-    envStore.insert(envStore.end(), {"QT_QPA_PLATFORM=offscreen", "ZORBIK_TEST_DRIVER=1"});
+    std::vector<std::string> whole = env;
+    whole.insert(whole.end(), {"QT_QPA_PLATFORM=offscreen", "ZORBIK_TEST_DRIVER=1"});
     for (char** e = environ; *e; ++e)
-        envStore.emplace_back(*e);
-    std::vector<char*> argv, envp;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    for (auto& e : envStore)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
+        whole.emplace_back(*e);
+    testing::DrivenProgram program;
     const auto start = std::chrono::steady_clock::now();
-    pid_t pid = -1;
-    const int rc = posix_spawn(&pid, game.c_str(), &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    close(toGame[0]);
-    close(fromGame[1]);
-    double ms = -1;
-    if (rc == 0 && write(toGame[1], "dump\n", 5) == 5) {
-        std::string got;
-        char chunk[65536];
-        for (;;) {
-            pollfd p{fromGame[0], POLLIN, 0};
-            if (poll(&p, 1, 20000) <= 0)
-                break;
-            const ssize_t n = read(fromGame[0], chunk, sizeof chunk);
-            if (n <= 0)
-                break;
-            got.append(chunk, static_cast<std::size_t>(n));
-            if (got.find("\ndone\n") != std::string::npos || got.rfind("done\n", 0) == 0) {
-                ms = MsSince(start);
-                break;
-            }
-        }
-        if (write(toGame[1], "close\n", 6) != 6)
-            ms = -1;
-    }
-    close(toGame[1]);
-    close(fromGame[0]);
-    if (pid > 0 && WaitFor(pid, 20000) < 0) {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-    }
+    if (!program.start({game, "Quiz/quiz", "BOTH", "SOUND", "SHOWN"}, whole))
+        return -1;
+    const double ms = program.send("dump").empty() ? -1 : MsSince(start);
+    program.send("close");
+    program.wait(20000);
     return ms;
 }
 
