@@ -28,7 +28,7 @@ dpkg-deb -c "$deb" >"$work/list"
 paths=$(awk '{print $6}' "$work/list" | sed 's|^\./|/|; s|/$||')
 
 app=org.zorbik.Maze
-expected=(/usr/games/zorbik /usr/lib/zorbik/Maze/Game1 /usr/lib/zorbik/Quiz/quiz
+expected=(/usr/bin/zorbik /usr/lib/zorbik/Maze/Game1 /usr/lib/zorbik/Quiz/quiz
           /usr/share/applications/$app.desktop /usr/share/metainfo/$app.metainfo.xml
           /usr/share/man/man6/zorbik.6.gz /usr/share/doc/zorbik/copyright /usr/share/doc/zorbik/changelog.gz)
 for size in 16 32 48 64 128 256; do
@@ -53,7 +53,7 @@ unwanted=$(grep -E '\.(hrs|nam|ret|stamp)$|_tests$|fake_quiz|bench_|make_assets|
 # Owned by root; programs 0755, everything else 0644, folders 0755.
 awk '$2 != "root/root" ||
      ($1 !~ /^(-rwxr-xr-x|-rw-r--r--|drwxr-xr-x)$/) ||
-     ($1 == "-rwxr-xr-x" && $6 !~ /(games\/zorbik|Maze\/Game1|Quiz\/quiz)$/)' "$work/list" |
+     ($1 == "-rwxr-xr-x" && $6 !~ /(bin\/zorbik|Maze\/Game1|Quiz\/quiz)$/)' "$work/list" |
     grep . && fail "files with unexpected owner or permissions (above)"
 
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -63,7 +63,7 @@ done
 
 # Stripped programs without a run path.
 dpkg-deb -x "$deb" "$work/root"
-for program in usr/games/zorbik usr/lib/zorbik/Maze/Game1 usr/lib/zorbik/Quiz/quiz; do
+for program in usr/bin/zorbik usr/lib/zorbik/Maze/Game1 usr/lib/zorbik/Quiz/quiz; do
     file -b "$work/root/$program" | grep -q ', stripped' || fail "$program is not stripped"
     readelf -d "$work/root/$program" | grep -qE 'RPATH|RUNPATH' && fail "$program carries a run path"
 done
@@ -85,7 +85,7 @@ grep -qxE 'Categories=(.*;)?Education;(.*;)?' "$desktop" && grep -qxE 'Categorie
 # The entry names the installed program and icon; the description names the
 # entry and carries this version.
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-grep -qxF "/usr/games/$exec_name" <<<"$paths" || fail "Exec=$exec_name is not the packaged launcher"
+grep -qxF "/usr/bin/$exec_name" <<<"$paths" || fail "Exec=$exec_name is not the packaged launcher"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 metainfo=$share/metainfo/$app.metainfo.xml
 out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $out"

@@ -230,8 +230,9 @@ TEST_F(LauncherFolder, ClassroomGameIsLaidOutByItsOwnerAndStartedOnlyWhenNoPupil
 
     // The teacher's folder, with the class's group ("nogroup" here).
     fs::create_directory(root / "class");
-    if (::geteuid() == 0)
+    if (::geteuid() == 0) {
         ASSERT_EQ(::chown(shared.c_str(), 0, 65534), 0);
+    }
     fs::permissions(root / "class", fs::perms(02755));
     // A pupil of the class: the game the plan starts, or why none.
     const auto pupilPlans = [&] {
@@ -246,9 +247,10 @@ TEST_F(LauncherFolder, ClassroomGameIsLaidOutByItsOwnerAndStartedOnlyWhenNoPupil
             .value_or("no answer");
     };
     const std::string setUp = "zorbik --shared-folder " + (root / "class").string() + " --set-up";
-    if (::geteuid() == 0)
+    if (::geteuid() == 0) {
         EXPECT_NE(pupilPlans().find("not set up yet. The teacher sets it up with:\n    " + setUp),
                   std::string::npos);
+    }
 
     // The owner's start lays it out: programs and pictures only the teacher
     // may change, Maze/ shared for the table but sticky.
