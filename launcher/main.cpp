@@ -7,6 +7,7 @@
 #include "LauncherWindow.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -36,6 +37,10 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zorbik on the maze");
+    // Zorbik's face from the installed icon theme, and the desktop entry the
+    // window belongs to, for the task bar (nothing when run from the build).
+    QGuiApplication::setDesktopFileName("org.zorbik.Maze");
+    QApplication::setWindowIcon(QIcon::fromTheme("org.zorbik.Maze"));
     zorbik::LauncherWindow window(options);
     window.showCentred();
     return QApplication::exec();
