@@ -11,9 +11,10 @@ namespace zorbik {
 namespace {
 
 constexpr char32_t Placeholder = '?';
-// First-strong isolate and its end: the name is a run of its own.
-constexpr char32_t IsolateStart = 0x2068;
-constexpr char32_t IsolateEnd = 0x2069;
+// First-strong isolate and its end (U+2068, U+2069 in UTF-8): the name is a
+// run of its own.
+constexpr const char* IsolateStart = "\xE2\x81\xA8";
+constexpr const char* IsolateEnd = "\xE2\x81\xA9";
 
 // Decodes UTF-8; every byte that is not part of a well-formed character
 // (overlong forms, surrogates and values past U+10FFFF included) gives one
@@ -125,8 +126,7 @@ std::string ShownHighScoreLine(const HighScoreEntry& e)
     const std::string line = HighScoreLine(e);
     if (PlainAscii(e.Name))
         return line;
-    return ToUtf8(std::u32string(1, IsolateStart)) + ShownName(e.Name) +
-           ToUtf8(std::u32string(1, IsolateEnd)) + ShownNameEnd + line.substr(NameWidth);
+    return IsolateStart + ShownName(e.Name) + IsolateEnd + ShownNameEnd + line.substr(NameWidth);
 }
 
 } // namespace zorbik

@@ -1,28 +1,21 @@
 #include "AssetFilesLogic.h"
 
+#include "world/SafeFiles.h"
 #include "world/StartUp.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace zorbik {
 
 bool FileExists(const std::string& path)
 {
-    // Only a regular file is opened, without blocking, and checked again once
-    // open, so nothing swapped in after the first look can hang the game.
+    // Readable as a regular file (nothing else is ever opened, nothing can
+    // hang the game), and not marked read-only: a file marked so has no write
+    // permission bit at all; whether this user may write it (the owner may be
+    // someone else) does not matter.
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    ::close(fd);
-    // A file marked read-only has no write permission bit at all; whether
-    // this user may write it (the owner may be someone else) does not matter.
-    return regular && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    return ReadRegularFile(path, 0) && ::stat(path.c_str(), &st) == 0 &&
+           (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
 std::string ImageFolderOf(const GameState& s)
