@@ -32,6 +32,9 @@ int main(int argc, char** argv)
         form.setRulesDialog(&rules);
         form.show();
         status = QApplication::exec();
+        // Whether game over kept the line, for the launcher to tell.
+        if (status == 0)
+            status = form.state().EndStatus;
     }
     // A sound server that stopped answering holds the sound library's
     // clean-up for half a minute; the game ends at once all the same.

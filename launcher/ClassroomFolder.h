@@ -1,35 +1,38 @@
-// A classroom's shared playing folder: the game with its pictures and sounds,
-// laid out by the folder's owner (the teacher) or root, and the class's one
-// high-score table in Maze/. Pupils add their table files to Maze/, whose
-// sticky bit keeps them from replacing or removing files they do not own, so
-// a pupil's launcher runs the shared game only when nobody but the teacher
-// or root can have put it there.
+// A classroom's shared playing folder: the game with its pictures and sounds
+// and the class's one high-score table, laid out in Maze/ by the folder's
+// owner (the teacher) or root. The pupils, members of the folder's group,
+// write only into the table (rewritten in place under its lock); nothing in
+// the folder is theirs to add, replace or remove, so a pupil's launcher can
+// run the shared game knowing that no classmate can have changed it.
 #pragma once
 
 #include <string>
 
 namespace zorbik {
 
-// True when this user may lay out the classroom folder `shared`: its owner
-// or root.
-bool MaySetUpClassroom(const std::string& shared);
+// The file in a laid-out folder that names the install it was laid out from.
+constexpr const char* StampFileName = "Installed.stamp";
 
-// Lays out the existing classroom folder `shared` (with a final "/") from the
-// installed `suite`: Maze/ 03775 (group-writable and sticky), Quiz/ and the
-// folders of pictures and sounds 02755, all with the group of `shared`;
-// programs 0755, pictures and sounds 0644, all this user's. Nothing is done
-// unless `always`, the folder's stamp differs from `stamp` or the shared game
-// is not to be trusted. False with `error` set when the folder is missing,
-// is not this user's to set up or cannot be laid out.
+// Lays out the existing classroom folder `shared` from the installed
+// `suite`, which `stamp` identifies: Maze/ and its folders of pictures and
+// sounds 02755, the game 0755, pictures and sounds 0644, the table and its
+// copy 0660 and its lock 0640, all this user's with the folder's group;
+// whatever a pupil left in Maze/ is removed and the table's lines are kept.
+// Only for the folder's owner or root, on a folder that no one else may
+// write, whose every folder above no one but root or its owner may change,
+// and whose group is a class that its owner belongs to. Works from opened
+// folders only, never through a link. False with `error` set otherwise.
 bool SetUpClassroom(const std::string& suite, const std::string& shared, const std::string& stamp,
-                    bool always, std::string& error);
+                    std::string& error);
 
-// True when a pupil may run the shared game: Maze/Game1 a regular file, not a
-// link, and Maze/ with Maze/Images and Maze/Sounds folders, all owned by root
-// or the classroom folder's owner; Maze/Game1 and the picture and sound
-// folders writable by nobody else, Maze/ only with the sticky bit. Otherwise
-// false with `error` saying so for the pupil, with the folder and the
-// teacher's set-up command.
-bool ClassroomGameTrusted(const std::string& shared, std::string& error);
+// True when a pupil may run the shared game: the folder and every folder
+// above it changeable by root or the folder's owner alone; Maze/ with the
+// game, pictures and sounds theirs and writable by no one else; the table
+// files plain files of theirs that this player may read and write; and the
+// folder laid out from the install `stamp` names. Otherwise false with
+// `error` saying why for the pupil, with the folder and the teacher's
+// set-up command. `game` is then the game's full path, free of links.
+bool ClassroomGameTrusted(const std::string& shared, const std::string& stamp, std::string& game,
+                          std::string& error);
 
 } // namespace zorbik

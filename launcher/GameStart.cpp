@@ -4,10 +4,15 @@
 #include "LauncherOptions.h"
 #include "world/SafeFiles.h"
 
+#include "common/Protocol.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <spawn.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <vector>
 
@@ -15,7 +20,36 @@ extern char** environ;
 
 namespace zorbik {
 
-pid_t StartGame(const GamePlan& plan, const LaunchChoice& choice, std::string& error)
+namespace {
+
+constexpr const char* PlayingLockName = "Playing.lock";
+
+// Takes the lock that keeps a second game out of the playing folder `suite`
+// while one runs, so that the two never share the name file. The game
+// inherits it (it is not closed on starting a program), so it is held for as
+// long as the game runs, even when the launcher is gone. -1 with `error` set
+// when another game holds it or it cannot be taken.
+int LockPlayingFolder(const std::string& suite, std::string& error)
+{
+    const std::string path = suite + PlayingLockName;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600);
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = "The game cannot be started: " + path + " cannot be used (" +
+                std::strerror(fd < 0 ? errno : EINVAL) + ").";
+    } else if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        return fd;
+    } else {
+        error = "Zorbik is already running for you (in " + suite +
+                "). Finish that game first, then start the next one.";
+    }
+    if (fd >= 0)
+        ::close(fd);
+    return -1;
+}
+
+// Writes the name file and starts the game.
+pid_t SpawnGame(const GamePlan& plan, const LaunchChoice& choice, std::string& error)
 {
     if (!WriteNameFile(plan.suite, choice.playerName)) {
         error = "The player's name could not be saved in " + plan.suite +
@@ -43,6 +77,18 @@ pid_t StartGame(const GamePlan& plan, const LaunchChoice& choice, std::string& e
     return game;
 }
 
+} // namespace
+
+pid_t StartGame(const GamePlan& plan, const LaunchChoice& choice, std::string& error)
+{
+    const int lock = LockPlayingFolder(plan.suite, error);
+    if (lock < 0)
+        return -1;
+    const pid_t game = SpawnGame(plan, choice, error);
+    ::close(lock); // the game holds it now, or nobody
+    return game;
+}
+
 int WaitForGame(pid_t game, bool block)
 {
     int status = 0;
@@ -59,6 +105,20 @@ int WaitForGame(pid_t game, bool block)
     return WEXITSTATUS(status);
 }
 
+std::string GameEndMessage(int status)
+{
+    switch (status) {
+    case GameEndedTableReset:
+        return "The high-score table held lines that could not be read. They are kept in Game1.hrs.bak "
+               "beside it, and a new table was started with your game's line.";
+    case GameEndedNotSaved:
+        return "Your game's line could not be saved in the high-score table, so it is not in the list. "
+               "Please tell your teacher.";
+    default:
+        return {};
+    }
+}
+
 int PlayAtOnce(const LauncherOptions& options)
 {
     const LaunchChoice choice = DirectChoice(options);
@@ -71,7 +131,10 @@ int PlayAtOnce(const LauncherOptions& options)
         std::fprintf(stderr, "zorbik: %s\n", error.c_str());
         return 1;
     }
-    return WaitForGame(game, true);
+    const int status = WaitForGame(game, true);
+    if (const std::string told = GameEndMessage(status); !told.empty())
+        std::fprintf(stderr, "zorbik: %s\n", told.c_str());
+    return status;
 }
 
 int SetUpAtOnce(const LauncherOptions& options)
@@ -80,7 +143,7 @@ int SetUpAtOnce(const LauncherOptions& options)
     const std::string suite = OwnSuiteOf(LauncherFolder());
     std::string error = "No classroom folder is named: give --shared-folder DIR, or sharedFolder in "
                         "/etc/xdg/zorbik/zorbik.conf.";
-    if (!folder.empty() && SetUpClassroom(suite, PathIn(folder, ""), InstalledStamp(suite), true, error)) {
+    if (!folder.empty() && SetUpClassroom(suite, folder, InstalledStamp(suite), error)) {
         std::printf("zorbik: the classroom folder %s is set up.\n", folder.c_str());
         return 0;
     }

@@ -15,12 +15,17 @@ namespace zorbik {
 // player's choices as its four arguments. The game runs in the plan's suite
 // folder and shares the launcher's standard input, output and error. A name
 // that cannot be written starts nothing, so the game never credits the
-// previous player. Returns the game's process id, or -1 with `error` set.
+// previous player; nor does a second start while a game of the same playing
+// folder runs. Returns the game's process id, or -1 with `error` set.
 pid_t StartGame(const GamePlan& plan, const LaunchChoice& choice, std::string& error);
 
 // Waits for the game: its exit status, 128 + the signal that ended it, or -1
 // when it has not ended yet and `block` is false.
 int WaitForGame(pid_t game, bool block);
+
+// What the player is told when the game ended with `status`: that its line
+// was not saved, or was saved into a table started anew; empty otherwise.
+std::string GameEndMessage(int status);
 
 struct LauncherOptions;
 

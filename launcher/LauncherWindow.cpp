@@ -126,11 +126,14 @@ void LauncherWindow::showCentred()
 
 void LauncherWindow::checkGame()
 {
-    if (WaitForGame(game_, false) < 0)
+    const int status = WaitForGame(game_, false);
+    if (status < 0)
         return;
     waiting_->stop();
     game_ = -1;
     showCentred();
+    if (const std::string told = GameEndMessage(status); !told.empty())
+        QMessageBox::warning(this, "Zorbik on the maze", QString::fromStdString(told));
 }
 
 } // namespace zorbik

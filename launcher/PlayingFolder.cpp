@@ -1,6 +1,7 @@
 #include "PlayingFolder.h"
 
 #include "ClassroomFolder.h"
+#include "common/OpenedFolders.h"
 #include "world/SafeFiles.h"
 
 #include <cerrno>
@@ -19,8 +20,6 @@
 namespace zorbik {
 
 namespace {
-
-constexpr const char* StampFileName = "Installed.stamp";
 
 bool IsRegular(const std::string& path)
 {
@@ -46,10 +45,10 @@ bool Failed(const std::string& what, const std::string& path, std::string& error
 }
 
 // Makes the folder `path` when it is missing and gives it `mode` exactly (the
-// umask would take the group's write permission away from a classroom's
-// Maze/) and `group` where that can be done. A link or a file in its place
-// is refused, and so is a folder another user made, unless root takes it
-// over.
+// umask would take bits away) and `group` where that can be done, working on
+// the opened folder so that a link swapped in meanwhile is never followed. A
+// link or a file in its place is refused, and so is a folder another user
+// made, unless root takes it over.
 bool MakeFolder(const std::string& folder, mode_t mode, gid_t group, std::string& error)
 {
     // Without its final "/", which would lead through a link.
@@ -57,18 +56,19 @@ bool MakeFolder(const std::string& folder, mode_t mode, gid_t group, std::string
         folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
     if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
         return Failed("Cannot make the folder", path, error);
+    const UniqueFd opened = OpenFolderAt(AT_FDCWD, path);
     struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+    if (!opened || ::fstat(opened.get(), &st) != 0) {
         error = "Cannot use " + path + ": it is not a folder.";
         return false;
     }
     const uid_t me = ::geteuid();
     const bool groupWrong = group != static_cast<gid_t>(-1) && st.st_gid != group;
-    if ((st.st_uid != me || groupWrong) && ::lchown(path.c_str(), me, group) != 0 && st.st_uid != me) {
+    if ((st.st_uid != me || groupWrong) && ::fchown(opened.get(), me, group) != 0 && st.st_uid != me) {
         error = path + " belongs to another user; remove it (or set up with sudo) and try again.";
         return false;
     }
-    return ::chmod(path.c_str(), mode) == 0 || Failed("Cannot set the permissions of", path, error);
+    return ::fchmod(opened.get(), mode) == 0 || Failed("Cannot set the permissions of", path, error);
 }
 
 // Copies the folder tree `from` into `to` (both with a final "/"): folders
@@ -99,18 +99,6 @@ bool CopyTree(const std::string& from, const std::string& to, const FolderModes&
         }
     }
     return true;
-}
-
-// Makes a file readable by every user, so that every pupil's launcher can
-// read a classroom folder's stamp whatever the teacher's umask.
-bool ReadableByAll(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool done = ::fchmod(fd, 0644) == 0;
-    ::close(fd);
-    return done;
 }
 
 } // namespace
@@ -184,7 +172,7 @@ bool LayOutSuite(const std::string& suite, const std::string& playing, const std
             return false;
     }
     // The stamp last, so that a copy cut short is made again next time.
-    if (!ReplaceFile(playing + StampFileName, stamp) || !ReadableByAll(playing + StampFileName))
+    if (!ReplaceFile(playing + StampFileName, stamp))
         return Failed("Cannot write", playing + StampFileName, error);
     return true;
 }
@@ -197,7 +185,8 @@ bool UpdatePlayingFolder(const std::string& suite, const std::string& playing, c
     // Missing folders above it are made private (such as ~/.local/share).
     for (auto at = playing.find('/', 1); at != std::string::npos && at + 1 < playing.size();
          at = playing.find('/', at + 1))
-        ::mkdir(playing.substr(0, at).c_str(), 0700);
+        if (::mkdir(playing.substr(0, at).c_str(), 0700) != 0 && errno != EEXIST)
+            return Failed("Cannot make the folder", playing.substr(0, at), error);
     return MakeFolder(playing, 0755, static_cast<gid_t>(-1), error) &&
            LayOutSuite(suite, playing, stamp, {0755, 0755, static_cast<gid_t>(-1)}, error);
 }
@@ -225,21 +214,10 @@ bool PlanGame(const std::string& launcherFolder, const std::string& classroomFol
     if (classroomFolder.empty())
         return true;
 
-    // The classroom's game and table: its owner or root brings the folder
-    // up to date; a pupil runs the game only when nobody else can have put
-    // it there.
-    const std::string shared = PathIn(classroomFolder, "");
-    if (MaySetUpClassroom(shared) ? !SetUpClassroom(suite, shared, stamp, false, error)
-                                  : !ClassroomGameTrusted(shared, error))
-        return false;
-    if (::access((shared + "Maze").c_str(), W_OK | X_OK) != 0) {
-        error =
-            "The classroom's high-score table in " + shared +
-            "Maze cannot be written by this player; the folder needs to be writable by the class's group.";
-        return false;
-    }
-    plan.program = shared + "Maze/Game1";
-    return true;
+    // The classroom's game and table, laid out by the teacher's set-up alone:
+    // a start never lays it out, and runs it only when no classmate can have
+    // changed it.
+    return ClassroomGameTrusted(classroomFolder, stamp, plan.program, error);
 }
 
 } // namespace zorbik

@@ -4,6 +4,8 @@
 #include "ShownName.h"
 #include "world/StartUp.h"
 
+#include <cstdio>
+
 namespace zorbik {
 
 namespace {
@@ -16,6 +18,26 @@ constexpr Widget HiddenAtGameOver[] = {
     Widget::Image3,    Widget::Image4,     Widget::StaticText1, Widget::StaticText2, Widget::StaticText3,
     Widget::TimeText,  Widget::TimeBox,    Widget::HealthText,
 };
+
+// The game's window shows the table as always; what became of the line is
+// told on standard error and in the exit status, which the launcher turns
+// into a message for the player.
+void TellTableSave(GameState& s, TableSave saved, const std::string& tablePath)
+{
+    if (saved == TableSave::Saved) {
+        s.EndStatus = GameEndedSaved;
+    } else if (saved == TableSave::SavedAfterReset) {
+        s.EndStatus = GameEndedTableReset;
+        std::fprintf(stderr,
+                     "Game1: the high-score table %s held lines that could not be read; they are kept in "
+                     "%s.bak and the table was started anew with this game's line.\n",
+                     tablePath.c_str(), tablePath.c_str());
+    } else {
+        s.EndStatus = GameEndedNotSaved;
+        std::fprintf(stderr, "Game1: this game's line could not be saved in the high-score table %s.\n",
+                     tablePath.c_str());
+    }
+}
 
 } // namespace
 
@@ -37,7 +59,9 @@ void GameOver(GameState& s, Host& host)
     // Merged and written at once, under the table's lock. A table that
     // cannot be saved is still shown; the old file then stays whole.
     HighScoreTable table;
-    SaveFinishedGame(ExeFolderOf(s.ExePath) + HighScoreFileName, finished, table);
+    const std::string tablePath = ExeFolderOf(s.ExePath) + HighScoreFileName;
+    const TableSave saved = SaveFinishedGame(tablePath, finished, table);
+    TellTableSave(s, saved, tablePath);
     const bool entered = table[16].Score != s.Score;
 
     for (Widget w : HiddenAtGameOver)

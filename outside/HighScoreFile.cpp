@@ -24,20 +24,21 @@ constexpr time_t StaleWithLock = 30;
 constexpr time_t StaleWithoutLock = 10 * 60;
 
 // The exclusive lock on the file beside the table, taken with a bounded wait.
-// Any player may create and lock it, so a class can share one folder.
+// A class's lock file is made by the teacher for the pupils to open; a
+// player's own is made at the first game. It is only ever opened for reading,
+// never through a link, and never changed.
 class TableLock {
   public:
     TableLock(const std::string& tablePath, std::chrono::milliseconds wait)
     {
-        fd_ = ::open((tablePath + ".lock").c_str(),
-                     O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+        const std::string lockPath = tablePath + ".lock";
+        constexpr int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+        fd_ = ::open(lockPath.c_str(), flags);
+        if (fd_ < 0 && errno == ENOENT)
+            fd_ = ::open(lockPath.c_str(), flags | O_CREAT, 0644);
         struct stat st {};
         if (fd_ < 0 || ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))
             return;
-        // Whoever makes the lock file lets every other player open it, whatever
-        // their umask: it never holds anything.
-        if (st.st_uid == ::geteuid() && (st.st_mode & 0444) != 0444)
-            ::fchmod(fd_, (st.st_mode & 07777) | 0444);
         const auto until = std::chrono::steady_clock::now() + wait;
         while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
             if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= until)
@@ -135,8 +136,8 @@ bool WriteHighScoreFile(const std::string& path, const HighScoreTable& table)
 
 } // namespace
 
-bool SaveFinishedGame(const std::string& path, const HighScoreEntry& finished, HighScoreTable& table,
-                      std::chrono::milliseconds lockWait)
+TableSave SaveFinishedGame(const std::string& path, const HighScoreEntry& finished, HighScoreTable& table,
+                           std::chrono::milliseconds lockWait)
 {
     // Without the lock (another game holds it too long, or the lock file
     // cannot be made) the game carries on: its own line is saved, at the small
@@ -152,14 +153,16 @@ bool SaveFinishedGame(const std::string& path, const HighScoreEntry& finished, H
     // A table this player may not read (another pupil's, kept from the class)
     // is shown as the defaults but never written over: its lines are not lost.
     if (!bytes && IsRegularFile(path))
-        return false;
+        return TableSave::NotSaved;
 
     const FileSizeSignalIgnored quiet;
     // The lines that could not be read may still be someone's; the table is
     // only replaced once a copy of them is safe.
     if (damaged && !ReplaceFile(path + ".bak", *bytes))
-        return false;
-    return WriteHighScoreFile(path, table);
+        return TableSave::NotSaved;
+    if (!WriteHighScoreFile(path, table))
+        return TableSave::NotSaved;
+    return damaged ? TableSave::SavedAfterReset : TableSave::Saved;
 }
 
 } // namespace zorbik

@@ -3,6 +3,8 @@
 // fixed-width line of 42 bytes per entry.
 #pragma once
 
+#include "common/Protocol.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -13,7 +15,6 @@ namespace zorbik {
 constexpr int NameWidth = 20;
 constexpr int HighScoreLineWidth = 42; // Name 20, Pr 4, En 4, Dr 4, L 2, Score 8
 constexpr int KeptEntries = 15;
-constexpr const char* HighScoreFileName = "Game1.hrs";
 
 constexpr const char* HighScoreTitle = "             HIGH SCORES LIST              ";
 constexpr const char* HighScoreHeader = "-- Name --------------Pr--En--Dr-L---Score-";

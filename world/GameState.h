@@ -95,6 +95,10 @@ struct GameState {
     uint8_t HasTorch = 0;
     // Set once the game has ended; from then on nothing but the close button acts.
     uint8_t GameEnded = 0;
+    // The exit status the game ends with: whether game over kept its line in
+    // the high-score table (GameEndedSaved and the others of the suite's
+    // protocol).
+    int32_t EndStatus = 0;
 
     // Texts.
     std::string GamerName;

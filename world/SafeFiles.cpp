@@ -61,32 +61,12 @@ int CreateTemporary(const std::string& path, std::string& temp)
     return -1;
 }
 
-// The folder part of a path, with its final "/" ("./" for a bare name).
-std::string FolderOf(const std::string& path)
-{
-    const auto cut = path.rfind('/');
-    return cut == std::string::npos ? std::string("./") : path.substr(0, cut + 1);
-}
-
-// The permissions for the new file, 0 to keep those it was made with: a
-// regular file being replaced passes its own on; in a folder its group may
-// write (a class's shared folder) the file is made writable for the group
-// whatever the player's umask, so that the next pupil can read and update it.
-mode_t ModeFor(const std::string& path)
-{
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        return st.st_mode & 07777;
-    if (::stat(FolderOf(path).c_str(), &st) == 0 && (st.st_mode & S_IWGRP))
-        return 0664;
-    return 0;
-}
-
-// In a folder with the sticky bit only a file's owner may rename over it, so
-// another pupil of the class rewrites the shared file in place (callers that
-// share a file hold a lock beside it). Only a regular file that this user may
-// write, never through a link, and only when the whole text fits under the
-// file-size limit, so that the write cannot stop half-way.
+// Rewrites the regular file at `path` in place, keeping its owner and
+// permissions: a class's shared table belongs to the teacher, and each pupil
+// of the class may only write into it (callers that share a file hold a lock
+// beside it). Never through a link, never into a file with a second name
+// (another user's file linked into the folder), and only when the whole text
+// fits under the file-size limit, so that the write cannot stop half-way.
 bool RewriteInPlace(const std::string& path, const std::string& bytes)
 {
     struct rlimit limit {};
@@ -95,7 +75,7 @@ bool RewriteInPlace(const std::string& path, const std::string& bytes)
         return false;
     Descriptor file(::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st {};
-    if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode))
+    if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1)
         return false;
     return WriteAll(file.fd, bytes) && ::ftruncate(file.fd, static_cast<off_t>(bytes.size())) == 0 &&
            ::fsync(file.fd) == 0;
@@ -105,14 +85,14 @@ bool RewriteInPlace(const std::string& path, const std::string& bytes)
 // the permissions it was made with), flushes it and renames it over `path`.
 // rename() replaces a link at `path` by the new file; it never writes through
 // the link to its target. On failure the temporary file is removed;
-// `notOwner` tells whether the rename was refused because a sticky folder
-// keeps this user from replacing another user's file.
+// `folderClosed` tells whether no file could be made beside `path` because
+// this user may not write the folder.
 bool WriteBesideAndRename(const std::string& path, mode_t mode, const std::function<bool(int)>& fill,
-                          bool& notOwner)
+                          bool& folderClosed)
 {
-    notOwner = false;
     std::string temp;
     Descriptor file(CreateTemporary(path, temp));
+    folderClosed = file.fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS);
     if (file.fd < 0)
         return false;
     const bool written =
@@ -121,7 +101,6 @@ bool WriteBesideAndRename(const std::string& path, mode_t mode, const std::funct
     file.fd = -1;
     if (written && closed == 0 && ::rename(temp.c_str(), path.c_str()) == 0)
         return true;
-    notOwner = written && closed == 0 && errno == EPERM;
     ::unlink(temp.c_str());
     return false;
 }
@@ -130,13 +109,14 @@ bool WriteBesideAndRename(const std::string& path, mode_t mode, const std::funct
 
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes)
 {
-    // Only a regular file is opened at all (a device may act on an open);
-    // O_NONBLOCK keeps a FIFO put in its place meanwhile from stopping the
-    // open, and the second type check turns it away before anything is read.
+    // Only a regular file is opened at all (a device may act on an open),
+    // never through a link; O_NONBLOCK keeps a FIFO put in its place
+    // meanwhile from stopping the open, and the second type check turns it
+    // away before anything is read.
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.fd < 0)
         return std::nullopt;
     if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode))
@@ -160,13 +140,23 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
 bool ReplaceFile(const std::string& path, const std::string& bytes)
 {
     struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+    const bool exists = ::lstat(path.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode))
         return false;
-    bool notOwner = false;
+    const bool regular = exists && S_ISREG(st.st_mode);
+    const bool ours = regular && st.st_uid == ::geteuid();
+    // A file another user made for this one to write (the teacher's class
+    // table) keeps its owner and permissions: a new file would be this
+    // user's own. One with a second name is replaced instead, never written.
+    if (regular && !ours && st.st_nlink == 1)
+        return RewriteInPlace(path, bytes);
+    // This user's own file passes its read and write permissions on, never
+    // more (no set-ID or execute bits); anything else gives way to a new file.
+    bool folderClosed = false;
     if (WriteBesideAndRename(
-            path, ModeFor(path), [&](int fd) { return WriteAll(fd, bytes); }, notOwner))
+            path, ours ? (st.st_mode & 0666) : 0, [&](int fd) { return WriteAll(fd, bytes); }, folderClosed))
         return true;
-    return notOwner && RewriteInPlace(path, bytes);
+    return folderClosed && ours && st.st_nlink == 1 && RewriteInPlace(path, bytes);
 }
 
 bool CopyRegularFile(const std::string& from, const std::string& to, mode_t mode)
@@ -189,8 +179,8 @@ bool CopyRegularFile(const std::string& from, const std::string& to, mode_t mode
                 return false;
         }
     };
-    bool notOwner = false;
-    return WriteBesideAndRename(to, mode, copy, notOwner);
+    bool folderClosed = false;
+    return WriteBesideAndRename(to, mode, copy, folderClosed);
 }
 
 bool RemoveEntry(const std::string& path)

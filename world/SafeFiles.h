@@ -15,9 +15,9 @@ namespace zorbik {
 // Far above any real name, verdict or high-score file.
 constexpr std::size_t SmallFileLimit = 1 << 20;
 
-// The bytes of a regular file (a link to one is followed), at most
-// `maxBytes` of them. A missing file, a folder, a FIFO, a device, a file
-// that cannot be opened or a read error gives nothing. Never blocks.
+// The bytes of a regular file, at most `maxBytes` of them. A missing file, a
+// link (whatever it leads to), a folder, a FIFO, a device, a file that cannot
+// be opened or a read error gives nothing. Never blocks.
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes = SmallFileLimit);
 
 // What a temporary file's name adds to the name of the file it will replace,
@@ -28,13 +28,14 @@ constexpr const char* TemporaryMark = ".tmp-";
 // Replaces the file at `path` by one holding `bytes`: a new file is written
 // and flushed beside it under the name `path` + TemporaryMark + six letters,
 // and renamed over `path`. A link at `path` is replaced, never followed; its
-// target is left alone. The new file keeps the permissions of the regular
-// file it replaces; a first one gets 0644 less the umask, or 0664 in a
-// folder its group may write (a class's shared folder). Where a sticky
-// folder keeps this user from renaming over another user's file, the file is
-// rewritten in place instead, when this user may write it. False when the
-// file could not be written (the old one is then untouched and the temporary
-// file removed) or when a folder stands at `path`.
+// target is left alone. The new file keeps the read and write permissions of
+// this user's own regular file that it replaces, never a set-ID or execute
+// bit; a first one gets 0644 less the umask. A regular file of another user
+// (a class's table, which the teacher made for the pupils to write) is
+// rewritten in place instead, keeping its owner and permissions, and so is
+// this user's own file in a folder they may not write; never a file with a
+// second name. False when the file could not be written (the old one is then
+// untouched and the temporary file removed) or when a folder stands at `path`.
 bool ReplaceFile(const std::string& path, const std::string& bytes);
 
 // Copies the regular file at `from` (never through a link, never blocking on

@@ -1,3 +1,4 @@
+#include "launcher/ClassroomFolder.h"
 #include "launcher/GameStart.h"
 #include "launcher/LauncherLogic.h"
 #include "launcher/LauncherOptions.h"
@@ -217,23 +218,22 @@ TEST_F(LauncherFolder, PlanPlaysInPlaceOnlyInASuiteThePlayerOwnsAndNeverRootInTh
     EXPECT_EQ(Slurp(own + "Quiz/quiz"), "quiz");
 }
 
-TEST_F(LauncherFolder, ClassroomGameIsLaidOutByItsOwnerAndStartedOnlyWhenNoPupilCanHaveChangedIt)
+TEST_F(LauncherFolder, ClassroomIsLaidOutOnlyWhereNoPupilCanChangeItAndItsGameRunsOnlyWhileSo)
 {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "pupils need root to play as another user";
     Install();
     const std::string bin = (root / "bin").string() + "/";
-    const std::string shared = (root / "class").string() + "/";
-    ::setenv("XDG_DATA_HOME", (root / "teacher").c_str(), 1);
-    GamePlan plan;
-    std::string error;
-    EXPECT_FALSE(PlanGame(bin, shared, plan, error));
-    EXPECT_NE(error.find("does not exist"), std::string::npos) << error;
-
-    // The teacher's folder, with the class's group ("nogroup" here).
-    fs::create_directory(root / "class");
-    if (::geteuid() == 0) {
-        ASSERT_EQ(::chown(shared.c_str(), 0, 65534), 0);
-    }
-    fs::permissions(root / "class", fs::perms(02755));
+    const std::string installed = (root / "lib" / "zorbik").string() + "/";
+    // The teacher's folder (root's here) with the class's group ("nogroup"),
+    // in a place no pupil may write.
+    const testing::TempFolder place("zorbik-class", "/srv");
+    fs::permissions(place.dir, fs::perms(0755));
+    const fs::path shared = place.dir / "class";
+    fs::create_directory(shared);
+    ASSERT_EQ(::chown(shared.c_str(), 0, 65534), 0);
+    fs::permissions(shared, fs::perms(02750));
+    const std::string stamp = InstalledStamp(installed);
     // A pupil of the class: the game the plan starts, or why none.
     const auto pupilPlans = [&] {
         return RunBounded([&] {
@@ -246,55 +246,82 @@ TEST_F(LauncherFolder, ClassroomGameIsLaidOutByItsOwnerAndStartedOnlyWhenNoPupil
                })
             .value_or("no answer");
     };
-    const std::string setUp = "zorbik --shared-folder " + (root / "class").string() + " --set-up";
-    if (::geteuid() == 0) {
-        EXPECT_NE(pupilPlans().find("not set up yet. The teacher sets it up with:\n    " + setUp),
-                  std::string::npos);
-    }
+    const std::string setUp = "sudo zorbik --shared-folder " + shared.string() + " --set-up";
+    EXPECT_NE(pupilPlans().find("is not set up yet. The teacher sets it up with:\n    " + setUp),
+              std::string::npos);
 
-    // The owner's start lays it out: programs and pictures only the teacher
-    // may change, Maze/ shared for the table but sticky.
-    ASSERT_TRUE(PlanGame(bin, shared, plan, error)) << error;
-    EXPECT_EQ(plan.program, shared + "Maze/Game1");
-    EXPECT_EQ(plan.argument0, (root / "teacher" / "zorbik" / "Maze" / "Game1").string());
-    EXPECT_EQ(Slurp(plan.program), "game v1");
+    // Set-up refuses a folder a class cannot share safely.
+    std::string error;
+    const struct {
+        std::function<void()> make, undo;
+        const char* says;
+    } unsafe[] = {
+        {[&] { fs::permissions(shared, fs::perms(02770)); },
+         [&] { fs::permissions(shared, fs::perms(02750)); }, "class may be changed by other users"},
+        {[&] { fs::permissions(place.dir, fs::perms(01777)); },
+         [&] { fs::permissions(place.dir, fs::perms(0755)); }, " may be changed by other users"},
+        {[&] { ASSERT_EQ(::chown(shared.c_str(), 0, 0), 0); },
+         [&] { ASSERT_EQ(::chown(shared.c_str(), 0, 65534), 0); }, "its group is root, not a class's group"},
+    };
+    for (const auto& u : unsafe) {
+        u.make();
+        EXPECT_FALSE(SetUpClassroom(installed, shared.string(), stamp, error)) << u.says;
+        EXPECT_NE(error.find(u.says), std::string::npos) << error;
+        u.undo();
+    }
+    EXPECT_FALSE(fs::exists(shared / "Maze"));
+
+    // Laid out: nothing in it a pupil may change but the table, which they
+    // rewrite in place.
+    ASSERT_TRUE(SetUpClassroom(installed, shared.string(), stamp, error)) << error;
     const struct {
         const char* path;
         mode_t mode;
-    } modes[] = {{"Maze", 03775},      {"Maze/Images", 02755},         {"Quiz", 02755},
-                 {"Maze/Game1", 0755}, {"Maze/Images/Road.bmp", 0644}, {"Installed.stamp", 0644}};
+    } modes[] = {{"Maze", 02755},          {"Maze/Images", 02755},
+                 {"Maze/Game1", 0755},     {"Maze/Images/Road.bmp", 0644},
+                 {"Maze/Game1.hrs", 0660}, {"Maze/Game1.hrs.lock", 0640},
+                 {"Installed.stamp", 0644}};
     for (const auto& m : modes) {
         struct stat st {};
-        ASSERT_EQ(::lstat((shared + m.path).c_str(), &st), 0) << m.path;
+        ASSERT_EQ(::lstat((shared / m.path).c_str(), &st), 0) << m.path;
         EXPECT_EQ(st.st_mode & 07777, m.mode) << m.path;
+        EXPECT_EQ(st.st_uid, 0u) << m.path;
     }
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "pupils need root to play as another user";
-    const std::string starts = "starts " + shared + "Maze/Game1 as " + (root / "pupil" / "zorbik").string();
-    EXPECT_EQ(pupilPlans(), starts + "/Maze/Game1");
+    EXPECT_FALSE(fs::exists(shared / "Quiz"));
+    const std::string starts = "starts " + (shared / "Maze" / "Game1").string() + " as " +
+                               (root / "pupil" / "zorbik" / "Maze" / "Game1").string();
+    EXPECT_EQ(pupilPlans(), starts);
 
-    // Whatever a pupil could have put in the teacher's place is refused, and
-    // the teacher's next start lays the folder out anew.
-    const std::string game = shared + "Maze/Game1";
+    // Whatever could let a classmate change what a pupil runs is refused,
+    // and set-up lays the folder out anew.
+    const fs::path game = shared / "Maze" / "Game1";
     const struct {
         std::function<void()> change;
         const char* says;
     } changes[] = {
-        {[&] { ASSERT_EQ(::chown(game.c_str(), 65534, 65534), 0); }, "Maze/Game1 belongs to neither"},
+        {[&] { ASSERT_EQ(::chown(game.c_str(), 65534, 65534), 0); }, "Maze/Game1 belongs to nobody"},
         {[&] { fs::remove(game), fs::create_symlink("/bin/true", game); }, "Maze/Game1 is not a plain file"},
         {[&] { fs::permissions(game, fs::perms(0775)); }, "Maze/Game1 may be changed"},
-        {[&] { fs::permissions(shared + "Maze", fs::perms(02775)); }, "Maze may be changed"},
-        {[&] { ASSERT_EQ(::chown((shared + "Maze").c_str(), 65534, 65534), 0); }, "Maze belongs to neither"},
-        {[&] { fs::permissions(shared + "Maze/Sounds", fs::perms(02775)); }, "Maze/Sounds may be changed"},
+        {[&] { fs::permissions(shared / "Maze", fs::perms(03775)); }, "Maze may be changed"},
+        {[&] { fs::permissions(shared / "Maze" / "Sounds", fs::perms(02775)); },
+         "Maze/Sounds may be changed"},
+        {[&] { Put(shared / "Maze" / "Left", ""), ::chown((shared / "Maze" / "Left").c_str(), 65534, 0); },
+         "Maze/Left belongs to nobody"},
+        {[&] { fs::permissions(place.dir, fs::perms(01777)); }, "may be changed by other users"},
+        {[&] { Put(shared / "Installed.stamp", "older"); }, "holds another version of Zorbik"},
+        {[&] { fs::permissions(shared / "Maze" / "Game1.hrs", fs::perms(0640)); },
+         "cannot be written by nobody, so your score would be lost"},
     };
     for (const auto& c : changes) {
         c.change();
         const std::string refused = pupilPlans();
-        EXPECT_NE(refused.find(std::string("is not safe to start: ") + c.says), std::string::npos) << refused;
+        EXPECT_NE(refused.find(c.says), std::string::npos) << refused;
         EXPECT_NE(refused.find(setUp), std::string::npos) << refused;
-        ASSERT_TRUE(PlanGame(bin, shared, plan, error)) << error;
-        EXPECT_EQ(pupilPlans(), starts + "/Maze/Game1") << c.says;
+        fs::permissions(place.dir, fs::perms(0755));
+        ASSERT_TRUE(SetUpClassroom(installed, shared.string(), stamp, error)) << error;
+        EXPECT_EQ(pupilPlans(), starts) << c.says;
     }
+    EXPECT_FALSE(fs::exists(shared / "Maze" / "Left"));
 }
 
 TEST_F(LauncherFolder, NameFileIsWrittenSafelyOrTheGameDoesNotStart)

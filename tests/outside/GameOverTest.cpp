@@ -465,7 +465,7 @@ TEST_F(GameOverTest, TemporariesLeftByKilledGamesGoButNeverOneStillBeingWritten)
     // that game's.
     const int other = open((dir / "Game1.hrs.lock").c_str(), O_RDONLY | O_CREAT, 0666);
     ASSERT_EQ(flock(other, LOCK_EX), 0);
-    EXPECT_TRUE(SaveFinishedGame(file.string(), game, table, std::chrono::milliseconds(50)));
+    EXPECT_EQ(SaveFinishedGame(file.string(), game, table, std::chrono::milliseconds(50)), TableSave::Saved);
     close(other);
     EXPECT_EQ(Entries(), (std::set<std::string>{"Game1.hrs", "Game1.hrs.lock", "Game1.hrs.tmp-Mn56Op",
                                                 "Game1.hrs.tmp-Qw34Er", "Game1.hrs.notes", "Game1.hrs.backup",
@@ -473,7 +473,7 @@ TEST_F(GameOverTest, TemporariesLeftByKilledGamesGoButNeverOneStillBeingWritten)
     EXPECT_EQ(Slurp(file).find(HighScoreLine(game)), 0u);
 
     // Under the lock no other game is writing: only the one just made is spared.
-    EXPECT_TRUE(SaveFinishedGame(file.string(), game, table));
+    EXPECT_EQ(SaveFinishedGame(file.string(), game, table), TableSave::Saved);
     EXPECT_EQ(Entries(),
               (std::set<std::string>{"Game1.hrs", "Game1.hrs.lock", "Game1.hrs.tmp-Qw34Er", "Game1.hrs.notes",
                                      "Game1.hrs.backup", "Game1.hrs.tmp-Ab12C!"}));
@@ -500,28 +500,28 @@ TEST_F(GameOverTest, CrOnlyLinesAreReadAndADamagedTableIsCopiedBesideBeforeItIsR
     for (const auto& line : lines)
         crOnly += line + "\r";
     std::ofstream(file, std::ios::binary) << crOnly;
-    EXPECT_TRUE(save());
+    EXPECT_EQ(save(), TableSave::Saved);
     expectKept(lines);
     EXPECT_FALSE(fs::exists(bak));
 
     // A damaged line: the file as it was goes to the copy, the sound lines stay.
     const std::string damaged = lines[0] + "\r\n" + "Bob   9  9  9 9 999999\r\n" + lines[1] + "\n";
     std::ofstream(file, std::ios::binary) << damaged;
-    EXPECT_TRUE(save());
+    EXPECT_EQ(save(), TableSave::SavedAfterReset);
     EXPECT_EQ(Slurp(bak), damaged);
     expectKept({lines[0], lines[1], DefaultLine(3)});
 
     // The next damaged table replaces the copy.
     const std::string damagedAgain = lines[2] + "\r\nx\r\n";
     std::ofstream(file, std::ios::binary) << damagedAgain;
-    EXPECT_TRUE(save());
+    EXPECT_EQ(save(), TableSave::SavedAfterReset);
     EXPECT_EQ(Slurp(bak), damagedAgain);
 
     // No copy can be made: the damaged table stays as it is.
     fs::remove(bak);
     fs::create_directory(bak);
     std::ofstream(file, std::ios::binary) << damaged;
-    EXPECT_FALSE(save());
+    EXPECT_EQ(save(), TableSave::NotSaved);
     EXPECT_EQ(Slurp(file), damaged);
 }
 

@@ -15,9 +15,14 @@ namespace zorbik::testing {
 struct TempFolder {
     std::filesystem::path dir;
 
-    explicit TempFolder(const std::string& prefix = "zorbik")
+    // Under `base`, or the system's temporary folder; a class's folder needs
+    // one whose folders above it no other user may write, such as "/srv".
+    explicit TempFolder(const std::string& prefix = "zorbik", const std::string& base = "")
     {
-        std::string name = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
+        const std::filesystem::path under =
+            base.empty() ? std::filesystem::temp_directory_path() : std::filesystem::path(base);
+        std::filesystem::create_directories(under);
+        std::string name = (under / (prefix + "-XXXXXX")).string();
         if (!::mkdtemp(name.data()))
             throw std::runtime_error("no temporary folder for " + prefix);
         dir = name;
