@@ -59,7 +59,10 @@ std::string RealFolder(const std::string& shared, std::string& error)
 {
     char real[PATH_MAX];
     if (!::realpath(Shown(shared).c_str(), real)) {
-        error = "The classroom folder " + Shown(shared) + " cannot be used: " + std::strerror(errno) + ".";
+        error = "The classroom folder " + Shown(shared) +
+                (errno == ENOENT ? std::string(" does not exist. Make it first and give it the class's group "
+                                               "(see zorbik(6)).")
+                                 : " cannot be used: " + std::string(std::strerror(errno)) + ".");
         return {};
     }
     return real;

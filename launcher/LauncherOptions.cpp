@@ -3,6 +3,11 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <cstdio>
+#include <sys/stat.h>
 
 namespace zorbik {
 
@@ -22,6 +27,24 @@ std::optional<QuizTopicChoice> TopicFromWord(const QString& word)
 QSettings PlayerSettings()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, "zorbik", "zorbik");
+}
+
+// True when the player's settings file can be read without harm: missing,
+// or a regular file. A FIFO or a device in its place would hold the launcher
+// on its first read, so nothing is remembered then.
+bool PlayerSettingsUsable()
+{
+    const QString path =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/zorbik/zorbik.conf";
+    struct stat st {};
+    if (::stat(path.toLocal8Bit().constData(), &st) != 0 ? errno == ENOENT : S_ISREG(st.st_mode))
+        return true;
+    static bool told = false;
+    if (!told)
+        std::fprintf(stderr, "zorbik: %s is not a plain file; your choices are not remembered.\n",
+                     path.toLocal8Bit().constData());
+    told = true;
+    return false;
 }
 
 LauncherOptions Refused(std::string why)
@@ -113,6 +136,8 @@ LaunchChoice DirectChoice(const LauncherOptions& options)
 
 LaunchChoice RememberedChoice(const LauncherOptions& options)
 {
+    if (!PlayerSettingsUsable())
+        return DirectChoice(options);
     QSettings settings = PlayerSettings();
     LaunchChoice choice;
     choice.playerName = options.name.value_or(settings.value("player/name").toString().toStdString());
@@ -125,6 +150,8 @@ LaunchChoice RememberedChoice(const LauncherOptions& options)
 
 void RememberChoice(const LaunchChoice& choice)
 {
+    if (!PlayerSettingsUsable())
+        return;
     QSettings settings = PlayerSettings();
     settings.setValue("player/name", QString::fromStdString(choice.playerName));
     settings.setValue("game/topic", TopicWords[static_cast<int>(choice.topic)]);

@@ -28,5 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # and sound back ends, and the faces the game's texts are set in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+# Lays out anew the classroom folder named in /etc/xdg/zorbik/zorbik.conf.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/postinst)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -31,8 +31,7 @@ TEST(SafeFiles, ReadsOnlyRegularFilesAndABoundedAmount)
     fs::create_symlink(t.at("plain"), t.at("link"));
 
     EXPECT_EQ(Slurp(t.at("plain")), "Ann");
-    EXPECT_EQ(Slurp(t.at("link")), "Ann");
-    for (const char* absent : {"missing", "folder", "fifo", "zero"})
+    for (const char* absent : {"missing", "link", "folder", "fifo", "zero"})
         EXPECT_FALSE(ReadRegularFile(t.at(absent))) << absent;
     Put(t.at("big"), std::string(5000, 'x'));
     EXPECT_EQ(ReadRegularFile(t.at("big"), 100)->size(), 100u);
@@ -58,13 +57,42 @@ TEST(SafeFiles, ReplacingNeverWritesThroughWhatStandsInTheWay)
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                   fs::perms::group_write | fs::perms::others_read);
 
+    // This user's file with set-ID and execute bits passes on only its read
+    // and write permissions.
+    Put(t.at("planted"), "old");
+    ::chmod(t.at("planted").c_str(), 06777);
+    ASSERT_TRUE(ReplaceFile(t.at("planted"), "1"));
+    EXPECT_EQ(fs::status(t.at("planted")).permissions(), fs::perms(0666));
+
     EXPECT_FALSE(ReplaceFile(t.at("folder"), "1"));
     EXPECT_FALSE(ReplaceFile(t.at("nowhere/file"), "1"));
     EXPECT_TRUE(RemoveEntry(t.at("link")));
     EXPECT_TRUE(RemoveEntry(t.at("missing")));
     EXPECT_FALSE(RemoveEntry(t.at("folder")));
     // Only the files written and the folder remain: no temporary left behind.
-    EXPECT_EQ(std::distance(fs::directory_iterator(t.dir), fs::directory_iterator()), 5);
+    EXPECT_EQ(std::distance(fs::directory_iterator(t.dir), fs::directory_iterator()), 6);
+}
+
+TEST(SafeFiles, AnotherUsersFileIsRewrittenInPlaceUnlessItHasASecondName)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "another user's files need the superuser";
+    TempFolder t;
+    Put(t.at("table"), "teacher's");
+    Put(t.at("private"), "secret");
+    fs::create_hard_link(t.at("private"), t.at("linked"));
+    for (const char* name : {"table", "private"}) {
+        ASSERT_EQ(::chown(t.at(name).c_str(), 4242, 4242), 0);
+        ::chmod(t.at(name).c_str(), 0660);
+    }
+    ASSERT_TRUE(ReplaceFile(t.at("table"), "1"));
+    ASSERT_TRUE(ReplaceFile(t.at("linked"), "1"));
+    struct stat st {};
+    ASSERT_EQ(::stat(t.at("table").c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 4242u);
+    EXPECT_EQ(st.st_mode & 07777, 0660u);
+    EXPECT_EQ(Slurp(t.at("table")), "1");
+    EXPECT_EQ(Slurp(t.at("private")), "secret");
 }
 
 TEST(SafeFiles, CopyingTakesOnlyARegularFileAndNeverWritesThroughALink)
