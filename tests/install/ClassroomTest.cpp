@@ -1,0 +1,268 @@
+// A class sharing one high-score table, played with real accounts through
+// the installed launcher, with classmates who try every trick they can: no
+// pupil may act as, read from or erase the work of another.
+#include "InstalledSuite.h"
+
+#include <fstream>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zorbik::testing {
+namespace {
+
+using Classroom = InstalledSuite;
+
+const std::vector<std::string> RootPath{"PATH=/usr/sbin:/usr/bin:/bin"};
+
+gid_t GroupId(const std::string& name)
+{
+    const group* g = ::getgrnam(name.c_str());
+    return g ? g->gr_gid : static_cast<gid_t>(-1);
+}
+
+struct stat StatusOf(const fs::path& path)
+{
+    struct stat st {};
+    ::lstat(path.c_str(), &st);
+    return st;
+}
+
+// A folder of root's with the class's group, in a place no pupil may write.
+fs::path ClassFolder(const std::string& name, mode_t mode = 02750)
+{
+    const fs::path folder =
+        InstalledSuite::root_ / ::testing::UnitTest::GetInstance()->current_test_info()->name() / name;
+    fs::create_directories(folder);
+    fs::permissions(folder.parent_path(), fs::perms(0755));
+    EXPECT_EQ(::chown(folder.c_str(), 0, GroupId(InstalledSuite::group_)), 0);
+    EXPECT_EQ(::chmod(folder.c_str(), mode), 0);
+    return folder;
+}
+
+std::vector<std::string> SetUpCommand(const fs::path& folder)
+{
+    return {InstalledSuite::root_ / "dest" / "usr" / "bin" / "zorbik", "--shared-folder", folder.string(),
+            "--set-up"};
+}
+
+// Root playing, as a pupil does, from a home folder of its own.
+Pupil RootPlayer()
+{
+    Pupil p{"root", "Root", 0, InstalledSuite::root_ / "roothome"};
+    fs::create_directories(p.home);
+    return p;
+}
+
+TEST_F(Classroom, ClassmatesShareOneTableAndCanPlantNothingForEachOther)
+{
+    const fs::path shared = ClassFolder("class");
+    std::string said;
+    ASSERT_EQ(Run(SetUpCommand(shared), RootPath, &said), 0) << said;
+    const fs::path maze = shared / "Maze";
+    const std::vector<std::string> classroom{"--shared-folder", shared.string()};
+    const Pupil ann = Account("Ann"), bo = Account("Bo");
+    const std::string marker = "BO-PRIVATE-" + std::to_string(::getpid());
+    Put(bo.home / "private", marker);
+    ASSERT_EQ(::chown((bo.home / "private").c_str(), bo.uid, static_cast<gid_t>(-1)), 0);
+    fs::permissions(bo.home / "private", fs::perms(0600));
+
+    FirstStart(ann, classroom);
+    FirstStart(bo, classroom);
+    EXPECT_EQ(PlayAGame(ann, classroom), 0);
+    EXPECT_EQ(PlayAGame(bo, classroom), 0);
+    std::string text = Slurp(maze / "Game1.hrs");
+    EXPECT_NE(text.find("Ann "), std::string::npos) << text;
+    EXPECT_NE(text.find("Bo "), std::string::npos) << text;
+    // Names and answers stay with each pupil.
+    EXPECT_FALSE(fs::exists(shared / "Gamer.nam"));
+    EXPECT_EQ(Slurp(ann.playing() / "Gamer.nam"), "Ann");
+    EXPECT_EQ(Slurp(bo.playing() / "Gamer.nam"), "Bo");
+    for (const Pupil* p : {&ann, &bo})
+        EXPECT_EQ(Slurp(p->home / "quiz.log").rfind((p->playing() / "Quiz").string(), 0), 0u);
+
+    // Ann plants links (to Bo's private file, to a device), hard links,
+    // FIFOs and set-user-ID files at every name a game uses, and tries to
+    // take the table over: none of it lands. Writing junk into the table is
+    // all she can do.
+    const auto before = [&] {
+        std::set<std::string> names;
+        for (const auto& e : fs::recursive_directory_iterator(maze))
+            names.insert(e.path().string());
+        return names;
+    }();
+    std::string tries = "cd " + maze.string() + " || exit 9\n";
+    for (const char* name : {"Game1.hrs", "Game1.hrs.bak", "Game1.hrs.lock", "Game1.hrs.tmp-AAAAAA", "Game1",
+                             "Images/Road.bmp", "Gamer.nam"})
+        tries += std::string("ln -sf ") + (bo.home / "private").string() + " " + name + "; ln -f " +
+                 (bo.home / "private").string() + " " + name + "; mkfifo " + name + ".p; cp /bin/sh " + name +
+                 ".x; chmod 4777 " + name + "; mv -f " + name + " " + name + ".moved; rm -f " + name + "\n";
+    tries += "printf 'junk\\r\\n' > Game1.hrs\n";
+    ASSERT_GE(Run(As(ann, {"/bin/sh", "-c", tries}), RootPath), 0);
+    const std::set<std::string> after = [&] {
+        std::set<std::string> names;
+        for (const auto& e : fs::recursive_directory_iterator(maze))
+            names.insert(e.path().string());
+        return names;
+    }();
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(Slurp(maze / "Game1.hrs"), "junk\r\n");
+
+    // Bo's next game starts the table anew, keeps the junk in the copy and
+    // tells him; then root plays too.
+    {
+        StandardErrorTo told(bo.home / "said");
+        EXPECT_EQ(PlayAGame(bo, classroom), 4);
+    }
+    EXPECT_NE(Slurp(bo.home / "said").find("could not be read"), std::string::npos)
+        << Slurp(bo.home / "said");
+    EXPECT_EQ(Slurp(maze / "Game1.hrs.bak"), "junk\r\n");
+    const Pupil root = RootPlayer();
+    FirstStart(root, classroom);
+    EXPECT_EQ(PlayAGame(root, classroom), 0);
+    text = Slurp(maze / "Game1.hrs");
+    EXPECT_NE(text.find("Bo "), std::string::npos) << text;
+    EXPECT_NE(text.find("Root "), std::string::npos) << text;
+
+    // Nothing in the class folder is a pupil's, carries a set-ID bit on a
+    // file, or holds a byte of Bo's private file; the table is the teacher's.
+    for (const auto& e : fs::recursive_directory_iterator(shared)) {
+        const struct stat st = StatusOf(e.path());
+        EXPECT_EQ(st.st_uid, 0u) << e.path();
+        if (!S_ISDIR(st.st_mode))
+            EXPECT_EQ(st.st_mode & (S_ISUID | S_ISGID), 0u) << e.path();
+        if (S_ISREG(st.st_mode))
+            EXPECT_EQ(Slurp(e.path()).find(marker), std::string::npos) << e.path();
+    }
+    EXPECT_EQ(StatusOf(maze / "Game1.hrs").st_mode & 07777, 0660u);
+    EXPECT_EQ(StatusOf(maze / "Game1.hrs").st_gid, GroupId(group_));
+    EXPECT_EQ(StatusOf(maze / "Game1.hrs.lock").st_mode & 07777, 0640u);
+}
+
+TEST_F(Classroom, SetUpRefusesAFolderThatAPupilCouldChangeOrNoClassShares)
+{
+    const Pupil ann = Account("Ann");
+    const Pupil teacher = Account("Teacher", "nogroup");
+    const fs::path victim = Here() / "victim";
+    Put(victim, "root's own");
+    fs::permissions(victim, fs::perms(0600));
+
+    const fs::path open = ClassFolder("open", 01777);
+    ASSERT_EQ(Run(As(ann, {"/bin/ln", "-s", Here().string(), (open / "Maze").string()}), RootPath), 0);
+    const fs::path lonely = ClassFolder("lonely");
+    ASSERT_EQ(::chown(lonely.c_str(), teacher.uid, GroupId(group_)), 0);
+    const fs::path groupless = ClassFolder("groupless");
+    ASSERT_EQ(::chown(groupless.c_str(), 0, 0), 0);
+    const fs::path file = Here() / "file";
+    Put(file, "");
+    const struct {
+        fs::path folder;
+        const char* says;
+    } refused[] = {{open, "may be changed by other users"},
+                   {lonely, "is not in its group"},
+                   {groupless, "not a class's group"},
+                   {file, "is not a folder"}};
+    for (const auto& r : refused) {
+        std::string said;
+        EXPECT_EQ(Run(SetUpCommand(r.folder), RootPath, &said), 1) << r.folder;
+        EXPECT_NE(said.find(r.says), std::string::npos) << said;
+    }
+    EXPECT_EQ(StatusOf(victim).st_mode & 07777, 0600u);
+    EXPECT_TRUE(fs::is_symlink(open / "Maze"));
+    EXPECT_FALSE(fs::exists(lonely / "Maze"));
+}
+
+TEST_F(Classroom, APupilRunsOnlyTheTeachersGameOfThisInstall)
+{
+    const Pupil ann = Account("Ann"), bo = Account("Bo");
+    // Ann's own "class folder" where anyone may make one, with a game of hers.
+    const fs::path planted = fs::path("/tmp") / ("zorbik-class-" + std::to_string(::getpid()));
+    const fs::path ran = fs::path("/tmp") / ("zorbik-ran-" + std::to_string(::getpid()));
+    const std::string plant = "mkdir -p " + planted.string() + "/Maze/Images " + planted.string() +
+                              "/Maze/Sounds && printf '#!/bin/sh\\ntouch " + ran.string() + "\\n' > " +
+                              planted.string() + "/Maze/Game1 && chmod 755 " + planted.string() +
+                              "/Maze/Game1";
+    ASSERT_EQ(Run(As(ann, {"/bin/sh", "-c", plant}), RootPath), 0);
+    const fs::path settings = Here() / "xdg";
+    Put(settings / "zorbik" / "zorbik.conf", "[General]\nsharedFolder=" + planted.string() + "\n");
+    for (const auto& extra : {std::vector<std::string>{"--shared-folder", planted.string()}, {}}) {
+        std::vector<std::string> env = Environment(bo);
+        env.push_back("XDG_CONFIG_DIRS=" + settings.string());
+        std::string said;
+        EXPECT_EQ(Run(Play(bo, extra), env, &said), 1);
+        EXPECT_NE(said.find("/tmp may be changed by other users"), std::string::npos) << said;
+        EXPECT_NE(said.find("--set-up"), std::string::npos) << said;
+    }
+    EXPECT_FALSE(fs::exists(ran)) << "a classmate's game ran";
+    fs::remove_all(planted);
+
+    // A newer install: the class folder named on the command line waits for
+    // the teacher; the one the system settings name is laid out anew by the
+    // package's own step after installing.
+    const fs::path shared = ClassFolder("class");
+    ASSERT_EQ(Run(SetUpCommand(shared), RootPath), 0);
+    const std::vector<std::string> classroom{"--shared-folder", shared.string()};
+    ASSERT_EQ(Run(Play(bo, classroom), Environment(bo)), 0);
+    const fs::path game = Installed() / "Maze" / "Game1";
+    fs::last_write_time(game, fs::last_write_time(game) + std::chrono::hours(1));
+    std::string said;
+    EXPECT_EQ(Run(Play(bo, classroom), Environment(bo), &said), 1);
+    EXPECT_NE(said.find("another version of Zorbik"), std::string::npos) << said;
+    Put(settings / "zorbik" / "zorbik.conf", "[General]\nsharedFolder=" + shared.string() + "\n");
+    EXPECT_EQ(Run({"/bin/sh", ZORBIK_SOURCE_DIR "/packaging/postinst", "configure"},
+                  {"PATH=" + (root_ / "dest" / "usr" / "bin").string() + ":/usr/bin:/bin",
+                   "XDG_CONFIG_DIRS=" + settings.string()},
+                  &said),
+              0)
+        << said;
+    EXPECT_EQ(Run(Play(bo, classroom), Environment(bo), &said), 0) << said;
+    EXPECT_EQ(Slurp(shared / "Installed.stamp"), Slurp(bo.playing() / "Installed.stamp"));
+
+    // Root starting a launcher of another copy (the build folder) plays
+    // nothing there and lays out nothing.
+    const std::string stamp = Slurp(shared / "Installed.stamp");
+    const Pupil root = RootPlayer();
+    std::vector<std::string> env = Environment(root);
+    EXPECT_EQ(
+        Run({ZORBIK_SUITE_DIR "/zorbik", "--play", "--name", "Root", "--shared-folder", shared.string()}, env,
+            &said),
+        1);
+    EXPECT_EQ(Slurp(shared / "Installed.stamp"), stamp);
+}
+
+TEST_F(Classroom, NoScoreIsLostWithoutAWordAndAPupilPlaysOneGameAtATime)
+{
+    const fs::path shared = ClassFolder("class");
+    ASSERT_EQ(Run(SetUpCommand(shared), RootPath), 0);
+    const std::vector<std::string> classroom{"--shared-folder", shared.string()};
+    const Pupil bo = Account("Bo");
+    FirstStart(bo, classroom);
+
+    DrivenProgram game;
+    {
+        StandardErrorTo told(bo.home / "said");
+        StartAGame(game, bo, classroom);
+    }
+    // A second start while the game runs is refused and leaves its name alone.
+    Pupil eve = bo;
+    eve.shown = "Eve";
+    std::string said;
+    EXPECT_EQ(Run(Play(eve, classroom), Environment(eve), &said), 1);
+    EXPECT_NE(said.find("already running"), std::string::npos) << said;
+    EXPECT_EQ(Slurp(bo.playing() / "Gamer.nam"), "Bo");
+
+    // The teacher closes the table while Bo plays: the line is not saved, and
+    // Bo and the launcher's exit status say so.
+    fs::permissions(shared / "Maze" / "Game1.hrs", fs::perms(0640));
+    EndAGame(game);
+    game.send("close");
+    EXPECT_EQ(game.wait(30000), 5);
+    EXPECT_NE(Slurp(bo.home / "said").find("could not be saved"), std::string::npos)
+        << Slurp(bo.home / "said");
+    // Before the next game he is told at once.
+    EXPECT_EQ(Run(Play(bo, classroom), Environment(bo), &said), 1);
+    EXPECT_NE(said.find("so your score would be lost"), std::string::npos) << said;
+}
+
+} // namespace
+} // namespace zorbik::testing
