@@ -101,10 +101,15 @@ std::vector<std::string> InstalledSuite::Play(const Pupil& p, const std::vector<
 
 std::vector<std::string> InstalledSuite::Environment(const Pupil& p)
 {
-    return {"HOME=" + p.home.string(),   "PATH=/usr/bin:/bin",
-            "QT_QPA_PLATFORM=offscreen", "ZORBIK_NO_AUDIO=1",
-            "ZORBIK_TEST_DRIVER=1",      "ZORBIK_TEST_SEED=" + std::to_string(seed_),
-            "FAKE_QUIZ_VERDICT=1",       "FAKE_QUIZ_LOG=" + (p.home / "quiz.log").string()};
+    return {"HOME=" + p.home.string(),
+            "PATH=/usr/bin:/bin",
+            "XDG_RUNTIME_DIR=" + p.home.string(),
+            "QT_QPA_PLATFORM=offscreen",
+            "ZORBIK_NO_AUDIO=1",
+            "ZORBIK_TEST_DRIVER=1",
+            "ZORBIK_TEST_SEED=" + std::to_string(seed_),
+            "FAKE_QUIZ_VERDICT=1",
+            "FAKE_QUIZ_LOG=" + (p.home / "quiz.log").string()};
 }
 
 StandardErrorTo::StandardErrorTo(const fs::path& file) : saved_(::dup(STDERR_FILENO))

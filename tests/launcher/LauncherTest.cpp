@@ -117,6 +117,18 @@ TEST_F(LauncherFolder, ChoicesAreRememberedPerPlayerAndTheTeacherNamesTheClassro
     EXPECT_EQ(next.topic, QuizTopicChoice::Gcf);
     EXPECT_FALSE(next.sound);
 
+    // A FIFO in place of the settings never holds the launcher.
+    const fs::path settings = root / "config" / "zorbik" / "zorbik.conf";
+    fs::remove(settings);
+    ASSERT_EQ(::mkfifo(settings.c_str(), 0600), 0);
+    EXPECT_EQ(RunBounded(
+                  [] {
+                      RememberChoice(LaunchChoice{"Zed"});
+                      return RememberedChoice({}).playerName + "|";
+                  },
+                  5),
+              "|");
+
     Put(root / "etc" / "zorbik" / "zorbik.conf", "[General]\nsharedFolder=/srv/class\n");
     EXPECT_EQ(ClassroomFolder({}), "/srv/class");
     EXPECT_EQ(ClassroomFolder(ParseLauncherOptions({"zorbik", "--shared-folder", "/srv/other"})),
@@ -158,6 +170,19 @@ TEST_F(LauncherFolder, PlayingFolderIsLaidOutAndRefreshedWithoutTouchingThePlaye
     fs::remove(playing + "Quiz/quiz");
     ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v2", error)) << error;
     EXPECT_EQ(Slurp(playing + "Quiz/quiz"), "quiz");
+    // A home folder the player may not write: the folder that cannot be made
+    // is named with the reason.
+    fs::create_directories(root / "readonly");
+    fs::permissions(root / "readonly", fs::perms(0555));
+    EXPECT_EQ(RunBounded([&] {
+                  if (::geteuid() == 0 && ::setuid(65534) != 0)
+                      return std::string("no unprivileged user");
+                  std::string why;
+                  UpdatePlayingFolder(installed, (root / "readonly/.local/share/zorbik/").string(), "v2",
+                                      why);
+                  return why;
+              }),
+              "Cannot make the folder " + (root / "readonly/.local").string() + ": Permission denied");
     // A link in place of the playing folder itself is refused.
     fs::create_symlink(root / "data", root / "linked");
     EXPECT_FALSE(UpdatePlayingFolder(installed, (root / "linked").string() + "/", "v2", error));
