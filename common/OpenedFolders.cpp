@@ -1,5 +1,6 @@
 #include "OpenedFolders.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -11,6 +12,27 @@ namespace zorbik {
 namespace {
 
 constexpr int OpenForReading = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+// A new file in `folder` under `name` + TemporaryMark and six random
+// letters, never reusing an entry that exists.
+UniqueFd CreateTemporaryAt(int folder, const std::string& name, mode_t mode, std::string& temp)
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device seed;
+    std::mt19937 draw(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = name + TemporaryMark;
+        for (int i = 0; i < 6; ++i)
+            temp.push_back(letters[draw() % (sizeof letters - 1)]);
+        const int fd =
+            ::openat(folder, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return UniqueFd(fd);
+    }
+    return UniqueFd();
+}
+
+} // namespace
 
 bool WriteAll(int fd, std::string_view bytes)
 {
@@ -25,25 +47,36 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-// A new file in `folder` under `name` + ".tmp-" and six random letters.
-UniqueFd CreateTemporaryAt(int folder, const std::string& name, std::string& temp)
+std::optional<std::string> ReadAtMost(int fd, std::size_t maxBytes)
 {
-    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device seed;
-    std::mt19937 draw(seed());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = name + ".tmp-";
-        for (int i = 0; i < 6; ++i)
-            temp.push_back(letters[draw() % (sizeof letters - 1)]);
-        const int fd =
-            ::openat(folder, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd >= 0 || errno != EEXIST)
-            return UniqueFd(fd);
+    std::string bytes;
+    char buffer[8192];
+    while (bytes.size() < maxBytes) {
+        const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, maxBytes - bytes.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
     }
-    return UniqueFd();
+    return bytes;
 }
 
-} // namespace
+bool CopyAll(int from, int to)
+{
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(from, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        if (!WriteAll(to, std::string_view(buffer, static_cast<std::size_t>(n))))
+            return false;
+    }
+}
 
 UniqueFd::~UniqueFd()
 {
@@ -148,32 +181,21 @@ std::optional<std::string> ReadPlainFileAt(int folder, const std::string& name, 
     struct stat st {};
     if (!file || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1)
         return std::nullopt;
-    std::string bytes;
-    char buffer[8192];
-    while (bytes.size() < maxBytes) {
-        const ssize_t n = ::read(file.get(), buffer, std::min(sizeof buffer, maxBytes - bytes.size()));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-    return bytes;
+    return ReadAtMost(file.get(), maxBytes);
 }
 
 bool WriteFileAt(int folder, const std::string& name, mode_t mode, gid_t group,
                  const std::function<bool(int)>& fill)
 {
+    // Made private when it is to get permissions of its own, which go on the
+    // new file with its group before its name does.
     std::string temp;
-    UniqueFd file = CreateTemporaryAt(folder, name, temp);
+    UniqueFd file = CreateTemporaryAt(folder, name, mode == 0 ? 0644 : 0600, temp);
     if (!file)
         return false;
-    // The group and the permissions go on the new file before its name does.
     const bool written = fill(file.get()) &&
                          (group == static_cast<gid_t>(-1) || ::fchown(file.get(), -1, group) == 0) &&
-                         ::fchmod(file.get(), mode) == 0 && ::fsync(file.get()) == 0;
+                         (mode == 0 || ::fchmod(file.get(), mode) == 0) && ::fsync(file.get()) == 0;
     const int closed = ::close(file.get());
     file = UniqueFd();
     if (written && closed == 0 && ::renameat(folder, temp.c_str(), folder, name.c_str()) == 0)
@@ -193,18 +215,7 @@ bool CopyFileAt(int from, int to, const std::string& name, mode_t mode, gid_t gr
     struct stat st {};
     if (!source || ::fstat(source.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
-    return WriteFileAt(to, name, mode, group, [&](int fd) {
-        char buffer[65536];
-        for (;;) {
-            const ssize_t n = ::read(source.get(), buffer, sizeof buffer);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                return n == 0;
-            if (!WriteAll(fd, std::string_view(buffer, static_cast<std::size_t>(n))))
-                return false;
-        }
-    });
+    return WriteFileAt(to, name, mode, group, [&](int fd) { return CopyAll(source.get(), fd); });
 }
 
 } // namespace zorbik

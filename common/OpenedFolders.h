@@ -32,6 +32,20 @@ class UniqueFd {
     int fd_ = -1;
 };
 
+// What a temporary file's name adds to the name of the file it will replace,
+// before six random letters: a name nobody gives a file of their own, so that
+// temporaries left by a killed program can be told apart and removed.
+constexpr const char* TemporaryMark = ".tmp-";
+
+// Writes all of `bytes` to `fd`; false on an error.
+bool WriteAll(int fd, std::string_view bytes);
+
+// Reads from `fd` until its end or `maxBytes` bytes; nothing on an error.
+std::optional<std::string> ReadAtMost(int fd, std::size_t maxBytes);
+
+// Copies everything from `from` to `to`; false on an error.
+bool CopyAll(int from, int to);
+
 // Opens the folder `name` inside the opened folder `parent`, never through a
 // link; not valid (errno set) when no folder stands there.
 UniqueFd OpenFolderAt(int parent, const std::string& name);
@@ -61,10 +75,12 @@ bool RemoveTreeAt(int folder, const std::string& name);
 std::optional<std::string> ReadPlainFileAt(int folder, const std::string& name, std::size_t maxBytes);
 
 // Writes the file `name` in `folder` anew through `fill`: a new file beside
-// it, this user's, with the group `group` (unless -1) and exactly `mode`,
+// it (`name` + TemporaryMark + six letters), this user's, with the group
+// `group` (unless -1) and exactly `mode` (0: as made, 0644 less the umask),
 // flushed and renamed over whatever stood at `name` (a link is replaced,
-// never followed). False when it could not be written; the old entry then
-// stays and nothing is left beside it.
+// never followed). False when it could not be written, with errno saying why
+// when no file could be made beside it; the old entry then stays and nothing
+// is left beside it.
 bool WriteFileAt(int folder, const std::string& name, mode_t mode, gid_t group,
                  const std::function<bool(int)>& fill);
 bool WriteFileAt(int folder, const std::string& name, mode_t mode, gid_t group, std::string_view bytes);

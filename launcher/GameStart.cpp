@@ -2,7 +2,7 @@
 
 #include "ClassroomFolder.h"
 #include "LauncherOptions.h"
-#include "world/SafeFiles.h"
+#include "common/SafeFiles.h"
 
 #include "common/Protocol.h"
 

@@ -1,6 +1,6 @@
 #include "LauncherLogic.h"
 
-#include "world/SafeFiles.h"
+#include "common/SafeFiles.h"
 #include "world/StartUp.h"
 
 #include <cstdlib>

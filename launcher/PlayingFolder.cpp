@@ -2,7 +2,7 @@
 
 #include "ClassroomFolder.h"
 #include "common/OpenedFolders.h"
-#include "world/SafeFiles.h"
+#include "common/SafeFiles.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "HighScoreFile.h"
 
-#include "world/SafeFiles.h"
+#include "common/SafeFiles.h"
 
 #include <cctype>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #include "QuizExchange.h"
 
 #include "world/Random.h"
-#include "world/SafeFiles.h"
+#include "common/SafeFiles.h"
 #include "world/StartUp.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "QuizLogic.h"
 
-#include "world/SafeFiles.h"
+#include "common/SafeFiles.h"
 
 #include <algorithm>
 #include <cctype>

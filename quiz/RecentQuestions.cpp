@@ -1,6 +1,6 @@
 #include "RecentQuestions.h"
 
-#include "world/SafeFiles.h"
+#include "common/SafeFiles.h"
 
 #include <algorithm>
 

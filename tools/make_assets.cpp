@@ -10,7 +10,7 @@
 // Runs without a window (QImage and QPainter only).
 #include "make_assets.h"
 
-#include "world/SafeFiles.h"
+#include "common/SafeFiles.h"
 
 #include <QBuffer>
 #include <QColor>

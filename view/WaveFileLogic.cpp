@@ -1,6 +1,6 @@
 #include "WaveFileLogic.h"
 
-#include "world/SafeFiles.h"
+#include "common/SafeFiles.h"
 
 #include <cstdint>
 #include <filesystem>

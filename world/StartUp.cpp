@@ -1,6 +1,6 @@
 #include "StartUp.h"
 
-#include "SafeFiles.h"
+#include "common/SafeFiles.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "outside/HighScoreFile.h"
 #include "tests/support/RunBounded.h"
 #include "tests/support/TempFolder.h"
-#include "world/SafeFiles.h"
+#include "common/SafeFiles.h"
 
 #include <gtest/gtest.h>
 

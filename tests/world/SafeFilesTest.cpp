@@ -1,4 +1,4 @@
-#include "world/SafeFiles.h"
+#include "common/SafeFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

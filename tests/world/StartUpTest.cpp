@@ -1,6 +1,6 @@
 #include "world/StartUp.h"
 #include "tests/support/RunBounded.h"
-#include "world/SafeFiles.h"
+#include "common/SafeFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,8 @@
 // special file and never leave the old file half-replaced.
 #pragma once
 
+#include "OpenedFolders.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -19,11 +21,6 @@ constexpr std::size_t SmallFileLimit = 1 << 20;
 // link (whatever it leads to), a folder, a FIFO, a device, a file that cannot
 // be opened or a read error gives nothing. Never blocks.
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes = SmallFileLimit);
-
-// What a temporary file's name adds to the name of the file it will replace,
-// before six random letters: a name nobody gives a file of their own, so that
-// temporaries left by a killed program can be told apart and removed.
-constexpr const char* TemporaryMark = ".tmp-";
 
 // Replaces the file at `path` by one holding `bytes`: a new file is written
 // and flushed beside it under the name `path` + TemporaryMark + six letters,
