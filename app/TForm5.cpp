@@ -2,6 +2,8 @@
 
 #include "QuestionInput.h"
 #include "TestDriver.h"
+#include "common/Programs.h"
+#include "common/Protocol.h"
 #include "outside/Buttons.h"
 #include "outside/QuizExchange.h"
 #include "play/LevelClock.h"
@@ -38,11 +40,10 @@ namespace {
 // pictures, sounds and the high-score table lie beside it.
 std::string ExecutablePath(const char* argv0)
 {
+    if (std::string path = OwnExecutablePath(); !path.empty())
+        return path;
     std::error_code ec;
-    auto path = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        path = std::filesystem::absolute(argv0, ec);
-    return path.string();
+    return std::filesystem::absolute(argv0, ec).string();
 }
 
 } // namespace
@@ -122,7 +123,7 @@ void TForm5::FormShow()
     state_.WindowWidth = width();
     state_.ClientHeight = height();
     const int W = state_.WindowWidth;
-    state_.GamerName = ReadGamerName(SuiteFolder(state_) + "Gamer.nam");
+    state_.GamerName = ReadGamerName(SuiteFolder(state_) + GamerNameFileName);
     state_.Score = 0;
     state_.Health = 100;
     panel_.FinishButton->show();

@@ -1,14 +1,52 @@
 // What the programs of the suite agree on: the files they leave for each
-// other, and what the game's exit status tells the launcher.
+// other, the words of the game's and the quiz's command lines, the quiz's
+// verdict, the steps of difficulty with what a right answer earns, and what
+// the game's exit status tells the launcher. A change here is a change of
+// all three programs at once.
 #pragma once
 
 namespace zorbik {
+
+// The suite folder holds the game's folder, the quiz program's and the
+// player's name file; the game's folder its pictures, sounds and table.
+constexpr const char* GameFolderName = "Maze";
+constexpr const char* GameProgramName = "Game1";
+constexpr const char* GameProgramPath = "Maze/Game1"; // in the suite folder
+constexpr const char* QuizProgramPath = "Quiz/quiz";  // as the launcher hands it to the game
+constexpr const char* GamerNameFileName = "Gamer.nam";
+constexpr const char* ImageFolderName = "Images/";
+constexpr const char* SoundFolderName = "Sounds/";
 
 // Beside the game: the high-score table, its lock and the copy of a table
 // that held lines that could not be read.
 constexpr const char* HighScoreFileName = "Game1.hrs";
 constexpr const char* HighScoreLockName = "Game1.hrs.lock";
 constexpr const char* HighScoreCopyName = "Game1.hrs.bak";
+
+// The game's words after its own path: quiz program, topic, sound switch and
+// maze visibility. Compared exactly, in this case.
+constexpr const char* TopicBoth = "BOTH";
+constexpr const char* TopicLcm = "LCM";
+constexpr const char* TopicGcf = "GCF";
+constexpr const char* TopicFractions = "FRACTIONS";
+constexpr const char* SoundOnWord = "SOUND";
+constexpr const char* SoundOffWord = "NOSOUND";
+constexpr const char* MazeHiddenWord = "HIDDEN";
+constexpr const char* MazeShownWord = "SHOWN";
+
+// The quiz's verdict: one byte in this file beside the quiz program, right
+// or wrong; anything else, or no file, counts as wrong.
+constexpr const char* VerdictFileName = "Return.ret";
+constexpr unsigned char VerdictRight = 1;
+constexpr unsigned char VerdictWrong = 0;
+
+// The steps of difficulty the game asks for, and the points a right answer
+// at step `d` earns in the maze.
+constexpr int HighestDifficulty = 14;
+constexpr int PointsForRightAnswer(int d)
+{
+    return (d + 1) * 100;
+}
 
 // The game's exit status after its game-over window: the finished game's
 // line was kept; it was kept in a table started anew because the old one

@@ -19,7 +19,6 @@ namespace zorbik {
 namespace {
 
 // What a class's Maze/ holds; anything else a pupil may have left there.
-constexpr const char* GameName = "Game1";
 constexpr const char* PictureFolders[] = {"Images", "Sounds"};
 const struct {
     const char* name;
@@ -226,7 +225,8 @@ std::string MazeProblem(int maze, uid_t owner)
             return shown + " may be changed by other users";
         return {};
     };
-    if (std::string why = plain(maze, GameName, std::string("Maze/") + GameName, false); !why.empty())
+    if (std::string why = plain(maze, GameProgramName, std::string("Maze/") + GameProgramName, false);
+        !why.empty())
         return why;
     for (const auto& file : TableFiles)
         if (std::string why = plain(maze, file.name, std::string("Maze/") + file.name, true); !why.empty())
@@ -283,7 +283,7 @@ bool SetUpClassroom(const std::string& suite, const std::string& shared, const s
     const UniqueFd maze = MakeClassFolder(top.get(), "Maze", 02755, group, error);
     if (!maze)
         return false;
-    std::set<std::string> ours{GameName};
+    std::set<std::string> ours{GameProgramName};
     for (const auto& file : TableFiles)
         ours.insert(file.name);
     for (const char* name : PictureFolders)
@@ -293,8 +293,8 @@ bool SetUpClassroom(const std::string& suite, const std::string& shared, const s
     for (const char* name : PictureFolders)
         if (!LayOutPictures(source.get(), maze.get(), name, group, error))
             return false;
-    if (!CopyFileAt(source.get(), maze.get(), GameName, 0755, group)) {
-        error = std::string("Cannot write Maze/") + GameName + ": " + std::strerror(errno);
+    if (!CopyFileAt(source.get(), maze.get(), GameProgramName, 0755, group)) {
+        error = std::string("Cannot write Maze/") + GameProgramName + ": " + std::strerror(errno);
         return false;
     }
     if (!LayOutTable(maze.get(), group, error))
@@ -356,7 +356,7 @@ bool ClassroomGameTrusted(const std::string& shared, const std::string& stamp, s
                 " (then log in again). If you are in it, the table needs a new set-up. " + SetUpAdvice(real);
         return false;
     }
-    game = real + "/Maze/" + GameName;
+    game = real + "/Maze/" + GameProgramName;
     return true;
 }
 

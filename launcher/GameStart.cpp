@@ -4,19 +4,16 @@
 #include "LauncherOptions.h"
 #include "common/SafeFiles.h"
 
+#include "common/Programs.h"
 #include "common/Protocol.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <vector>
-
-extern char** environ;
+#include <unistd.h>
 
 namespace zorbik {
 
@@ -52,28 +49,17 @@ int LockPlayingFolder(const std::string& suite, std::string& error)
 pid_t SpawnGame(const GamePlan& plan, const LaunchChoice& choice, std::string& error)
 {
     if (!WriteNameFile(plan.suite, choice.playerName)) {
-        error = "The player's name could not be saved in " + plan.suite +
-                "Gamer.nam, so the game does not start (it would credit the previous player).";
+        error = "The player's name could not be saved in " + plan.suite + GamerNameFileName +
+                ", so the game does not start (it would credit the previous player).";
         return -1;
     }
-    std::vector<std::string> words{plan.argument0};
+    ProgramStart start{plan.program, {plan.argument0}, plan.suite};
     for (const std::string& word : GameArguments(choice))
-        words.push_back(word);
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, plan.suite.c_str());
-    pid_t game = -1;
-    const int failed = posix_spawn(&game, plan.program.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (failed) {
+        start.words.push_back(word);
+    int failed = 0;
+    const pid_t game = StartProgram(start, failed);
+    if (game < 0)
         error = "The game " + plan.program + " could not be started: " + std::strerror(failed);
-        return -1;
-    }
     return game;
 }
 
@@ -91,18 +77,7 @@ pid_t StartGame(const GamePlan& plan, const LaunchChoice& choice, std::string& e
 
 int WaitForGame(pid_t game, bool block)
 {
-    int status = 0;
-    pid_t ended;
-    do
-        ended = ::waitpid(game, &status, block ? 0 : WNOHANG);
-    while (ended < 0 && errno == EINTR);
-    if (ended == 0)
-        return -1;
-    if (ended < 0)
-        return 1;
-    if (WIFSIGNALED(status))
-        return 128 + WTERMSIG(status);
-    return WEXITSTATUS(status);
+    return WaitForProgram(game, block);
 }
 
 std::string GameEndMessage(int status)

@@ -1,5 +1,6 @@
 #include "LauncherLogic.h"
 
+#include "common/Protocol.h"
 #include "common/SafeFiles.h"
 #include "world/StartUp.h"
 
@@ -10,9 +11,9 @@ namespace zorbik {
 
 std::vector<std::string> GameArguments(const LaunchChoice& choice)
 {
-    static const char* const topics[] = {"BOTH", "LCM", "GCF", "FRACTIONS"};
-    return {"Quiz/quiz", topics[static_cast<int>(choice.topic)], choice.sound ? "SOUND" : "NOSOUND",
-            choice.hiddenMaze ? "HIDDEN" : "SHOWN"};
+    static const char* const topics[] = {TopicBoth, TopicLcm, TopicGcf, TopicFractions};
+    return {QuizProgramPath, topics[static_cast<int>(choice.topic)],
+            choice.sound ? SoundOnWord : SoundOffWord, choice.hiddenMaze ? MazeHiddenWord : MazeShownWord};
 }
 
 bool WriteNameFile(const std::string& suiteFolder, const std::string& name)
@@ -23,12 +24,12 @@ bool WriteNameFile(const std::string& suiteFolder, const std::string& name)
             clean.push_back(c);
     // Written beside the old file and renamed over it: a link planted at the
     // name is replaced, never followed, and a FIFO never blocks the launcher.
-    return ReplaceFile(suiteFolder + "Gamer.nam", clean);
+    return ReplaceFile(suiteFolder + GamerNameFileName, clean);
 }
 
 std::string SuggestedName(const std::string& suiteFolder)
 {
-    std::string name = ReadGamerName(suiteFolder + "Gamer.nam");
+    std::string name = ReadGamerName(suiteFolder + GamerNameFileName);
     if (!name.empty())
         return name;
     if (const char* user = std::getenv("USER"); user && *user)

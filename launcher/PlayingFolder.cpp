@@ -2,6 +2,8 @@
 
 #include "ClassroomFolder.h"
 #include "common/OpenedFolders.h"
+#include "common/Programs.h"
+#include "common/Protocol.h"
 #include "common/SafeFiles.h"
 
 #include <cerrno>
@@ -105,18 +107,14 @@ bool CopyTree(const std::string& from, const std::string& to, const FolderModes&
 
 std::string LauncherFolder()
 {
-    char path[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0)
-        return "./";
-    std::string folder(path, static_cast<size_t>(n));
-    return folder.substr(0, folder.rfind('/') + 1);
+    const std::string folder = FolderPart(OwnExecutablePath());
+    return folder.empty() ? std::string("./") : folder;
 }
 
 std::string OwnSuiteOf(const std::string& launcherFolder)
 {
     const std::string own = PathIn(launcherFolder, "");
-    if (IsRegular(own + "Maze/Game1"))
+    if (IsRegular(own + GameProgramPath))
         return own;
     return own + ZORBIK_SUITE_FROM_LAUNCHER;
 }
@@ -148,7 +146,7 @@ std::string PersonalPlayingFolder()
 std::string InstalledStamp(const std::string& suite)
 {
     std::string stamp = std::string("version ") + ZORBIK_VERSION;
-    for (const char* program : {"Maze/Game1", "Quiz/quiz"}) {
+    for (const char* program : {GameProgramPath, QuizProgramPath}) {
         struct stat st {};
         if (::stat((suite + program).c_str(), &st) == 0)
             stamp += std::string(" ") + program + " " + std::to_string(st.st_mtim.tv_sec) + "." +
@@ -180,7 +178,8 @@ bool LayOutSuite(const std::string& suite, const std::string& playing, const std
 bool UpdatePlayingFolder(const std::string& suite, const std::string& playing, const std::string& stamp,
                          std::string& error)
 {
-    if (StampMatches(playing, stamp) && IsRegular(playing + "Maze/Game1") && IsRegular(playing + "Quiz/quiz"))
+    if (StampMatches(playing, stamp) && IsRegular(playing + GameProgramPath) &&
+        IsRegular(playing + QuizProgramPath))
         return true;
     // Missing folders above it are made private (such as ~/.local/share).
     for (auto at = playing.find('/', 1); at != std::string::npos && at + 1 < playing.size();
@@ -200,7 +199,7 @@ bool PlanGame(const std::string& launcherFolder, const std::string& classroomFol
     // the package.
     const bool installed = suite != PathIn(launcherFolder, "");
     if (classroomFolder.empty() && SuiteWritable(suite) && !(installed && ::geteuid() == 0)) {
-        plan = {suite + "Maze/Game1", suite + "Maze/Game1", suite};
+        plan = {suite + GameProgramPath, suite + GameProgramPath, suite};
         return true;
     }
     const std::string own = PersonalPlayingFolder();
@@ -210,7 +209,7 @@ bool PlanGame(const std::string& launcherFolder, const std::string& classroomFol
     }
     if (!UpdatePlayingFolder(suite, own, stamp, error))
         return false;
-    plan = {own + "Maze/Game1", own + "Maze/Game1", own};
+    plan = {own + GameProgramPath, own + GameProgramPath, own};
     if (classroomFolder.empty())
         return true;
 

@@ -1,6 +1,6 @@
 // One arithmetic question through the quiz program of the suite: the game
 // starts it with a topic, a difficulty and the sound switch, blocks until it
-// has ended and reads its one-byte verdict from "Return.ret" in its folder.
+// has ended and reads its one-byte verdict from the verdict file in its folder.
 #pragma once
 
 #include "world/GameState.h"
@@ -10,19 +10,16 @@
 
 namespace zorbik {
 
-// The name of the verdict file the quiz program leaves in its own folder.
-constexpr const char* VerdictFileName = "Return.ret";
-
 // One question: the argument string (topic, difficulty, sound switch) goes
 // to `s.QuizTopic`, the quiz program is run and waited for, and its verdict
 // is read and deleted. True only when the quiz program ran and the verdict's
-// first byte is 1; then
-// (d + 1) x 100 points have been added to `s.Score`. Changes nothing else
+// first byte is the right verdict; then the points for a right answer at
+// its difficulty have been added to `s.Score`. Changes nothing else
 // but the random generator's position.
 bool AskQuestion(GameState& s);
 
-// The difficulty 0..14 for a maze of side `mazeSize`: level L = mazeSize div
-// 6, d = Random(L) + L - 1, at most 14 (never below 0).
+// The difficulty for a maze of side `mazeSize`: level L = mazeSize div 6,
+// d = Random(L) + L - 1, at most the highest step (never below 0).
 int DrawDifficulty(int mazeSize);
 
 // The words of a parameter text: split at blanks, empty words dropped.

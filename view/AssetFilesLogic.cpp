@@ -1,5 +1,6 @@
 #include "AssetFilesLogic.h"
 
+#include "common/Protocol.h"
 #include "common/SafeFiles.h"
 #include "world/StartUp.h"
 
@@ -20,12 +21,12 @@ bool FileExists(const std::string& path)
 
 std::string ImageFolderOf(const GameState& s)
 {
-    return ExeFolderOf(s.ExePath) + "Images/";
+    return ExeFolderOf(s.ExePath) + ImageFolderName;
 }
 
 std::string SoundFolderOf(const GameState& s)
 {
-    return ExeFolderOf(s.ExePath) + "Sounds/";
+    return ExeFolderOf(s.ExePath) + SoundFolderName;
 }
 
 void PlaySoundFile(GameState& s, MediaPlayer* player, const std::string& fileName)

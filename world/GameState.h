@@ -4,6 +4,8 @@
 // tests build their own.
 #pragma once
 
+#include "common/Protocol.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -130,8 +132,8 @@ struct GameState {
 
     // Command-line argument i, or the empty text when it was not given.
     const std::string& Arg(size_t i) const;
-    bool SoundOff() const { return Arg(3) == "NOSOUND"; }
-    bool HiddenMode() const { return Arg(4) == "HIDDEN"; }
+    bool SoundOff() const { return Arg(3) == SoundOffWord; }
+    bool HiddenMode() const { return Arg(4) == MazeHiddenWord; }
 };
 
 // Removes record `index` (1-based) from a list of `count` records: every

@@ -1,34 +1,18 @@
 #include "StartUp.h"
 
+#include "common/Programs.h"
 #include "common/SafeFiles.h"
 
 #include <algorithm>
 
 namespace zorbik {
 
-namespace {
-
-bool IsSeparator(char c)
-{
-    return c == '/' || c == '\\';
-}
-
-// Drops characters from the end until the last one is a separator.
-void CutToSeparator(std::string& path)
-{
-    while (!path.empty() && !IsSeparator(path.back()))
-        path.pop_back();
-}
-
-} // namespace
-
 std::string SuiteFolderOf(const std::string& exePath)
 {
-    std::string folder = exePath;
-    CutToSeparator(folder);
+    std::string folder = FolderPart(exePath);
     if (!folder.empty())
         folder.pop_back();
-    CutToSeparator(folder);
+    folder = FolderPart(folder);
     return folder.empty() ? std::string("/") : folder;
 }
 
@@ -49,8 +33,7 @@ std::string SuiteFolder(const GameState& s)
 
 std::string ExeFolderOf(const std::string& exePath)
 {
-    std::string folder = exePath;
-    CutToSeparator(folder);
+    const std::string folder = FolderPart(exePath);
     return folder.empty() ? std::string("./") : folder;
 }
 

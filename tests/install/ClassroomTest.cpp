@@ -129,10 +129,9 @@ TEST_F(Classroom, ClassmatesShareOneTableAndCanPlantNothingForEachOther)
     for (const auto& e : fs::recursive_directory_iterator(shared)) {
         const struct stat st = StatusOf(e.path());
         EXPECT_EQ(st.st_uid, 0u) << e.path();
-        if (!S_ISDIR(st.st_mode))
-            EXPECT_EQ(st.st_mode & (S_ISUID | S_ISGID), 0u) << e.path();
-        if (S_ISREG(st.st_mode))
-            EXPECT_EQ(Slurp(e.path()).find(marker), std::string::npos) << e.path();
+        EXPECT_EQ(S_ISDIR(st.st_mode) ? 0 : st.st_mode & (S_ISUID | S_ISGID), 0u) << e.path();
+        EXPECT_EQ(S_ISREG(st.st_mode) ? Slurp(e.path()).find(marker) : std::string::npos, std::string::npos)
+            << e.path();
     }
     EXPECT_EQ(StatusOf(maze / "Game1.hrs").st_mode & 07777, 0660u);
     EXPECT_EQ(StatusOf(maze / "Game1.hrs").st_gid, GroupId(group_));

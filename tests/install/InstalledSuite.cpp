@@ -186,9 +186,7 @@ int InstalledSuite::PlayAGame(const Pupil& p, const std::vector<std::string>& ex
         game.send("key " + std::to_string(key));
     const GameDump atDoor = game.dump();
     EXPECT_EQ(atDoor.score, 100) << p.shown << ": the right answer did not count";
-    EXPECT_GE(atDoor.captions.size(), 6u);
-    if (atDoor.captions.size() >= 6)
-        EXPECT_EQ(atDoor.captions[5], "1");
+    EXPECT_EQ(atDoor.captions.size() >= 6 ? atDoor.captions[5] : "", "1");
     EndAGame(game);
     game.send("close");
     const int status = game.wait(30000);

@@ -1,0 +1,39 @@
+// Starting the suite's programs without a shell and waiting for them, and
+// the paths every program works out: its own executable's and the folder
+// part of a path.
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace zorbik {
+
+struct ProgramStart {
+    std::string program;            // the executable's path
+    std::vector<std::string> words; // its arguments, argument 0 first
+    std::string folder;             // where it runs; empty: where this program runs
+    // Only standard input, output and error are passed on (else every open
+    // file that is not closed on starting a program).
+    bool onlyStandardFiles = false;
+};
+
+// Starts the program with this program's environment, no blocked signals
+// and the default handling of every signal. Its process id, or -1 with
+// `error` (an errno value) set.
+pid_t StartProgram(const ProgramStart& start, int& error);
+
+// Waits for a started program: its exit status, 128 + the signal that ended
+// it, or -1 when it has not ended yet and `block` is false. A program reaped
+// elsewhere counts as ended, with status 1.
+int WaitForProgram(pid_t program, bool block);
+
+// The real path of the running executable, links resolved; empty when the
+// system does not say.
+std::string OwnExecutablePath();
+
+// The folder part of a path, up to and including its last separator; empty
+// when it has none. Both "/" and "\" count, as a host may write either.
+std::string FolderPart(const std::string& path);
+
+} // namespace zorbik
