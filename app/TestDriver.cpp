@@ -114,6 +114,8 @@ void TestDriver::run(const std::string& command)
         dump();
     } else if (verb == "close") {
         form_.clickButton("Close");
+    } else if (verb == "closewindow") {
+        form_.requestClose();
     } else if (verb == "during" || verb == "input") {
         std::string rest;
         std::getline(in >> std::ws, rest);
