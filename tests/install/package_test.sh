@@ -2,9 +2,9 @@
 # The Debian package and the installed desktop files, checked as a packager
 # and a software centre would: the package is built with cpack from the build
 # folder, its file list, permissions and dependencies are read with dpkg-deb,
-# lintian (every tag shown) must find no error, warning or hardening tag, and the desktop entry, the icons, the
-# software-centre description and the manual page are checked where
-# `cmake --install` puts them.
+# lintian (every tag shown) must find no error, warning or hardening tag, and
+# the desktop entry, the icons, the software-centre description and the
+# manual page are checked where `cmake --install` puts them.
 #
 #   package_test.sh <build folder>
 set -u
