@@ -25,5 +25,7 @@ endif()
 
 # Source and build folders as relative names in debug information and
 # __FILE__; the build folder last, as it may lie inside the sources and the
-# last match wins.
-add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+# last match wins. A debug build keeps the full names for the debugger.
+if(NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
+  add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+endif()
