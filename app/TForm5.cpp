@@ -16,6 +16,7 @@
 #include "world/StartUp.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -109,6 +110,17 @@ void TForm5::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     FormShow();
+}
+
+// The close button of the window's title bar, Alt+F4 and the desktop's close
+// never end the game unasked: the game decides, and closes the window itself
+// when it ends. A request while the quiz runs is dropped like any other input
+// given meanwhile: the move that asked the question is not finished yet.
+void TForm5::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (!asking_)
+        WindowCloseRequest(state_, *this);
 }
 
 void TForm5::FormShow()
@@ -343,6 +355,7 @@ int TForm5::messageBox(const std::string& text, const std::string& caption, int 
 
 void TForm5::minimiseApp()
 {
+    asking_ = true;
     showMinimized();
     // The question that follows blocks the game until the quiz program ends:
     // let the window system see the window go now. Input waits, and a clock
@@ -365,6 +378,7 @@ bool TForm5::askQuestion()
         driver_->giveInputDuringQuestion();
     const bool right = AskQuestion(state_);
     DropInputGivenMeanwhile();
+    asking_ = false;
     return right;
 }
 

@@ -36,6 +36,10 @@ class TForm5 : public QWidget, public Host {
     MazeSurface* mazeSurface() const { return PaintBox1; }
     const SidePanel& sidePanel() const { return panel_; }
 
+    // The window system's request to close the window, as the test driver
+    // sends it.
+    void requestClose() { close(); }
+
     // Clicks a button of the window by name ("Up", "UL", ..., "Finish",
     // "Close", "Rules"), as the test driver does.
     void clickButton(const std::string& name);
@@ -69,6 +73,7 @@ class TForm5 : public QWidget, public Host {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -94,6 +99,9 @@ class TForm5 : public QWidget, public Host {
     QDialog* rulesDialog_ = nullptr;
     QTimer* Timer1 = nullptr;
     TestDriver* driver_ = nullptr;
+    // A question is under way: from minimising the window for the quiz until
+    // the input given meanwhile has been dropped.
+    bool asking_ = false;
 };
 
 } // namespace zorbik

@@ -7,6 +7,7 @@
 #include "view/MazeSurface.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -114,6 +115,8 @@ void TestDriver::run(const std::string& command)
         dump();
     } else if (verb == "close") {
         form_.clickButton("Close");
+    } else if (verb == "closewindow") {
+        form_.requestClose();
     } else if (verb == "during" || verb == "input") {
         std::string rest;
         std::getline(in >> std::ws, rest);
@@ -156,8 +159,9 @@ void TestDriver::giveInputDuringQuestion()
         postInput(duringQuestion_.front());
 }
 
-// Puts "click X Y" (a pixel of the maze surface) or "key K" (a key code of
-// the game) into the window's queue as the window system would.
+// Puts "click X Y" (a pixel of the maze surface), "key K" (a key code of
+// the game) or "closewindow" (the close request) into the window's queue as
+// the window system would.
 void TestDriver::postInput(const std::string& input)
 {
     std::istringstream in(input);
@@ -178,6 +182,8 @@ void TestDriver::postInput(const std::string& input)
         QWidget* sink = form_.sidePanel().Edit1;
         for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
             QCoreApplication::postEvent(sink, new QKeyEvent(type, QtKeyOf(key), Qt::NoModifier));
+    } else if (kind == "closewindow") {
+        QCoreApplication::postEvent(&form_, new QCloseEvent);
     }
 }
 

@@ -2,6 +2,7 @@
 // window first, the rules dialog second, then the event loop.
 #include "TDefBox.h"
 #include "TForm5.h"
+#include "desktop/DesktopSession.h"
 #include "view/AudioThread.h"
 #include "view/StandInFonts.h"
 
@@ -20,10 +21,12 @@ int main(int argc, char** argv)
     char* toolkitArgv[] = {argc > 0 && argv[0] ? argv[0] : programName, nullptr};
     int toolkitArgc = 1;
 
+    zorbik::ExitUnlessDisplay("Game1");
     QApplication app(toolkitArgc, toolkitArgv);
+    zorbik::DisplayOpened();
     // A name, not a display name: Qt glues a display name onto every window
     // title, the rules dialog's and the message boxes' included.
-    QApplication::setApplicationName("Zorbik on the maze");
+    zorbik::ApplyDesktopIdentity();
     zorbik::InstallStandInFonts();
     int status = 0;
     {

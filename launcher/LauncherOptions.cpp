@@ -1,5 +1,7 @@
 #include "LauncherOptions.h"
 
+#include "PlayerName.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSettings>
@@ -117,7 +119,7 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
         options.action = LauncherOptions::Action::SetUp;
     }
     if (parser.isSet(play)) {
-        if (!options.name || options.name->empty())
+        if (!options.name || IsBlankName(*options.name))
             return Refused("zorbik: --play needs the player's name: --name NAME.");
         options.action = LauncherOptions::Action::Play;
     }

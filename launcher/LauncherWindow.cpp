@@ -2,6 +2,7 @@
 
 #include "GameStart.h"
 #include "LauncherLogic.h"
+#include "PlayerName.h"
 #include "PlayingFolder.h"
 
 #include <QButtonGroup>
@@ -44,8 +45,15 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
 
     layout->addWidget(new QLabel("Your name:"));
     name_ = new QLineEdit(QString::fromStdString(remembered.playerName));
+    name_->setObjectName("name");
     name_->setMaxLength(40);
     layout->addWidget(name_);
+    // Greyed under the name: what the high-score table will keep of it, or
+    // why Play waits.
+    nameNote_ = new QLabel;
+    nameNote_->setObjectName("nameNote");
+    nameNote_->setEnabled(false);
+    layout->addWidget(nameNote_);
 
     auto* topicBox = new QGroupBox("Questions about");
     auto* topicLayout = new QVBoxLayout(topicBox);
@@ -68,6 +76,7 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
     layout->addWidget(hidden_);
 
     play_ = new QPushButton("Play");
+    play_->setObjectName("play");
     play_->setDefault(true);
     play_->setMinimumHeight(44);
     QFont playFont = base;
@@ -80,6 +89,8 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
 
     connect(play_, &QPushButton::clicked, this, &LauncherWindow::startGame);
     connect(name_, &QLineEdit::returnPressed, this, &LauncherWindow::startGame);
+    connect(name_, &QLineEdit::textChanged, this, &LauncherWindow::showNameNote);
+    showNameNote();
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
     // The game is a child process; the launcher looks every so often
     // whether it has ended.
@@ -88,9 +99,16 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
     connect(waiting_, &QTimer::timeout, this, &LauncherWindow::checkGame);
 }
 
+void LauncherWindow::showNameNote()
+{
+    bool playable = false;
+    nameNote_->setText(QString::fromStdString(NameNote(name_->text().toStdString(), playable)));
+    play_->setEnabled(playable);
+}
+
 void LauncherWindow::startGame()
 {
-    if (game_ > 0)
+    if (game_ > 0 || !play_->isEnabled())
         return;
     LaunchChoice choice;
     choice.playerName = name_->text().trimmed().toStdString();

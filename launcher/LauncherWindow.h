@@ -11,6 +11,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -28,9 +29,11 @@ class LauncherWindow : public QWidget {
   private:
     void startGame();
     void checkGame();
+    void showNameNote();
 
     std::string classroomFolder_;
     QLineEdit* name_ = nullptr;
+    QLabel* nameNote_ = nullptr;
     QButtonGroup* topic_ = nullptr;
     QCheckBox* sound_ = nullptr;
     QCheckBox* hidden_ = nullptr;

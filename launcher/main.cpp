@@ -5,9 +5,9 @@
 #include "GameStart.h"
 #include "LauncherOptions.h"
 #include "LauncherWindow.h"
+#include "desktop/DesktopSession.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 
@@ -17,7 +17,7 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    // Read before any window exists, so that --help, --version and --play
+    // Read before any window exists, so that --help, --version and --set-up
     // need no display.
     const LauncherOptions options = zorbik::ParseLauncherOptions(arguments);
     switch (options.action) {
@@ -29,18 +29,22 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", options.text.c_str());
         return 2;
     case LauncherOptions::Action::Play:
+        // The game needs a display: say so before laying anything out.
+        if (!zorbik::DisplayNamed()) {
+            zorbik::SayNoDisplay("zorbik");
+            return 1;
+        }
         return zorbik::PlayAtOnce(options);
     case LauncherOptions::Action::SetUp:
         return zorbik::SetUpAtOnce(options);
     case LauncherOptions::Action::Window:
         break;
     }
+    // Only the window needs a display.
+    zorbik::ExitUnlessDisplay("zorbik");
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Zorbik on the maze");
-    // Zorbik's face from the installed icon theme, and the desktop entry the
-    // window belongs to, for the task bar (nothing when run from the build).
-    QGuiApplication::setDesktopFileName("org.zorbik.Maze");
-    QApplication::setWindowIcon(QIcon::fromTheme("org.zorbik.Maze"));
+    zorbik::DisplayOpened();
+    zorbik::ApplyDesktopIdentity();
     zorbik::LauncherWindow window(options);
     window.showCentred();
     return QApplication::exec();

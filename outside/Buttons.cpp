@@ -22,6 +22,14 @@ void CloseButtonClick(Host& host)
     host.closeAndExit();
 }
 
+void WindowCloseRequest(GameState& s, Host& host)
+{
+    if (s.GameEnded)
+        CloseButtonClick(host);
+    else
+        FinishButtonClick(s, host);
+}
+
 void RulesClick(Host& host)
 {
     host.showRulesDialog();

@@ -18,6 +18,12 @@ void FinishButtonClick(GameState& s, Host& host);
 // "Close this window" in the game-over window: frees the pictures and ends.
 void CloseButtonClick(Host& host);
 
+// The window's close request (its close button, Alt+F4, the desktop's
+// close): during play it asks as "EXIT" does, so that the game ends with its
+// table and saved line; once the game has ended it closes as "Close this
+// window" does.
+void WindowCloseRequest(GameState& s, Host& host);
+
 // "Rules": shows the rules dialog and returns when it is closed.
 void RulesClick(Host& host);
 

@@ -5,6 +5,7 @@
 #include "QuizLogic.h"
 #include "QuizWindow.h"
 #include "RecentQuestions.h"
+#include "desktop/DesktopSession.h"
 
 #include <QApplication>
 #include <QFile>
@@ -15,7 +16,10 @@ using namespace zorbik::quiz;
 
 int main(int argc, char** argv)
 {
+    zorbik::ExitUnlessDisplay("quiz");
     QApplication app(argc, argv);
+    zorbik::DisplayOpened();
+    zorbik::ApplyDesktopIdentity();
     const QuizArgs args = ParseArgs(argc, argv);
     const QString folder = QCoreApplication::applicationDirPath();
     const std::string folderBytes = QFile::encodeName(folder).toStdString();

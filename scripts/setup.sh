@@ -10,7 +10,7 @@ packages=(build-essential cmake ninja-build pkg-config
           fonts-liberation xvfb xauth
           pulseaudio pulseaudio-utils
           desktop-file-utils appstream lintian dpkg-dev file fakeroot
-          xdotool imagemagick)
+          xdotool x11-utils imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

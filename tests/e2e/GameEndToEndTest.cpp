@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <tuple>
 
 namespace zorbik::testing {
 namespace {
@@ -183,6 +184,43 @@ TEST(WholeGame, PlaysALevelAndWritesTheHighScores)
     for (std::string l; std::getline(log, l);)
         ++questions;
     EXPECT_EQ(questions, 3);
+}
+
+// The window's close request (title-bar button, Alt+F4, the desktop) asks as
+// the exit button does: No plays on, Yes ends the game with its line saved
+// and leaves the table shown; after that it closes the window. While a
+// question runs the request is dropped, like other input given meanwhile.
+TEST(WholeGame, TheWindowsCloseRequestAsksBeforeTheGameEnds)
+{
+    const uint64_t seed = FindSeed([](const GameDump& d) { return KeysTo(d, CellDoor).has_value(); });
+    ASSERT_NE(seed, 0u);
+    const std::string suite = (fs::temp_directory_path() / "zorbik_e2e_closewindow").string();
+    GameProcess game(suite);
+    std::ofstream(suite + "/Gamer.nam") << "Closer";
+    ASSERT_TRUE(game.start(
+        {"Quiz/fake_quiz", "BOTH", "NOSOUND", "SHOWN"},
+        {"ZORBIK_TEST_DRIVER=1", "ZORBIK_TEST_SEED=" + std::to_string(seed), "FAKE_QUIZ_VERDICT=1"}));
+    const std::string asked = "dialog Confirm exit|Are You sure You want to exit?";
+    game.send("answer ok");
+    game.send("during closewindow");
+    EXPECT_FALSE(Contains(Walk(game, *KeysTo(game.dump(), CellDoor)), asked));
+    ASSERT_EQ(game.dump().score, 100);
+
+    game.send("answer no");
+    EXPECT_TRUE(Contains(game.send("closewindow"), asked));
+    GameDump d = game.dump();
+    EXPECT_EQ(std::make_tuple(d.ended, d.inPlay), std::make_tuple(0, 1));
+    EXPECT_FALSE(fs::exists(suite + "/Maze/Game1.hrs"));
+
+    game.send("answer yes");
+    EXPECT_TRUE(Contains(game.send("closewindow"), asked));
+    EXPECT_EQ(game.dump().ended, 1);
+    char line[64];
+    std::snprintf(line, sizeof line, "%-20s%4d%4d%4d%2d%8d\r\n", "Closer", 0, 0, 1, 1, 100);
+    EXPECT_NE(Slurp(suite + "/Maze/Game1.hrs").find(line), std::string::npos);
+
+    EXPECT_FALSE(Contains(game.send("closewindow"), "dialog"));
+    EXPECT_EQ(game.wait(20000), 0);
 }
 
 // Words the toolkit would take for its own options reach the game unchanged.

@@ -2,9 +2,9 @@
 # The Debian package and the installed desktop files, checked as a packager
 # and a software centre would: the package is built with cpack from the build
 # folder, its file list, permissions and dependencies are read with dpkg-deb,
-# lintian must find no error, and the desktop entry, the icons, the
-# software-centre description and the manual page are checked where
-# `cmake --install` puts them.
+# lintian (every tag shown) must find no error, warning or hardening tag, and
+# the desktop entry, the icons, the software-centre description and the
+# manual page are checked where `cmake --install` puts them.
 #
 #   package_test.sh <build folder>
 set -u
@@ -68,8 +68,16 @@ for program in usr/bin/zorbik usr/lib/zorbik/Maze/Game1 usr/lib/zorbik/Quiz/quiz
     readelf -d "$work/root/$program" | grep -qE 'RPATH|RUNPATH' && fail "$program carries a run path"
 done
 
-# lintian fails on errors (E:) and when it cannot run.
-timeout 300 lintian "$deb" >"$work/lintian" 2>&1 || { grep -v '^N:' "$work/lintian"; fail "lintian"; }
+# lintian, with every tag shown, fails on errors (E:) and when it cannot run;
+# warnings and the hardening tags fail too.
+timeout 300 lintian -EvIL +pedantic "$deb" >"$work/lintian" 2>&1 || { grep -v '^N:' "$work/lintian"; fail "lintian"; }
+grep -E '^W: |^I: [^ ]+ hardening-' "$work/lintian" && fail "lintian warnings or hardening tags (above)"
+
+# One changelog: the package's Debian changelog is the repository's, and the
+# software centre's newest release is its newest entry.
+source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
+zcat "$work/root/usr/share/doc/zorbik/changelog.gz" | cmp -s - "$source_dir/packaging/changelog" ||
+    fail "the packaged changelog is not packaging/changelog"
 
 # ---- the installed desktop files
 DESTDIR="$work/dest" timeout 300 cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
@@ -91,8 +99,9 @@ metainfo=$share/metainfo/$app.metainfo.xml
 out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $out"
 grep -qF "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" || fail "metainfo launches another entry"
 grep -qF "<icon type=\"stock\">$icon</icon>" "$metainfo" || fail "metainfo names another icon than $icon"
-grep -qE "<release version=\"$version\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"" "$metainfo" ||
-    fail "metainfo has no release $version"
+newest=$(sed -n 's/^ -- .*  \(.*\)$/\1/p' "$source_dir/packaging/changelog" | head -n 1)
+grep -m 1 '<release ' "$metainfo" | grep -qF "<release version=\"$version\" date=\"$(date -u -d "$newest" +%F)\"" ||
+    fail "metainfo's newest release is not $version of $newest"
 
 # Icons: PNG with transparency at the size of their folder, clear corners.
 for size in 16 32 48 64 128 256; do

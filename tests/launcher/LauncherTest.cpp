@@ -2,11 +2,15 @@
 #include "launcher/GameStart.h"
 #include "launcher/LauncherLogic.h"
 #include "launcher/LauncherOptions.h"
+#include "launcher/LauncherWindow.h"
 #include "launcher/PlayingFolder.h"
 #include "tests/support/RunBounded.h"
 #include "tests/support/TempFolder.h"
 #include "world/StartUp.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -385,6 +389,39 @@ TEST_F(LauncherFolder, NameFileIsWrittenSafelyOrTheGameDoesNotStart)
     ASSERT_GT(game, 0) << error;
     EXPECT_EQ(WaitForGame(game, true), 3);
     EXPECT_EQ(Slurp(root / "started"), "Quiz/quiz LCM NOSOUND HIDDEN|" + root.string() + "|Cy\n");
+}
+
+// A blank name is refused both ways: --play refuses it, and the window's Play
+// waits, saying why. Under the name the window shows what the table keeps of
+// it (20 bytes, whole letters: ten Cyrillic ones). Last in this file: the
+// window reads the remembered choices, and QSettings finds its files once.
+TEST(PlayerName, BlankNamesAreRefusedAndTheTablesPartIsShown)
+{
+    const struct {
+        std::string typed;
+        bool playable;
+        std::string note;
+    } names[] = {
+        {"", false, "Type your name to play."},
+        {"   ", false, "Type your name to play."},
+        {"\t\x01 ", false, "Type your name to play."},
+        {" Ann ", true, "In the high-score table: Ann"},
+        {"Alexandra Konstantinova", true,
+         "In the high-score table: Alexandra Konstantin (the rest does not fit)"},
+        {"Александра Петровна", true, "In the high-score table: Александра (the rest does not fit)"},
+    };
+    LauncherWindow window({});
+    auto* name = window.findChild<QLineEdit*>("name");
+    auto* note = window.findChild<QLabel*>("nameNote");
+    auto* play = window.findChild<QPushButton*>("play");
+    ASSERT_TRUE(name && note && play);
+    for (const auto& n : names) {
+        name->setText(QString::fromStdString(n.typed));
+        EXPECT_EQ(play->isEnabled(), n.playable) << n.typed;
+        EXPECT_EQ(note->text().toStdString(), n.note);
+        const auto o = ParseLauncherOptions({"zorbik", "--play", "--name", QString::fromStdString(n.typed)});
+        EXPECT_EQ(o.action == LauncherOptions::Action::Play, n.playable) << n.typed;
+    }
 }
 
 } // namespace

@@ -1,0 +1,46 @@
+#include "PlayerName.h"
+
+#include "outside/HighScores.h"
+#include "outside/ShownName.h"
+
+namespace zorbik {
+
+namespace {
+
+// The name as the name file keeps it, without the blanks around it.
+std::string Cleaned(const std::string& name)
+{
+    std::string clean;
+    for (char c : name)
+        if (static_cast<unsigned char>(c) >= 32 && c != 127)
+            clean.push_back(c);
+    const size_t first = clean.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return clean.substr(first, clean.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
+bool IsBlankName(const std::string& name)
+{
+    return Cleaned(name).empty();
+}
+
+std::string NameKeptInTable(const std::string& name)
+{
+    return WholeLettersWithin(Cleaned(name), NameWidth);
+}
+
+std::string NameNote(const std::string& name, bool& playable)
+{
+    playable = !IsBlankName(name);
+    if (!playable)
+        return "Type your name to play.";
+    const std::string kept = NameKeptInTable(name);
+    if (kept == Cleaned(name))
+        return "In the high-score table: " + kept;
+    return "In the high-score table: " + kept + " (the rest does not fit)";
+}
+
+} // namespace zorbik
