@@ -334,7 +334,10 @@ TEST_F(LauncherFolder, ClassroomIsLaidOutOnlyWhereNoPupilCanChangeItAndItsGameRu
         {[&] { fs::permissions(shared / "Maze", fs::perms(03775)); }, "Maze may be changed"},
         {[&] { fs::permissions(shared / "Maze" / "Sounds", fs::perms(02775)); },
          "Maze/Sounds may be changed"},
-        {[&] { Put(shared / "Maze" / "Left", ""), ::chown((shared / "Maze" / "Left").c_str(), 65534, 0); },
+        {[&] {
+             Put(shared / "Maze" / "Left", "");
+             ASSERT_EQ(::chown((shared / "Maze" / "Left").c_str(), 65534, 0), 0);
+         },
          "Maze/Left belongs to nobody"},
         {[&] { fs::permissions(place.dir, fs::perms(01777)); }, "may be changed by other users"},
         {[&] { Put(shared / "Installed.stamp", "older"); }, "holds another version of Zorbik"},
