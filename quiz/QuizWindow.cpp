@@ -46,7 +46,7 @@ QLabel* TextLine(const std::string& text, int pixels, bool bold)
 } // namespace
 
 QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
-    : QWidget(parent), setup_(std::move(setup)), sounds_(this, setup_.folder, setup_.sound)
+    : QWidget(parent), setup_(std::move(setup)), sounds_(setup_.folder, setup_.sound)
 {
     const Question& q = setup_.question;
     setWindowTitle("Zorbik asks: " + TopicTitle(q.topic));
