@@ -26,6 +26,9 @@ QString TopicTitle(Topic topic)
     return "Fractions";
 }
 
+// The question and its stakes.
+constexpr int QuestionPixels = 24;
+
 QFont SizedFont(int pixels, bool bold)
 {
     QFont f("Arial");
@@ -61,11 +64,13 @@ QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
         unknown->setStyleSheet("color: #804000;");
         layout->addWidget(unknown);
     }
-    layout->addWidget(TextLine(q.text, 28, true));
-    stake_ = TextLine(StakeLine(setup_.difficulty), 14, false);
-    stake_->setStyleSheet("color: #404040;");
+    layout->addWidget(TextLine(q.text, QuestionPixels, true));
+    // What is at stake, at the question's own size and in dark text, so
+    // that a child reads it before answering.
+    stake_ = TextLine(StakeLine(setup_.difficulty), QuestionPixels, false);
+    stake_->setStyleSheet("color: #202020;");
     layout->addWidget(stake_);
-    layout->addWidget(TextLine(q.form, 15, false));
+    layout->addWidget(TextLine(q.form, 16, false));
 
     answer_ = new QLineEdit;
     answer_->setFont(SizedFont(28, true));
@@ -90,6 +95,9 @@ QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
     message_ = TextLine("", 18, true);
     message_->setMinimumHeight(120); // room for a hint of four lines from the start
     layout->addWidget(message_);
+    QLabel* keys = TextLine(KeysLine(), 15, false);
+    keys->setStyleSheet("color: #303030;");
+    layout->addWidget(keys);
 
     connect(hint_, &QPushButton::clicked, this, [this] { onHint(); });
     connect(check_, &QPushButton::clicked, this, [this] {
@@ -138,8 +146,8 @@ void QuizWindow::onCheck()
 {
     const std::string typed = answer_->text().toStdString();
     const Check result = CheckAnswer(setup_.question, typed);
-    if (result == Check::Unreadable) {
-        showMessage("Please type your answer as shown above. " + setup_.question.form, "#804000");
+    if (!Judged(result)) {
+        showMessage(RetypeAdvice(setup_.question, typed), "#804000");
         answer_->setFocus();
         return;
     }

@@ -2,6 +2,7 @@
 // starts it as "quiz LCM 3 SOUND" (or "quiz 3 SOUND" for fractions) from
 // inside the quiz's folder and reads the verdict it leaves in "Return.ret"
 // there: 1 for a right answer found without the hint, another byte otherwise.
+#include "OfferedTopics.h"
 #include "QuizLogic.h"
 #include "QuizTestDriver.h"
 #include "QuizWindow.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QScreen>
 
@@ -28,8 +30,11 @@ int main(int argc, char** argv)
     // The quiz starts afresh for each question: a well-seeded generator and
     // the small list of the last questions keep the next one from repeating.
     std::mt19937 rng = SeededGenerator();
-    const Topic topic = args.topics[std::uniform_int_distribution<size_t>(0, args.topics.size() - 1)(rng)];
     const std::vector<std::string> recent = ReadRecent(folderBytes);
+    const Topic topic = LeastRecentTopic(
+        OfferedTopics(args, ParentWords(),
+                      QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString()),
+        recent, rng);
     QuizSetup setup;
     setup.question = MakeFreshQuestion(topic, args.difficulty, rng, recent);
     setup.difficulty = args.difficulty;

@@ -55,9 +55,13 @@ class QuizWindowTest : public ::testing::Test {
 TEST_F(QuizWindowTest, EnterAnswersThenClosesEscapeClosesUnanswered)
 {
     auto w = Open(dir_);
-    Press(*w, Qt::Key_Return, "twelve"); // not readable: not judged, the window stays
-    EXPECT_FALSE(w->answered());
-    EXPECT_FALSE(fs::exists(dir_ / "Return.ret"));
+    // Not readable, or a typo such as a minus: not judged, the window stays.
+    for (const char* typed : {"twelve", "-12", "1.5"}) {
+        Press(*w, Qt::Key_Return, typed);
+        EXPECT_FALSE(w->answered()) << typed;
+        EXPECT_FALSE(fs::exists(dir_ / "Return.ret")) << typed;
+    }
+    EXPECT_TRUE(w->messageText().contains("whole number")) << w->messageText().toStdString();
     Press(*w, Qt::Key_Return, right_);
     EXPECT_TRUE(w->answered());
     EXPECT_TRUE(w->isVisible());
