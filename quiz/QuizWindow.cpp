@@ -1,5 +1,8 @@
 #include "QuizWindow.h"
 
+#include "Journal.h"
+#include "world/SafeFiles.h"
+
 #include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
@@ -154,6 +157,7 @@ void QuizWindow::onCheck()
     answered_ = true;
     const bool passed =
         WriteVerdict(QFile::encodeName(setup_.folder).toStdString(), VerdictFor(result, hintUsed_));
+    writeJournal(result, typed);
     answer_->setReadOnly(true);
     hint_->setEnabled(false);
     check_->setText("&OK");
@@ -164,6 +168,26 @@ void QuizWindow::onCheck()
         sounds_.playRight();
     else
         sounds_.playWrong();
+}
+
+void QuizWindow::writeJournal(std::optional<Check> check, const std::string& typed)
+{
+    // A journal that cannot be written costs the pupil nothing: the game
+    // has its verdict, only the record misses a line.
+    const Question& q = setup_.question;
+    JournalEntry e;
+    e.time = JournalTime();
+    e.game = setup_.game;
+    e.topic = q.topic;
+    e.step = setup_.step;
+    e.sent = setup_.difficulty;
+    e.verdict = VerdictWord(check);
+    e.hint = hintUsed_;
+    e.question = q.text;
+    e.typed = typed;
+    e.answer = FractionText(q.answer);
+    e.working = q.working;
+    AppendToJournal(PathIn(QFile::encodeName(setup_.folder).toStdString(), JournalFileName), e);
 }
 
 void QuizWindow::keyPressEvent(QKeyEvent* event)
@@ -193,6 +217,7 @@ void QuizWindow::closeEvent(QCloseEvent* event)
     if (!answered_) {
         answered_ = true;
         WriteVerdict(QFile::encodeName(setup_.folder).toStdString(), VerdictNotAnswered);
+        writeJournal(std::nullopt, answer_->text().toStdString());
     }
     event->accept();
 }

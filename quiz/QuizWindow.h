@@ -11,6 +11,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,9 +21,11 @@ namespace zorbik::quiz {
 
 struct QuizSetup {
     Question question;
-    int difficulty = 0;
+    int difficulty = 0;       // as the game sent it: what a right answer earns
+    int step = 0;             // what the question was made at
+    long game = 0;            // the game's process id, for the journal
     std::string unknownTopic; // shown in a line of its own when not empty
-    QString folder;           // where "Return.ret" goes and "Sounds/" lies
+    QString folder;           // where "Return.ret" and the journal go and "Sounds/" lies
     bool sound = true;
 };
 
@@ -44,6 +48,7 @@ class QuizWindow : public QWidget {
     void onHint();
     void onCheck();
     void showMessage(const std::string& text, const char* colour);
+    void writeJournal(std::optional<Check> check, const std::string& typed);
 
     QuizSetup setup_;
     QuizSounds sounds_;

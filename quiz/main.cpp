@@ -7,16 +7,20 @@
 #include "QuizTestDriver.h"
 #include "QuizWindow.h"
 #include "RecentQuestions.h"
+#include "StepChoice.h"
 #include "view/AudioThread.h"
+#include "world/SafeFiles.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 using namespace zorbik::quiz;
 
@@ -35,9 +39,19 @@ int main(int argc, char** argv)
         OfferedTopics(args, ParentWords(),
                       QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString()),
         recent, rng);
+    // The step: the game's difficulty under the teacher's and the
+    // launcher's ceiling, eased after misses in a row on this topic.
+    const QSettings teachers(QSettings::NativeFormat, QSettings::SystemScope, "zorbik", "zorbik");
+    const char* launchers = std::getenv("ZORBIK_QUESTIONS");
+    const int ceiling =
+        LowerCeiling(teachers.value("questions").toString().toStdString(), launchers ? launchers : "");
+    const int step = StepFor(args.difficulty, ceiling,
+                             StepsEased(topic, ReadJournal(zorbik::PathIn(folderBytes, JournalFileName))));
     QuizSetup setup;
-    setup.question = MakeFreshQuestion(topic, args.difficulty, rng, recent);
+    setup.question = MakeFreshQuestion(topic, step, rng, recent);
     setup.difficulty = args.difficulty;
+    setup.step = step;
+    setup.game = static_cast<long>(getppid());
     setup.unknownTopic = args.unknownTopic;
     setup.folder = folder;
     setup.sound = args.sound;

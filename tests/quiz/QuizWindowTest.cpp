@@ -1,5 +1,6 @@
 // The quiz's real window, driven offscreen with the keys a pupil presses.
 #include "quiz/QuizWindow.h"
+#include "quiz/Journal.h"
 #include "tests/support/TempFolder.h"
 
 #include <QApplication>
@@ -76,6 +77,13 @@ TEST_F(QuizWindowTest, EnterAnswersThenClosesEscapeClosesUnanswered)
     Press(*w, Qt::Key_Escape, right_); // typed but not sent: still not answered
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(Verdict(), std::string(1, char(VerdictNotAnswered)));
+
+    // Each question leaves one line in the journal, however it ended.
+    const auto journal = ReadJournal((dir_ / JournalFileName).string());
+    ASSERT_EQ(journal.size(), 2u);
+    EXPECT_EQ(journal[0].verdict, "right");
+    EXPECT_EQ(journal[0].question, question_.text);
+    EXPECT_EQ(journal[1].verdict, "not-answered");
 }
 
 // The hint is shown only after a second press, once its cost has been said
