@@ -3,6 +3,7 @@
 #include "GameStart.h"
 #include "LauncherLogic.h"
 #include "PlayingFolder.h"
+#include "SummaryWindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -106,6 +107,8 @@ void LauncherWindow::startGame()
         return;
     }
     RememberChoice(choice);
+    journal_ = MarkJournal(plan.suite + "Quiz/" + quiz::JournalFileName);
+    player_ = choice.playerName;
     hide();
     waiting_->start();
 }
@@ -131,6 +134,7 @@ void LauncherWindow::checkGame()
     waiting_->stop();
     game_ = -1;
     showCentred();
+    ShowSummary(this, SummaryText(EntriesSince(journal_), player_));
 }
 
 } // namespace zorbik

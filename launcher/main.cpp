@@ -5,6 +5,7 @@
 #include "GameStart.h"
 #include "LauncherOptions.h"
 #include "LauncherWindow.h"
+#include "Report.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -29,7 +30,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", options.text.c_str());
         return 2;
     case LauncherOptions::Action::Play:
-        return zorbik::PlayAtOnce(options);
+        zorbik::HandCeilingToQuiz(options, false);
+        return zorbik::PlayWithSummary(options);
+    case LauncherOptions::Action::Report:
+        return zorbik::ReportAtOnce(options);
     case LauncherOptions::Action::SetUp:
         return zorbik::SetUpAtOnce(options);
     case LauncherOptions::Action::Window:
@@ -41,6 +45,7 @@ int main(int argc, char** argv)
     // window belongs to, for the task bar (nothing when run from the build).
     QGuiApplication::setDesktopFileName("org.zorbik.Maze");
     QApplication::setWindowIcon(QIcon::fromTheme("org.zorbik.Maze"));
+    zorbik::HandCeilingToQuiz(options, true);
     zorbik::LauncherWindow window(options);
     window.showCentred();
     return QApplication::exec();
