@@ -128,7 +128,8 @@ std::string SummaryText(const std::vector<JournalEntry>& entries, const std::str
     const Tally t = TallyOf(entries);
     std::string out = (name.empty() ? std::string("Your game") : "The game of " + name) + ": " +
                       std::to_string(t.total()) + (t.total() == 1 ? " question" : " questions") + ", " +
-                      std::to_string(t.totalRight()) + " right.\n" + PerTopic(t, "\n") + "\n";
+                      std::to_string(t.totalRight()) + " right.\n" + PerTopic(t, "\n") + "\n\n" +
+                      Encouragement(t) + "\n";
     std::string missed;
     for (const JournalEntry& e : entries) {
         if (e.counts())
@@ -141,7 +142,7 @@ std::string SummaryText(const std::vector<JournalEntry>& entries, const std::str
     }
     if (!missed.empty())
         out += "\nTo look at again:\n" + missed;
-    return out + "\n" + Encouragement(t) + "\n";
+    return out;
 }
 
 std::string ReportText(const std::vector<JournalEntry>& entries, const std::string& journal)

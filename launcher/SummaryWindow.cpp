@@ -22,15 +22,16 @@ void ShowSummary(QWidget* parent, const std::string& text)
     auto* label = new QLabel(QString::fromStdString(text));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setStyleSheet("color: #202020;");
+    label->setFont(font);
+    label->setStyleSheet("color: #202020; font-size: 17px;");
     label->setContentsMargins(8, 8, 8, 8);
     // A long game's list of missed questions scrolls; the window still
     // fits a screen of 1024 x 768.
     auto* scroll = new QScrollArea;
     scroll->setWidget(label);
     scroll->setWidgetResizable(true);
-    scroll->setMinimumSize(640, 360);
-    scroll->setMaximumHeight(560);
+    scroll->setMinimumSize(720, 480);
+    scroll->setMaximumHeight(600);
     layout->addWidget(scroll);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     buttons->button(QDialogButtonBox::Ok)->setMinimumHeight(40);

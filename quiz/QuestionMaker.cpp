@@ -137,7 +137,9 @@ void MakeSimplify(Question& q, const StepLimits& s, std::mt19937& rng)
     int k = 0;
     for (;;) {
         q.answer = ProperFraction(rng, Between(rng, 2, s.bottomMax), false);
-        k = Between(rng, 2, s.commonMax / 2);
+        // Divided by at most 12 (24 from step 7 on): a pupil finds it in a
+        // step or two.
+        k = Between(rng, 2, std::min(s.commonMax / 2, s.gcfPrimeMax > 7 ? 24 : 12));
         const int64_t bottom = q.answer.q * k;
         if (LargestPrimeFactor(k) <= 7 && bottom >= s.commonMin && bottom <= s.commonMax)
             break;

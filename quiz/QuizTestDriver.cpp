@@ -44,6 +44,8 @@ void Run(QuizWindow& window, const std::string& command)
         Press(window, rest);
     else if (word == "hint")
         window.hintButton()->click();
+    else if (word == "question")
+        Say("question " + window.question().text);
     else if (word == "message")
         Say("message " + window.messageText().toStdString());
 }

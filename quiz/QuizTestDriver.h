@@ -5,6 +5,7 @@
 //   type TEXT    puts TEXT into the answer box
 //   key NAME     presses Return, Enter or Escape in the answer box
 //   hint         presses the Hint button
+//   question     prints the question
 //   message      prints the line of hints and feedback
 // The end of its input closes the window as Escape would.
 #pragma once

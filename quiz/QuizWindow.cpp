@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace zorbik::quiz {
@@ -96,7 +97,7 @@ QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
     layout->addLayout(buttons);
 
     message_ = TextLine("", 18, true);
-    message_->setMinimumHeight(120); // room for a hint of four lines from the start
+    message_->setMinimumHeight(150); // room for feedback of six lines from the start
     layout->addWidget(message_);
     QLabel* keys = TextLine(KeysLine(), 15, false);
     keys->setStyleSheet("color: #303030;");
@@ -125,7 +126,9 @@ QString QuizWindow::messageText() const
 void QuizWindow::showMessage(const std::string& text, const char* colour)
 {
     message_->setStyleSheet(QString("color: %1;").arg(colour));
-    message_->setText(QString::fromStdString(text));
+    // A mixed number such as "1 23/40" is never broken over two lines.
+    static const QRegularExpression mixed("(\\d) (\\d+/\\d+)");
+    message_->setText(QString::fromStdString(text).replace(mixed, QString("\\1") + QChar(0x00a0) + "\\2"));
 }
 
 void QuizWindow::onHint()

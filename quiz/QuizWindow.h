@@ -33,6 +33,7 @@ class QuizWindow : public QWidget {
   public:
     explicit QuizWindow(QuizSetup setup, QWidget* parent = nullptr);
 
+    const Question& question() const { return setup_.question; }
     bool answered() const { return answered_; }
     bool hintUsed() const { return hintUsed_; }
     QLineEdit* answerBox() const { return answer_; }
