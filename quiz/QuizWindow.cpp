@@ -99,9 +99,9 @@ QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
     message_ = TextLine("", 18, true);
     message_->setMinimumHeight(150); // room for feedback of six lines from the start
     layout->addWidget(message_);
-    QLabel* keys = TextLine(KeysLine(), 15, false);
-    keys->setStyleSheet("color: #303030;");
-    layout->addWidget(keys);
+    keys_ = TextLine(KeysLine(), 15, false);
+    keys_->setStyleSheet("color: #303030;");
+    layout->addWidget(keys_);
 
     connect(hint_, &QPushButton::clicked, this, [this] { onHint(); });
     connect(check_, &QPushButton::clicked, this, [this] {
@@ -164,6 +164,7 @@ void QuizWindow::onCheck()
     answer_->setReadOnly(true);
     hint_->setEnabled(false);
     check_->setText("&OK");
+    keys_->setText("Enter closes the quiz.");
     const bool right = result == Check::Right;
     const char* colour = !right ? "#a00000" : !hintUsed_ && passed ? "#006000" : "#806000";
     showMessage(Feedback(setup_.question, result, hintUsed_, typed, setup_.difficulty, passed), colour);

@@ -61,6 +61,7 @@ class QuizWindow : public QWidget {
     QPushButton* hint_ = nullptr;
     QPushButton* check_ = nullptr;
     QLabel* message_ = nullptr;
+    QLabel* keys_ = nullptr;
 };
 
 } // namespace zorbik::quiz
