@@ -1,6 +1,7 @@
 // The pupil's journal and the step the quiz chooses from it.
 #include "quiz/Journal.h"
 #include "quiz/StepChoice.h"
+#include "tests/support/GameProcess.h"
 #include "tests/support/RunBounded.h"
 #include "tests/support/TempFolder.h"
 
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace zorbik::quiz;
@@ -142,6 +144,49 @@ TEST(StepChoice, FollowsThePupilUnderTheCeiling)
     EXPECT_EQ(StepFor(8, 4, 0), 4);
     EXPECT_EQ(StepFor(8, 4, 1), 3);
     EXPECT_EQ(StepFor(1, 14, 3), 0);
+}
+
+// The real quiz program reads the teacher's ceiling (system settings) and
+// the launcher's (environment), makes its question under the lower one,
+// eased after two misses in a row on the topic, and journals it with the
+// game's difficulty beside it.
+TEST(StepChoice, TheRealQuizHonoursTheCeilingAndJournalsIt)
+{
+    const zorbik::testing::TempFolder temp("zorbik-quiz-ceiling");
+    fs::copy_file(fs::path(ZORBIK_SUITE_DIR) / "Quiz" / "quiz", temp.dir / "quiz");
+    zorbik::testing::Put(temp.dir / "teacher" / "zorbik" / "zorbik.conf", "[General]\nquestions=2\n");
+    const struct {
+        const char* topic;   // "" for fractions
+        const char* teacher; // XDG_CONFIG_DIRS
+        const char* launcher;
+        int step;
+    } cases[] = {{"LCM", "/nonexistent", "", 14},
+                 {"", "/nonexistent", "gentle", 4},
+                 {"GCF", "teacher", "gentle", 2},
+                 {"GCF", "/nonexistent", "", 14},
+                 {"GCF", "/nonexistent", "", 13}}; // two GCF misses in a row before it
+    for (const auto& c : cases) {
+        std::vector<std::string> env{"ZORBIK_TEST_DRIVER=1", "ZORBIK_NO_AUDIO=1", "QT_QPA_PLATFORM=offscreen",
+                                     "ZORBIK_QUESTIONS=" + std::string(c.launcher),
+                                     "XDG_CONFIG_DIRS=" +
+                                         (c.teacher[0] == '/' ? std::string(c.teacher) : temp.at(c.teacher))};
+        for (char** e = environ; *e; ++e)
+            env.emplace_back(*e);
+        zorbik::testing::DrivenProgram quiz;
+        std::vector<std::string> words{temp.at("quiz"), c.topic, "14", "NOSOUND"};
+        if (!*c.topic)
+            words.erase(words.begin() + 1);
+        ASSERT_TRUE(quiz.start(words, env));
+        quiz.send("key Escape");
+        EXPECT_EQ(quiz.wait(10000), 0);
+    }
+    const auto journal = ReadJournal(temp.at(JournalFileName));
+    ASSERT_EQ(journal.size(), std::size(cases));
+    for (std::size_t i = 0; i < journal.size(); ++i) {
+        EXPECT_EQ(journal[i].step, cases[i].step) << i;
+        EXPECT_EQ(journal[i].sent, 14);
+        EXPECT_EQ(journal[i].verdict, "not-answered");
+    }
 }
 
 } // namespace
