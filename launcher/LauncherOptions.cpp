@@ -1,6 +1,7 @@
 #include "LauncherOptions.h"
 
 #include "PlayerName.h"
+#include "quiz/StepChoice.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -79,7 +80,14 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
                                    "Lay out the classroom's shared folder (--shared-folder DIR or the "
                                    "system-wide setting) for its pupils and exit; for the folder's owner "
                                    "or root.");
-    parser.addOptions({play, name, topic, noSound, hidden, shared, setUp});
+    const QCommandLineOption questions(
+        "questions",
+        "The hardest questions: gentle, standard, challenging or a step from 0 "
+        "to 14 (a teacher's ceiling still holds).",
+        "LEVEL");
+    const QCommandLineOption report("report", "Print the player's questions of the last games and exit.");
+    const QCommandLineOption csv("csv", "With --report: print one CSV row per game.");
+    parser.addOptions({play, name, topic, noSound, hidden, shared, setUp, questions, report, csv});
 
     if (!parser.parse(arguments))
         return Refused("zorbik: " + parser.errorText().toStdString());
@@ -111,6 +119,22 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
         options.sharedFolder = parser.value(shared).toStdString();
         if (options.sharedFolder.empty() || options.sharedFolder.front() != '/')
             return Refused("zorbik: the shared folder must be given as a full path.");
+    }
+    if (parser.isSet(questions)) {
+        options.questions = parser.value(questions).trimmed().toStdString();
+        if (!quiz::CeilingFromWord(*options.questions))
+            return Refused("zorbik: unknown question level '" + *options.questions +
+                           "'; use gentle, standard, challenging or a step from 0 to 14.");
+    }
+    options.csv = parser.isSet(csv);
+    if (options.csv && !parser.isSet(report))
+        return Refused("zorbik: --csv goes with --report.");
+    if (parser.isSet(report)) {
+        if (parser.isSet(play) || parser.isSet(setUp))
+            return Refused(
+                "zorbik: --report prints the report and starts nothing; leave out --play and --set-up.");
+        options.action = LauncherOptions::Action::Report;
+        return options;
     }
     if (parser.isSet(setUp)) {
         if (parser.isSet(play))

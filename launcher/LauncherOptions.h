@@ -14,7 +14,7 @@
 namespace zorbik {
 
 struct LauncherOptions {
-    enum class Action { Window, Play, SetUp, Help, Version, Refuse };
+    enum class Action { Window, Play, SetUp, Report, Help, Version, Refuse };
     Action action = Action::Window;
     // Choices given on the command line; the window starts from the
     // remembered ones where none was given.
@@ -23,6 +23,9 @@ struct LauncherOptions {
     bool noSound = false;
     bool hidden = false;
     std::string sharedFolder;
+    // The ceiling on the quiz's steps (--questions) and the report's form.
+    std::optional<std::string> questions;
+    bool csv = false;
     // The help or version text, or why the command line was refused.
     std::string text;
 };

@@ -4,6 +4,7 @@
 #include "LauncherLogic.h"
 #include "PlayerName.h"
 #include "PlayingFolder.h"
+#include "SummaryWindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -124,6 +125,8 @@ void LauncherWindow::startGame()
         return;
     }
     RememberChoice(choice);
+    journal_ = MarkJournal(plan.suite + "Quiz/" + quiz::JournalFileName);
+    player_ = choice.playerName;
     hide();
     waiting_->start();
 }
@@ -152,6 +155,7 @@ void LauncherWindow::checkGame()
     showCentred();
     if (const std::string told = GameEndMessage(status); !told.empty())
         QMessageBox::warning(this, "Zorbik on the maze", QString::fromStdString(told));
+    ShowSummary(this, SummaryText(EntriesSince(journal_), player_));
 }
 
 } // namespace zorbik

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "LauncherOptions.h"
+#include "Summary.h"
 
 #include <QWidget>
 
@@ -40,6 +41,8 @@ class LauncherWindow : public QWidget {
     QPushButton* play_ = nullptr;
     QTimer* waiting_ = nullptr;
     pid_t game_ = -1;
+    JournalMark journal_; // where the journal ended when the game started
+    std::string player_;
 };
 
 } // namespace zorbik

@@ -5,6 +5,7 @@
 #include "GameStart.h"
 #include "LauncherOptions.h"
 #include "LauncherWindow.h"
+#include "Report.h"
 #include "desktop/DesktopSession.h"
 
 #include <QApplication>
@@ -34,7 +35,10 @@ int main(int argc, char** argv)
             zorbik::SayNoDisplay("zorbik");
             return 1;
         }
-        return zorbik::PlayAtOnce(options);
+        zorbik::HandCeilingToQuiz(options, false);
+        return zorbik::PlayWithSummary(options);
+    case LauncherOptions::Action::Report:
+        return zorbik::ReportAtOnce(options);
     case LauncherOptions::Action::SetUp:
         return zorbik::SetUpAtOnce(options);
     case LauncherOptions::Action::Window:
@@ -45,6 +49,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     zorbik::DisplayOpened();
     zorbik::ApplyDesktopIdentity();
+    zorbik::HandCeilingToQuiz(options, true);
     zorbik::LauncherWindow window(options);
     window.showCentred();
     return QApplication::exec();

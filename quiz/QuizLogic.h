@@ -38,6 +38,10 @@ struct Fraction {
 };
 Fraction Reduced(Fraction f);
 
+// "3/4", "5" for a whole number; MixedText writes 5/4 as "1 1/4".
+std::string FractionText(Fraction f);
+std::string MixedText(Fraction f);
+
 enum class FractionKind { Add, Simplify };
 
 struct Question {
@@ -59,9 +63,9 @@ struct Question {
 };
 
 // A question of the topic at difficulty 0 (small numbers, one step) to 14
-// (numbers in the hundreds, more steps). At every
-// difficulty each topic has at least forty different questions, and the
-// higher difficulty never has fewer.
+// (numbers in the hundreds, more steps), within the limits of
+// QuestionSteps.h. At every difficulty each topic has at least forty
+// different questions, and the numbers grow with the difficulty.
 Question MakeQuestion(Topic topic, int difficulty, std::mt19937& rng);
 
 // Like MakeQuestion, but avoids the texts in `recent` while it can.
@@ -69,19 +73,32 @@ Question MakeFreshQuestion(Topic topic, int difficulty, std::mt19937& rng,
                            const std::vector<std::string>& recent);
 
 // Right; equal to the answer but not in lowest terms where they were asked
-// (judged as wrong); wrong; or text that cannot be read, which is not judged
-// so the pupil can type again.
-enum class Check { Right, NotLowest, Wrong, Unreadable };
+// (judged as wrong); wrong. The others are not judged, so the pupil can
+// type again without a penalty: text that cannot be read, a decimal number
+// and a negative one.
+enum class Check { Right, NotLowest, Wrong, Unreadable, Decimal, Negative };
 
-// Judges a typed answer: a whole number or "a/b", blanks allowed around the
-// numbers.
+// True for the checks that settle the question.
+inline bool Judged(Check c)
+{
+    return c == Check::Right || c == Check::NotLowest || c == Check::Wrong;
+}
+
+// Judges a typed answer as children write it (AnswerReading.h): a whole
+// number, "a/b" or a mixed number "1 1/4" for fractions.
 Check CheckAnswer(const Question& q, const std::string& typed);
+
+// What the pupil is told when the answer was not judged: what to change.
+std::string RetypeAdvice(const Question& q, const std::string& typed);
 
 // What a right answer at difficulty d earns in the maze: (d + 1) x 100.
 int PointsFor(int difficulty);
 
-// The line under the question that says what is at stake.
+// The two short sentences under the question that say what is at stake.
 std::string StakeLine(int difficulty);
+
+// The line that says what Enter and Escape do, and what Escape costs.
+std::string KeysLine();
 
 // Said when the hint is asked for, before it is shown.
 std::string HintWarning();

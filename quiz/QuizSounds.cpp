@@ -1,48 +1,43 @@
 #include "QuizSounds.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include "view/AudioThread.h"
+
+#include <QFile>
 
 #include <cstdlib>
 
 namespace zorbik::quiz {
 
-namespace {
-
-QSoundEffect* Load(QObject* owner, const QString& path)
+QuizSounds::QuizSounds(const QString& folder, bool soundOn)
 {
-    auto* effect = new QSoundEffect(owner);
-    effect->setSource(QUrl::fromLocalFile(path));
-    return effect;
-}
-
-void Play(QSoundEffect* effect)
-{
-    // A file that is missing or does not decode never becomes ready: silence.
-    if (effect && effect->status() != QSoundEffect::Error)
-        effect->play();
-}
-
-} // namespace
-
-QuizSounds::QuizSounds(QObject* owner, const QString& folder, bool soundOn)
-{
-    if (!soundOn || std::getenv("ZORBIK_NO_AUDIO") || QMediaDevices::audioOutputs().isEmpty())
+    if (!soundOn || std::getenv("ZORBIK_NO_AUDIO"))
         return;
-    right_ = Load(owner, folder + "/Sounds/Right.wav");
-    wrong_ = Load(owner, folder + "/Sounds/Wrong.wav");
+    const std::string base = QFile::encodeName(folder).toStdString();
+    right_ = base + "/Sounds/Right.wav";
+    wrong_ = base + "/Sounds/Wrong.wav";
+    audio_ = std::make_unique<AudioThread>(QuizAudioStopWaitMs);
+    audio_->load(right_);
+    audio_->load(wrong_);
+}
+
+QuizSounds::~QuizSounds() = default;
+
+void QuizSounds::play(const std::string& path)
+{
+    if (!audio_)
+        return;
+    audio_->select(path);
+    audio_->play();
 }
 
 void QuizSounds::playRight()
 {
-    Play(right_);
+    play(right_);
 }
 
 void QuizSounds::playWrong()
 {
-    Play(wrong_);
+    play(wrong_);
 }
 
 } // namespace zorbik::quiz

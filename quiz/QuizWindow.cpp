@@ -1,5 +1,8 @@
 #include "QuizWindow.h"
 
+#include "Journal.h"
+#include "common/SafeFiles.h"
+
 #include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
@@ -7,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace zorbik::quiz {
@@ -25,6 +29,9 @@ QString TopicTitle(Topic topic)
     }
     return "Fractions";
 }
+
+// The question and its stakes.
+constexpr int QuestionPixels = 24;
 
 QFont SizedFont(int pixels, bool bold)
 {
@@ -46,7 +53,7 @@ QLabel* TextLine(const std::string& text, int pixels, bool bold)
 } // namespace
 
 QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
-    : QWidget(parent), setup_(std::move(setup)), sounds_(this, setup_.folder, setup_.sound)
+    : QWidget(parent), setup_(std::move(setup)), sounds_(setup_.folder, setup_.sound)
 {
     const Question& q = setup_.question;
     setWindowTitle("Zorbik asks: " + TopicTitle(q.topic));
@@ -61,11 +68,13 @@ QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
         unknown->setStyleSheet("color: #804000;");
         layout->addWidget(unknown);
     }
-    layout->addWidget(TextLine(q.text, 28, true));
-    stake_ = TextLine(StakeLine(setup_.difficulty), 14, false);
-    stake_->setStyleSheet("color: #404040;");
+    layout->addWidget(TextLine(q.text, QuestionPixels, true));
+    // What is at stake, at the question's own size and in dark text, so
+    // that a child reads it before answering.
+    stake_ = TextLine(StakeLine(setup_.difficulty), QuestionPixels, false);
+    stake_->setStyleSheet("color: #202020;");
     layout->addWidget(stake_);
-    layout->addWidget(TextLine(q.form, 15, false));
+    layout->addWidget(TextLine(q.form, 16, false));
 
     answer_ = new QLineEdit;
     answer_->setFont(SizedFont(28, true));
@@ -88,8 +97,11 @@ QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
     layout->addLayout(buttons);
 
     message_ = TextLine("", 18, true);
-    message_->setMinimumHeight(120); // room for a hint of four lines from the start
+    message_->setMinimumHeight(150); // room for feedback of six lines from the start
     layout->addWidget(message_);
+    keys_ = TextLine(KeysLine(), 15, false);
+    keys_->setStyleSheet("color: #303030;");
+    layout->addWidget(keys_);
 
     connect(hint_, &QPushButton::clicked, this, [this] { onHint(); });
     connect(check_, &QPushButton::clicked, this, [this] {
@@ -114,7 +126,9 @@ QString QuizWindow::messageText() const
 void QuizWindow::showMessage(const std::string& text, const char* colour)
 {
     message_->setStyleSheet(QString("color: %1;").arg(colour));
-    message_->setText(QString::fromStdString(text));
+    // A mixed number such as "1 23/40" is never broken over two lines.
+    static const QRegularExpression mixed("(\\d) (\\d+/\\d+)");
+    message_->setText(QString::fromStdString(text).replace(mixed, QString("\\1") + QChar(0x00a0) + "\\2"));
 }
 
 void QuizWindow::onHint()
@@ -138,17 +152,19 @@ void QuizWindow::onCheck()
 {
     const std::string typed = answer_->text().toStdString();
     const Check result = CheckAnswer(setup_.question, typed);
-    if (result == Check::Unreadable) {
-        showMessage("Please type your answer as shown above. " + setup_.question.form, "#804000");
+    if (!Judged(result)) {
+        showMessage(RetypeAdvice(setup_.question, typed), "#804000");
         answer_->setFocus();
         return;
     }
     answered_ = true;
     const bool passed =
         WriteVerdict(QFile::encodeName(setup_.folder).toStdString(), VerdictFor(result, hintUsed_));
+    writeJournal(result, typed);
     answer_->setReadOnly(true);
     hint_->setEnabled(false);
     check_->setText("&OK");
+    keys_->setText("Enter closes the quiz.");
     const bool right = result == Check::Right;
     const char* colour = !right ? "#a00000" : !hintUsed_ && passed ? "#006000" : "#806000";
     showMessage(Feedback(setup_.question, result, hintUsed_, typed, setup_.difficulty, passed), colour);
@@ -156,6 +172,26 @@ void QuizWindow::onCheck()
         sounds_.playRight();
     else
         sounds_.playWrong();
+}
+
+void QuizWindow::writeJournal(std::optional<Check> check, const std::string& typed)
+{
+    // A journal that cannot be written costs the pupil nothing: the game
+    // has its verdict, only the record misses a line.
+    const Question& q = setup_.question;
+    JournalEntry e;
+    e.time = JournalTime();
+    e.game = setup_.game;
+    e.topic = q.topic;
+    e.step = setup_.step;
+    e.sent = setup_.difficulty;
+    e.verdict = VerdictWord(check);
+    e.hint = hintUsed_;
+    e.question = q.text;
+    e.typed = typed;
+    e.answer = FractionText(q.answer);
+    e.working = q.working;
+    AppendToJournal(PathIn(QFile::encodeName(setup_.folder).toStdString(), JournalFileName), e);
 }
 
 void QuizWindow::keyPressEvent(QKeyEvent* event)
@@ -185,6 +221,7 @@ void QuizWindow::closeEvent(QCloseEvent* event)
     if (!answered_) {
         answered_ = true;
         WriteVerdict(QFile::encodeName(setup_.folder).toStdString(), VerdictNotAnswered);
+        writeJournal(std::nullopt, answer_->text().toStdString());
     }
     event->accept();
 }

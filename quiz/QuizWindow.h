@@ -11,6 +11,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,9 +21,11 @@ namespace zorbik::quiz {
 
 struct QuizSetup {
     Question question;
-    int difficulty = 0;
+    int difficulty = 0;       // as the game sent it: what a right answer earns
+    int step = 0;             // what the question was made at
+    long game = 0;            // the game's process id, for the journal
     std::string unknownTopic; // shown in a line of its own when not empty
-    QString folder;           // where "Return.ret" goes and "Sounds/" lies
+    QString folder;           // where "Return.ret" and the journal go and "Sounds/" lies
     bool sound = true;
 };
 
@@ -29,6 +33,7 @@ class QuizWindow : public QWidget {
   public:
     explicit QuizWindow(QuizSetup setup, QWidget* parent = nullptr);
 
+    const Question& question() const { return setup_.question; }
     bool answered() const { return answered_; }
     bool hintUsed() const { return hintUsed_; }
     QLineEdit* answerBox() const { return answer_; }
@@ -44,6 +49,7 @@ class QuizWindow : public QWidget {
     void onHint();
     void onCheck();
     void showMessage(const std::string& text, const char* colour);
+    void writeJournal(std::optional<Check> check, const std::string& typed);
 
     QuizSetup setup_;
     QuizSounds sounds_;
@@ -55,6 +61,7 @@ class QuizWindow : public QWidget {
     QPushButton* hint_ = nullptr;
     QPushButton* check_ = nullptr;
     QLabel* message_ = nullptr;
+    QLabel* keys_ = nullptr;
 };
 
 } // namespace zorbik::quiz

@@ -47,4 +47,32 @@ bool RememberQuestion(const std::string& folder, std::vector<std::string> recent
     return ReplaceFile(PathIn(folder, RecentFileName), bytes);
 }
 
+Topic TopicOfText(const std::string& text)
+{
+    if (text.find("(LCM)") != std::string::npos)
+        return Topic::Lcm;
+    if (text.find("(GCF)") != std::string::npos)
+        return Topic::Gcf;
+    return Topic::Fractions;
+}
+
+Topic LeastRecentTopic(const std::vector<Topic>& offered, const std::vector<std::string>& recent,
+                       std::mt19937& rng)
+{
+    // How many questions ago each topic was last asked; never: beyond all.
+    std::vector<std::size_t> ago(offered.size(), recent.size());
+    for (std::size_t i = 0; i < offered.size(); ++i)
+        for (std::size_t r = 0; r < recent.size(); ++r)
+            if (TopicOfText(recent[r]) == offered[i]) {
+                ago[i] = r;
+                break;
+            }
+    const std::size_t longest = *std::max_element(ago.begin(), ago.end());
+    std::vector<Topic> waiting;
+    for (std::size_t i = 0; i < offered.size(); ++i)
+        if (ago[i] == longest)
+            waiting.push_back(offered[i]);
+    return waiting[std::uniform_int_distribution<std::size_t>(0, waiting.size() - 1)(rng)];
+}
+
 } // namespace zorbik::quiz

@@ -2,15 +2,26 @@
 // starts it as "quiz LCM 3 SOUND" (or "quiz 3 SOUND" for fractions) from
 // inside the quiz's folder and reads the verdict it leaves in "Return.ret"
 // there: 1 for a right answer found without the hint, another byte otherwise.
+#include "OfferedTopics.h"
 #include "QuizLogic.h"
+#include "QuizTestDriver.h"
 #include "QuizWindow.h"
 #include "RecentQuestions.h"
+#include "StepChoice.h"
+#include "common/SafeFiles.h"
 #include "desktop/DesktopSession.h"
+#include "view/AudioThread.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSettings>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
 using namespace zorbik::quiz;
 
@@ -27,26 +38,51 @@ int main(int argc, char** argv)
     // The quiz starts afresh for each question: a well-seeded generator and
     // the small list of the last questions keep the next one from repeating.
     std::mt19937 rng = SeededGenerator();
-    const Topic topic = args.topics[std::uniform_int_distribution<size_t>(0, args.topics.size() - 1)(rng)];
     const std::vector<std::string> recent = ReadRecent(folderBytes);
+    const Topic topic = LeastRecentTopic(
+        OfferedTopics(args, ParentWords(),
+                      QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString()),
+        recent, rng);
+    // The step: the game's difficulty under the teacher's and the
+    // launcher's ceiling, eased after misses in a row on this topic.
+    const QSettings teachers(QSettings::NativeFormat, QSettings::SystemScope, "zorbik", "zorbik");
+    const char* launchers = std::getenv("ZORBIK_QUESTIONS");
+    const int ceiling =
+        LowerCeiling(teachers.value("questions").toString().toStdString(), launchers ? launchers : "");
+    const int step = StepFor(args.difficulty, ceiling,
+                             StepsEased(topic, ReadJournal(zorbik::PathIn(folderBytes, JournalFileName))));
     QuizSetup setup;
-    setup.question = MakeFreshQuestion(topic, args.difficulty, rng, recent);
+    setup.question = MakeFreshQuestion(topic, step, rng, recent);
     setup.difficulty = args.difficulty;
+    setup.step = step;
+    setup.game = static_cast<long>(getppid());
     setup.unknownTopic = args.unknownTopic;
     setup.folder = folder;
     setup.sound = args.sound;
     RememberQuestion(folderBytes, recent, setup.question.text);
 
-    QuizWindow window(std::move(setup));
-    window.adjustSize();
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
+    int status = 0;
+    {
+        QuizWindow window(std::move(setup));
+        window.adjustSize();
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = window.frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            window.move(frame.topLeft());
+        }
+        window.show();
+        window.raise();
+        window.activateWindow();
+        window.answerBox()->setFocus();
+        StartTestDriverIfAsked(window);
+        status = app.exec();
     }
-    window.show();
-    window.raise();
-    window.activateWindow();
-    window.answerBox()->setFocus();
-    return app.exec();
+    // A sound server that stopped answering holds the sound library's
+    // clean-up for half a minute; the verdict is written, so the quiz ends
+    // at once all the same and the game goes on.
+    if (zorbik::AudioThread::LeftRunning()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

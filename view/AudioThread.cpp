@@ -17,9 +17,6 @@ namespace zorbik {
 
 namespace {
 
-// How long the game waits at its end for the audio thread to let go of its
-// effects; a sound system that hangs must not keep the game from ending.
-constexpr int StopWaitMs = 1500;
 // How long the end waits for files still loading (they take milliseconds).
 constexpr int LoadWaitMs = 1000;
 
@@ -68,9 +65,9 @@ class AudioThread::Room : public QObject {
     // Stops and frees every effect here, where they were made. An effect
     // freed while its file still loads leaves Qt's loader holding the file
     // until the process ends, so loading is given a moment to finish.
-    void clear()
+    void clear(int loadWaitMs)
     {
-        const QDeadlineTimer deadline(LoadWaitMs);
+        const QDeadlineTimer deadline(loadWaitMs);
         while (!deadline.hasExpired() && std::any_of(effects_.begin(), effects_.end(), [](const auto& e) {
             return e.second && e.second->status() == QSoundEffect::Loading;
         })) {
@@ -91,7 +88,7 @@ class AudioThread::Room : public QObject {
     QSoundEffect* current_ = nullptr;
 };
 
-AudioThread::AudioThread() : thread_(new QThread), room_(new Room)
+AudioThread::AudioThread(int stopWaitMs) : stopWaitMs_(stopWaitMs), thread_(new QThread), room_(new Room)
 {
     thread_->setObjectName("audio");
     room_->moveToThread(thread_);
@@ -100,11 +97,13 @@ AudioThread::AudioThread() : thread_(new QThread), room_(new Room)
 
 AudioThread::~AudioThread()
 {
-    post([room = room_] {
-        room->clear();
+    // Loading gets what the stop wait leaves after half a second for
+    // freeing the effects.
+    post([room = room_, loadWaitMs = std::clamp(stopWaitMs_ - 500, 0, LoadWaitMs)] {
+        room->clear(loadWaitMs);
         QThread::currentThread()->quit();
     });
-    if (!thread_->wait(QDeadlineTimer(StopWaitMs))) {
+    if (!thread_->wait(QDeadlineTimer(stopWaitMs_))) {
         leftRunning = true;
         return; // left running on purpose: destroying a running thread aborts
     }

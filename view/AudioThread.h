@@ -19,8 +19,13 @@ namespace zorbik {
 
 class AudioThread {
   public:
-    AudioThread();
-    // Stops every sound, frees the effects in the thread and ends it.
+    // How long the owner's end waits for the thread by default; a sound
+    // system that hangs must not keep the program from ending.
+    static constexpr int DefaultStopWaitMs = 1500;
+
+    explicit AudioThread(int stopWaitMs = DefaultStopWaitMs);
+    // Stops every sound, frees the effects in the thread and ends it, waiting
+    // at most the stop wait given at the start.
     ~AudioThread();
     AudioThread(const AudioThread&) = delete;
     AudioThread& operator=(const AudioThread&) = delete;
@@ -42,6 +47,7 @@ class AudioThread {
     class Room;
     template <class Request> void post(Request request);
 
+    int stopWaitMs_;
     QThread* thread_;
     Room* room_; // lives in the thread, with the effects; requests run there
 };

@@ -1,5 +1,6 @@
 // The quiz's real window, driven offscreen with the keys a pupil presses.
 #include "quiz/QuizWindow.h"
+#include "quiz/Journal.h"
 #include "tests/support/TempFolder.h"
 
 #include <QApplication>
@@ -55,9 +56,13 @@ class QuizWindowTest : public ::testing::Test {
 TEST_F(QuizWindowTest, EnterAnswersThenClosesEscapeClosesUnanswered)
 {
     auto w = Open(dir_);
-    Press(*w, Qt::Key_Return, "twelve"); // not readable: not judged, the window stays
-    EXPECT_FALSE(w->answered());
-    EXPECT_FALSE(fs::exists(dir_ / "Return.ret"));
+    // Not readable, or a typo such as a minus: not judged, the window stays.
+    for (const char* typed : {"twelve", "-12", "1.5"}) {
+        Press(*w, Qt::Key_Return, typed);
+        EXPECT_FALSE(w->answered()) << typed;
+        EXPECT_FALSE(fs::exists(dir_ / "Return.ret")) << typed;
+    }
+    EXPECT_TRUE(w->messageText().contains("whole number")) << w->messageText().toStdString();
     Press(*w, Qt::Key_Return, right_);
     EXPECT_TRUE(w->answered());
     EXPECT_TRUE(w->isVisible());
@@ -72,6 +77,13 @@ TEST_F(QuizWindowTest, EnterAnswersThenClosesEscapeClosesUnanswered)
     Press(*w, Qt::Key_Escape, right_); // typed but not sent: still not answered
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(Verdict(), std::string(1, char(VerdictNotAnswered)));
+
+    // Each question leaves one line in the journal, however it ended.
+    const auto journal = ReadJournal((dir_ / JournalFileName).string());
+    ASSERT_EQ(journal.size(), 2u);
+    EXPECT_EQ(journal[0].verdict, "right");
+    EXPECT_EQ(journal[0].question, question_.text);
+    EXPECT_EQ(journal[1].verdict, "not-answered");
 }
 
 // The hint is shown only after a second press, once its cost has been said

@@ -5,6 +5,7 @@
 #include "SoundRecording.h"
 
 #include "tests/support/GameProcess.h"
+#include "tests/support/TempFolder.h"
 #include "view/SoundPlayer.h"
 
 #include <gtest/gtest.h>
@@ -210,6 +211,51 @@ TEST(HeardSounds, ASoundServerThatStopsAnsweringNeverHoldsTheGameOpen)
     game.send("close");
     // The sound library alone would wait half a minute for the server.
     EXPECT_EQ(game.wait(10000), 0);
+    ::kill(server.pid(), SIGCONT);
+}
+
+// The quiz, like the game, never waits on the sound server: with the server
+// answering and with it stopped, its window is up within a second, and it
+// is gone within a second and a half of the key that closes it.
+TEST(HeardSounds, TheQuizNeverWaitsOnTheSoundServer)
+{
+    PrivateSoundServer server;
+    ASSERT_TRUE(server.ok()) << server.error();
+    unsetenv("ZORBIK_NO_AUDIO");
+    server.becomeClient();
+    const zorbik::testing::TempFolder temp("zorbik-quiz-sound");
+    const fs::path quiz = fs::path(ZORBIK_SUITE_DIR) / "Quiz";
+    fs::copy_file(quiz / "quiz", temp.dir / "quiz");
+    fs::copy(quiz / "Sounds", temp.dir / "Sounds", fs::copy_options::recursive);
+    std::vector<std::string> env{"ZORBIK_TEST_DRIVER=1"};
+    for (char** e = environ; *e; ++e)
+        env.emplace_back(*e);
+    using Clock = std::chrono::steady_clock;
+    auto ms = [](Clock::time_point since) {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count();
+    };
+    for (const bool stopped : {false, true}) {
+        SCOPED_TRACE(stopped ? "server stopped" : "server answering");
+        if (stopped) {
+            ASSERT_EQ(::kill(server.pid(), SIGSTOP), 0);
+        }
+        DrivenProgram program;
+        const auto started = Clock::now();
+        ASSERT_TRUE(program.start({(temp.dir / "quiz").string(), "LCM", "0", "SOUND"}, env));
+        EXPECT_EQ(program.send("shown"), std::vector<std::string>{"shown 1"});
+        const auto shownAfter = ms(started);
+        EXPECT_LE(shownAfter, 1000);
+        program.send("type 99999");
+        program.send("key Return"); // judged: the wrong sound starts
+        Sleep(300);
+        const auto lastKey = Clock::now();
+        program.send("key Return");
+        EXPECT_EQ(program.wait(10000), 0);
+        std::cout << (stopped ? "server stopped" : "server answering") << ": window up after " << shownAfter
+                  << " ms, quiz gone " << ms(lastKey) << " ms after its last key\n";
+        EXPECT_LE(ms(lastKey), 1500);
+        EXPECT_EQ(zorbik::testing::Slurp(temp.dir / "Return.ret"), std::string(1, '\0'));
+    }
     ::kill(server.pid(), SIGCONT);
 }
 

@@ -1,0 +1,181 @@
+#include "Summary.h"
+
+#include "PlayingFolder.h"
+#include "common/SafeFiles.h"
+
+#include <array>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zorbik {
+
+using quiz::JournalEntry;
+using quiz::Topic;
+
+namespace {
+
+constexpr std::array<Topic, 3> Topics = {Topic::Lcm, Topic::Gcf, Topic::Fractions};
+constexpr std::size_t GamesShown = 10;
+
+const char* TopicName(Topic t)
+{
+    return t == Topic::Lcm ? "LCM" : t == Topic::Gcf ? "GCF" : "Fractions";
+}
+
+struct Tally {
+    std::array<int, 3> asked{}, right{};
+    int total() const { return asked[0] + asked[1] + asked[2]; }
+    int totalRight() const { return right[0] + right[1] + right[2]; }
+    void add(const JournalEntry& e)
+    {
+        ++asked[int(e.topic)];
+        right[int(e.topic)] += e.counts();
+    }
+};
+
+Tally TallyOf(const std::vector<JournalEntry>& entries)
+{
+    Tally t;
+    for (const JournalEntry& e : entries)
+        t.add(e);
+    return t;
+}
+
+// "LCM 3 of 4 right" for every topic asked.
+std::string PerTopic(const Tally& t, const std::string& separator)
+{
+    std::string out;
+    for (Topic topic : Topics) {
+        const int i = int(topic);
+        if (t.asked[i] > 0)
+            out += (out.empty() ? "" : separator) + std::string(TopicName(topic)) + ": " +
+                   std::to_string(t.right[i]) + " of " + std::to_string(t.asked[i]) + " right";
+    }
+    return out;
+}
+
+std::string Encouragement(const Tally& t)
+{
+    const int right = t.totalRight(), total = t.total();
+    if (right == total)
+        return "Perfect - every question right!";
+    if (right * 10 >= total * 7)
+        return "Great work - keep it up!";
+    if (right * 10 >= total * 4)
+        return "Good effort - every question makes you stronger.";
+    return "Keep practising - the working above shows the way, and you will get them next time!";
+}
+
+// The journal's entries in games: a run of entries asked by one game.
+std::vector<std::vector<JournalEntry>> Games(const std::vector<JournalEntry>& entries)
+{
+    std::vector<std::vector<JournalEntry>> games;
+    for (const JournalEntry& e : entries) {
+        if (games.empty() || games.back().back().game != e.game)
+            games.emplace_back();
+        games.back().push_back(e);
+    }
+    return games;
+}
+
+// "2026-12-08 10:02" of the journal's time.
+std::string When(const std::string& time)
+{
+    std::string when = time.substr(0, 16);
+    if (when.size() > 10 && when[10] == 'T')
+        when[10] = ' ';
+    return when;
+}
+
+} // namespace
+
+std::string PlayersJournal(const std::string& launcherFolder, bool classroom)
+{
+    const std::string suite = OwnSuiteOf(launcherFolder);
+    const bool installed = suite != PathIn(launcherFolder, "");
+    const std::string folder = !classroom && SuiteWritable(suite) && !(installed && ::geteuid() == 0)
+                                   ? suite
+                                   : PersonalPlayingFolder();
+    return folder.empty() ? std::string() : folder + "Quiz/" + quiz::JournalFileName;
+}
+
+JournalMark MarkJournal(const std::string& path)
+{
+    struct stat st {};
+    const bool plain = !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return {path, plain ? static_cast<std::size_t>(st.st_size) : 0};
+}
+
+std::vector<JournalEntry> EntriesSince(const JournalMark& mark)
+{
+    if (mark.path.empty())
+        return {};
+    // A journal cut back to its newer half meanwhile is read whole; its
+    // last game is the one just played.
+    const JournalMark now = MarkJournal(mark.path);
+    auto entries = quiz::ReadJournal(mark.path, now.size >= mark.size ? mark.size : 0);
+    if (now.size < mark.size && !entries.empty()) {
+        const long game = entries.back().game;
+        std::erase_if(entries, [&](const JournalEntry& e) { return e.game != game; });
+    }
+    return entries;
+}
+
+std::string SummaryText(const std::vector<JournalEntry>& entries, const std::string& name)
+{
+    if (entries.empty())
+        return {};
+    const Tally t = TallyOf(entries);
+    std::string out = (name.empty() ? std::string("Your game") : "The game of " + name) + ": " +
+                      std::to_string(t.total()) + (t.total() == 1 ? " question" : " questions") + ", " +
+                      std::to_string(t.totalRight()) + " right.\n" + PerTopic(t, "\n") + "\n\n" +
+                      Encouragement(t) + "\n";
+    std::string missed;
+    for (const JournalEntry& e : entries) {
+        if (e.counts())
+            continue;
+        const std::string how = e.verdict == "not-answered" ? "not answered"
+                                : e.verdict == "right"      ? "right with the hint"
+                                                            : "you typed " + e.typed;
+        missed +=
+            "\n" + e.question + " (" + how + "; the answer is " + e.answer + ")\n   " + e.working + "\n";
+    }
+    if (!missed.empty())
+        out += "\nTo look at again:\n" + missed;
+    return out;
+}
+
+std::string ReportText(const std::vector<JournalEntry>& entries, const std::string& journal)
+{
+    if (entries.empty())
+        return "No questions in the journal yet (" + journal + ").\n";
+    const auto games = Games(entries);
+    std::string out = "Zorbik report (" + journal + ")\n\nThe last games:\n";
+    for (std::size_t i = games.size() > GamesShown ? games.size() - GamesShown : 0; i < games.size(); ++i) {
+        const Tally t = TallyOf(games[i]);
+        out += "  " + When(games[i].front().time) + "  " + std::to_string(t.totalRight()) + " of " +
+               std::to_string(t.total()) + " right  (" + PerTopic(t, ", ") + ")\n";
+    }
+    const Tally all = TallyOf(entries);
+    out += "\nAll " + std::to_string(games.size()) + (games.size() == 1 ? " game" : " games") + ": " +
+           std::to_string(all.totalRight()) + " of " + std::to_string(all.total()) + " right\n  " +
+           PerTopic(all, "\n  ") + "\n";
+    return out;
+}
+
+std::string ReportCsv(const std::vector<JournalEntry>& entries)
+{
+    std::string out = "start,questions,right,lcm_asked,lcm_right,gcf_asked,gcf_right,fractions_asked,"
+                      "fractions_right\r\n";
+    for (const auto& game : Games(entries)) {
+        const Tally t = TallyOf(game);
+        out +=
+            When(game.front().time) + "," + std::to_string(t.total()) + "," + std::to_string(t.totalRight());
+        for (Topic topic : Topics)
+            out += "," + std::to_string(t.asked[int(topic)]) + "," + std::to_string(t.right[int(topic)]);
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace zorbik

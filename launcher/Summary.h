@@ -1,0 +1,41 @@
+// What the launcher tells about the questions of a game and of the games
+// before it, from the pupil's journal (quiz/Journal.h): the summary after a
+// game (in a window, or on standard output with --play) and the report of
+// --report (text, or CSV with --csv).
+#pragma once
+
+#include "quiz/Journal.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace zorbik {
+
+// The journal of the games this player plays: Quiz/Journal.txt in the
+// folder the launcher plays from (the same choice as PlanGame makes, but
+// without laying anything out).
+std::string PlayersJournal(const std::string& launcherFolder, bool classroom);
+
+// Where the journal ended when a game started, so that the summary reads
+// only the lines of that game.
+struct JournalMark {
+    std::string path;
+    std::size_t size = 0;
+};
+JournalMark MarkJournal(const std::string& path);
+std::vector<quiz::JournalEntry> EntriesSince(const JournalMark& mark);
+
+// The summary of one game's questions: how many were asked, how many were
+// right per topic, the missed ones with their working, and a word of
+// encouragement. Empty when no question was asked.
+std::string SummaryText(const std::vector<quiz::JournalEntry>& entries, const std::string& name);
+
+// The player's history: the last games with their right answers per topic,
+// then all questions per topic.
+std::string ReportText(const std::vector<quiz::JournalEntry>& entries, const std::string& journal);
+
+// One CSV row per game, with a header row, for a spreadsheet.
+std::string ReportCsv(const std::vector<quiz::JournalEntry>& entries);
+
+} // namespace zorbik

@@ -1,0 +1,201 @@
+#include "Journal.h"
+
+#include "common/SafeFiles.h"
+
+#include <cerrno>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zorbik::quiz {
+
+namespace {
+
+constexpr std::size_t TypedKept = 40;
+
+std::string Field(std::string text)
+{
+    for (char& c : text)
+        if (c == '\t' || c == '\r' || c == '\n')
+            c = ' ';
+    return text;
+}
+
+std::vector<std::string> Split(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+        fields.push_back(line.substr(start, tab - start));
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
+bool Number(const std::string& text, long& value, long low, long high)
+{
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    value = std::stol(text);
+    return value >= low && value <= high;
+}
+
+// The file is descriptor `fd`, opened for appending: writes the whole line
+// or, when that fails part-way, cuts the file back to `size`.
+bool WriteWhole(int fd, const std::string& line, off_t size)
+{
+    for (std::size_t done = 0; done < line.size();) {
+        const ssize_t n = ::write(fd, line.data() + done, line.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            while (::ftruncate(fd, size) != 0 && errno == EINTR) {
+            }
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The newest lines of `bytes` that fit into `room` bytes.
+std::string NewestLines(const std::string& bytes, std::size_t room)
+{
+    if (bytes.size() <= room)
+        return bytes;
+    const std::size_t cut = bytes.find('\n', bytes.size() - room);
+    return cut == std::string::npos ? std::string() : bytes.substr(cut + 1);
+}
+
+} // namespace
+
+std::string VerdictWord(std::optional<Check> check)
+{
+    if (!check)
+        return "not-answered";
+    switch (*check) {
+    case Check::Right:
+        return "right";
+    case Check::NotLowest:
+        return "not-lowest";
+    default:
+        return "wrong";
+    }
+}
+
+std::string TopicWord(Topic topic)
+{
+    return topic == Topic::Lcm ? "LCM" : topic == Topic::Gcf ? "GCF" : "FRACTIONS";
+}
+
+std::optional<Topic> TopicFromWord(const std::string& word)
+{
+    for (Topic t : {Topic::Lcm, Topic::Gcf, Topic::Fractions})
+        if (TopicWord(t) == word)
+            return t;
+    return std::nullopt;
+}
+
+std::string JournalTime()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[40];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
+    return text;
+}
+
+std::string JournalLine(const JournalEntry& e)
+{
+    const std::string fields[] = {Field(e.time),
+                                  std::to_string(e.game),
+                                  TopicWord(e.topic),
+                                  std::to_string(e.step),
+                                  std::to_string(e.sent),
+                                  Field(e.verdict),
+                                  e.hint ? "hint" : "no-hint",
+                                  Field(e.question),
+                                  Field(e.typed.substr(0, TypedKept)),
+                                  Field(e.answer),
+                                  Field(e.working)};
+    std::string line;
+    for (const std::string& f : fields)
+        line += (line.empty() ? "" : "\t") + f;
+    return line + "\r\n";
+}
+
+std::optional<JournalEntry> ParseJournalLine(const std::string& text)
+{
+    std::string line = text;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    const std::vector<std::string> f = Split(line);
+    JournalEntry e;
+    long game = 0, step = 0, sent = 0;
+    const auto topic = f.size() == 11 ? TopicFromWord(f[2]) : std::nullopt;
+    if (!topic || !Number(f[1], game, 0, 999999999) || !Number(f[3], step, 0, MaxDifficulty) ||
+        !Number(f[4], sent, 0, MaxDifficulty) || (f[6] != "hint" && f[6] != "no-hint"))
+        return std::nullopt;
+    if (f[5] != "right" && f[5] != "wrong" && f[5] != "not-lowest" && f[5] != "not-answered")
+        return std::nullopt;
+    e.time = f[0];
+    e.game = game;
+    e.topic = *topic;
+    e.step = static_cast<int>(step);
+    e.sent = static_cast<int>(sent);
+    e.verdict = f[5];
+    e.hint = f[6] == "hint";
+    e.question = f[7];
+    e.typed = f[8];
+    e.answer = f[9];
+    e.working = f[10];
+    return e;
+}
+
+std::vector<JournalEntry> ReadJournal(const std::string& path, std::size_t from)
+{
+    std::vector<JournalEntry> entries;
+    const auto bytes = ReadRegularFile(path, JournalLimit + 4096);
+    if (!bytes || from > bytes->size())
+        return entries;
+    // A start inside a line (the journal was cut back meanwhile) skips it.
+    std::size_t start = from == 0 || (*bytes)[from - 1] == '\n' ? from : bytes->find('\n', from);
+    while (start != std::string::npos && start < bytes->size()) {
+        const std::size_t end = bytes->find('\n', start);
+        if (end == std::string::npos)
+            break; // a line not yet ended
+        if (auto e = ParseJournalLine(bytes->substr(start, end - start)))
+            entries.push_back(std::move(*e));
+        start = end + 1;
+    }
+    return entries;
+}
+
+bool AppendToJournal(const std::string& path, const JournalEntry& entry)
+{
+    const std::string line = JournalLine(entry);
+    // O_NOFOLLOW refuses a link; O_NONBLOCK keeps a FIFO from stopping the
+    // open, and the checks after it turn away whatever is not our own plain
+    // file.
+    const int fd = ::open(
+        path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_nlink == 1;
+    if (ok && static_cast<std::size_t>(st.st_size) + line.size() <= JournalLimit) {
+        ok = WriteWhole(fd, line, st.st_size);
+        ::close(fd);
+        return ok;
+    }
+    ::close(fd);
+    if (!ok)
+        return false;
+    // Full: the newer half stays, written beside the journal and renamed
+    // over it, so that a failure leaves the old journal whole.
+    const auto bytes = ReadRegularFile(path, JournalLimit + 4096);
+    return bytes && ReplaceFile(path, NewestLines(*bytes, JournalLimit / 2) + line);
+}
+
+} // namespace zorbik::quiz

@@ -1,0 +1,18 @@
+// The mistakes pupils most often make on these questions, recognised from
+// the answer they typed, so that the feedback can name them.
+#pragma once
+
+#include "QuizLogic.h"
+
+#include <string>
+
+namespace zorbik::quiz {
+
+// A sentence naming the mistake behind the wrong answer `typed`, or empty
+// when it matches none of them: the product instead of the LCM, a common
+// multiple that is not the least, the GCF for the LCM and the other way
+// round, a common factor that is not the greatest, the bottom numbers added,
+// top and bottom numbers both added, the fractions multiplied.
+std::string NamedMistake(const Question& q, Fraction typed);
+
+} // namespace zorbik::quiz

@@ -1,0 +1,36 @@
+// The step a question is made at. The game sends a difficulty; a ceiling
+// may keep the quiz below it, and within the ceiling the quiz follows the
+// pupil: after two misses in a row on a topic (a wrong answer, the hint, or
+// no answer) that topic's next questions come one step easier, and every
+// right answer climbs one step back. The game still pays for the
+// difficulty it sent.
+#pragma once
+
+#include "Journal.h"
+#include "QuizLogic.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorbik::quiz {
+
+// A ceiling in words: "gentle" (step 4), "standard" (step 9),
+// "challenging" (step 14, no ceiling) or a step from 0 to 14; nothing for
+// any other word.
+std::optional<int> CeilingFromWord(const std::string& word);
+
+// The lower of the teacher's ceiling and the launcher's; 14 where neither
+// says one (or says something unreadable).
+int LowerCeiling(const std::string& teachers, const std::string& launchers);
+
+// How many steps easier the pupil's recent questions on the topic make the
+// next one: the journal's entries, oldest first; the last 30 of the topic
+// count.
+int StepsEased(Topic topic, const std::vector<JournalEntry>& journal);
+
+// The step for a question: the difficulty sent, kept under the ceiling,
+// made easier by `eased` steps, never below 0.
+int StepFor(int sent, int ceiling, int eased);
+
+} // namespace zorbik::quiz
