@@ -1,7 +1,7 @@
 #include "TForm5.h"
 
 #include "QuestionInput.h"
-#include "TestDriver.h"
+#include "common/NameFile.h"
 #include "common/Programs.h"
 #include "common/Protocol.h"
 #include "outside/Buttons.h"
@@ -49,7 +49,7 @@ std::string ExecutablePath(const char* argv0)
 
 } // namespace
 
-TForm5::TForm5(int argc, char** argv)
+TForm5::TForm5()
 {
     setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
     setWindowTitle("Zorbik on the maze");
@@ -59,34 +59,22 @@ TForm5::TForm5(int argc, char** argv)
     // widgets shown later, all hidden but Rules and the health bar.
     PaintBox1 = new MazeSurface(state_, art_, this);
     panel_ = BuildSidePanel(this, state_);
-    driver_ = TestDriver::FromEnvironment(*this);
-    FormCreate(argc, argv);
     // The one-second clock runs from the start; its ticks do nothing until
-    // the first level is in play. Under the test driver it ticks on command.
+    // the first level is in play.
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TForm5::Timer1Timer);
-    if (!driver_)
-        Timer1->start();
+    Timer1->start();
     bindHandlers();
 }
 
 TForm5::~TForm5() = default;
 
-void TForm5::FormCreate(int argc, char** argv)
+void TForm5::create(int argc, char** argv)
 {
-    uint64_t seed = 0;
-    if (TestDriver::SeedFromEnvironment(seed))
-        SeedRandom(seed);
-    else
-        SeedRandomFromClock();
+    SeedRandomFromClock();
     if (!HasFullCommandLine(argc)) {
-        if (driver_) {
-            TestDriver::Say(std::string("dialog ") + RefusalCaption + "|" + RefusalText);
-        } else {
-            QMessageBox box(QMessageBox::NoIcon, RefusalCaption, RefusalText, QMessageBox::Ok);
-            box.exec();
-        }
+        host_->messageBox(RefusalText, RefusalCaption, MbOk);
         std::exit(0);
     }
     for (int i = 0; i < argc; ++i)
@@ -120,7 +108,7 @@ void TForm5::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     if (!asking_)
-        WindowCloseRequest(state_, *this);
+        WindowCloseRequest(state_, *host_);
 }
 
 void TForm5::FormShow()
@@ -177,7 +165,7 @@ void TForm5::bindHandlers()
         {panel_.URButton, &zorbik::URButtonClick},     {panel_.DRButton, &zorbik::DRButtonClick},
         {panel_.DLButton, &zorbik::DLButtonClick},     {panel_.ULButton, &zorbik::ULButtonClick}};
     for (auto [button, handler] : moves)
-        connect(button, &QToolButton::clicked, this, [this, handler = handler] { handler(state_, *this); });
+        connect(button, &QToolButton::clicked, this, [this, handler = handler] { handler(state_, *host_); });
     connect(panel_.FinishButton, &QToolButton::clicked, this, &TForm5::FinishButtonClick);
     connect(panel_.CloseButton, &QPushButton::clicked, this, &TForm5::CloseButtonClick);
     connect(panel_.Rules, &QToolButton::clicked, this, &TForm5::RulesClick);
@@ -203,7 +191,7 @@ void TForm5::PaintBox1MouseDown(int X, int Y)
 
 void TForm5::PaintBox1MouseUp(int X, int Y)
 {
-    zorbik::PaintBox1MouseUp(state_, *this, X, Y);
+    zorbik::PaintBox1MouseUp(state_, *host_, X, Y);
 }
 
 // The keyboard sink: Ctrl and the arrows reach the game as the virtual-key
@@ -213,19 +201,19 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event)
     if (watched == panel_.Edit1 && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Control:
-            Edit1KeyDown(17);
+            Edit1KeyDown(KeyCtrl);
             break;
         case Qt::Key_Left:
-            Edit1KeyDown(37);
+            Edit1KeyDown(KeyLeft);
             break;
         case Qt::Key_Up:
-            Edit1KeyDown(38);
+            Edit1KeyDown(KeyUp);
             break;
         case Qt::Key_Right:
-            Edit1KeyDown(39);
+            Edit1KeyDown(KeyRight);
             break;
         case Qt::Key_Down:
-            Edit1KeyDown(40);
+            Edit1KeyDown(KeyDown);
             break;
         default:
             break;
@@ -236,27 +224,27 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event)
 
 void TForm5::Edit1KeyDown(int key)
 {
-    zorbik::Edit1KeyDown(state_, *this, key);
+    zorbik::Edit1KeyDown(state_, *host_, key);
 }
 
 void TForm5::Timer1Timer()
 {
-    zorbik::Timer1Timer(state_, *this);
+    zorbik::Timer1Timer(state_, *host_);
 }
 
 void TForm5::FinishButtonClick()
 {
-    zorbik::FinishButtonClick(state_, *this);
+    zorbik::FinishButtonClick(state_, *host_);
 }
 
 void TForm5::CloseButtonClick()
 {
-    zorbik::CloseButtonClick(*this);
+    zorbik::CloseButtonClick(*host_);
 }
 
 void TForm5::RulesClick()
 {
-    zorbik::RulesClick(*this);
+    zorbik::RulesClick(*host_);
 }
 
 QWidget* TForm5::widgetOf(Widget w) const
@@ -318,10 +306,6 @@ void TForm5::playSound(const std::string& fileName)
 
 void TForm5::informationDialog(const std::string& text)
 {
-    if (driver_) {
-        driver_->answer("Information", text, "ok");
-        return;
-    }
     QMessageBox box(QMessageBox::Information, "Information", QString::fromStdString(text), QMessageBox::Ok,
                     this);
     box.exec();
@@ -329,8 +313,6 @@ void TForm5::informationDialog(const std::string& text)
 
 bool TForm5::confirmDialog(const std::string& text)
 {
-    if (driver_)
-        return driver_->answer("Confirm", text, "cancel") == "ok";
     QMessageBox box(QMessageBox::Question, "Confirm", QString::fromStdString(text),
                     QMessageBox::Ok | QMessageBox::Cancel, this);
     return box.exec() == QMessageBox::Ok;
@@ -338,18 +320,17 @@ bool TForm5::confirmDialog(const std::string& text)
 
 int TForm5::messageBox(const std::string& text, const std::string& caption, int flags)
 {
-    if (driver_) {
-        const bool yesNo = flags & MbYesNo;
-        const std::string a = driver_->answer(caption, text, yesNo ? "no" : "ok");
-        return yesNo ? (a == "yes" ? IdYes : IdNo) : IdOk;
-    }
     const auto t = QString::fromStdString(text);
     const auto c = QString::fromStdString(caption);
     if (flags & MbYesNo)
         return QMessageBox::question(this, c, t, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
                    ? IdYes
                    : IdNo;
-    QMessageBox::information(this, c, t);
+    // A box without an icon is the start-up refusal, before the window shows.
+    const bool plain = !(flags & MbIconInformation);
+    QMessageBox box(plain ? QMessageBox::NoIcon : QMessageBox::Information, c, t, QMessageBox::Ok,
+                    plain ? nullptr : this);
+    box.exec();
     return IdOk;
 }
 
@@ -374,8 +355,6 @@ void TForm5::restoreApp()
 
 bool TForm5::askQuestion()
 {
-    if (driver_)
-        driver_->giveInputDuringQuestion();
     const bool right = AskQuestion(state_);
     DropInputGivenMeanwhile();
     asking_ = false;
@@ -459,12 +438,7 @@ void TForm5::showRulesDialog()
 {
     if (!rulesDialog_)
         return;
-    // Under the test driver the dialog opens without blocking, so that the
-    // driver's next commands can reach it.
-    if (driver_)
-        rulesDialog_->open();
-    else
-        rulesDialog_->exec();
+    rulesDialog_->exec();
 }
 
 void TForm5::closeAndExit()

@@ -20,13 +20,23 @@ class QTimer;
 namespace zorbik {
 
 class MazeSurface;
-class TestDriver;
 
 class TForm5 : public QWidget, public Host {
     Q_OBJECT
   public:
-    TForm5(int argc, char** argv);
+    // Builds the window's widgets; create() then does what window creation
+    // does (the random generator, the command line, the pictures).
+    TForm5();
     ~TForm5() override;
+    void create(int argc, char** argv);
+
+    // The host the game's routines see: the window itself, unless something
+    // stands between them (the test driver).
+    void setHost(Host& host) { host_ = &host; }
+    Host& host() { return *host_; }
+    QDialog* rulesDialog() const { return rulesDialog_; }
+    // The one-second clock, which the test driver stops to tick on command.
+    QTimer* clock() const { return Timer1; }
 
     void setRulesDialog(QDialog* dialog) { rulesDialog_ = dialog; }
     GameState& state() { return state_; }
@@ -77,7 +87,6 @@ class TForm5 : public QWidget, public Host {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void FormCreate(int argc, char** argv);
     void FormShow();
     QWidget* widgetOf(Widget w) const;
     void bindHandlers();
@@ -98,7 +107,7 @@ class TForm5 : public QWidget, public Host {
     SoundPlayer MediaPlayer1{this};
     QDialog* rulesDialog_ = nullptr;
     QTimer* Timer1 = nullptr;
-    TestDriver* driver_ = nullptr;
+    Host* host_ = this;
     // A question is under way: from minimising the window for the quiz until
     // the input given meanwhile has been dropped.
     bool asking_ = false;

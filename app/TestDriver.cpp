@@ -5,13 +5,16 @@
 #include "play/LevelClock.h"
 #include "play/PlayerMoves.h"
 #include "view/MazeSurface.h"
+#include "world/Random.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -21,26 +24,56 @@
 
 namespace zorbik {
 
-TestDriver* TestDriver::FromEnvironment(TForm5& form)
+void TestDriver::AttachIfAsked(TForm5& form)
 {
     if (!std::getenv("ZORBIK_TEST_DRIVER"))
-        return nullptr;
-    return new TestDriver(form);
+        return;
+    auto* driver = new TestDriver(form);
+    form.setHost(*driver);
+    form.clock()->stop();
 }
 
-bool TestDriver::SeedFromEnvironment(uint64_t& seed)
+void TestDriver::SeedIfAsked()
 {
-    const char* text = std::getenv("ZORBIK_TEST_SEED");
-    if (!text || !std::getenv("ZORBIK_TEST_DRIVER"))
-        return false;
-    seed = std::strtoull(text, nullptr, 10);
-    return true;
+    const char* seed = std::getenv("ZORBIK_TEST_SEED");
+    if (seed && std::getenv("ZORBIK_TEST_DRIVER"))
+        SeedRandom(std::strtoull(seed, nullptr, 10));
 }
 
-TestDriver::TestDriver(TForm5& form) : QObject(&form), form_(form)
+TestDriver::TestDriver(TForm5& form) : QObject(&form), ForwardingHost(form), form_(form)
 {
     notifier_ = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &TestDriver::readCommands);
+}
+
+void TestDriver::informationDialog(const std::string& text)
+{
+    answer("Information", text, "ok");
+}
+
+bool TestDriver::confirmDialog(const std::string& text)
+{
+    return answer("Confirm", text, "cancel") == "ok";
+}
+
+int TestDriver::messageBox(const std::string& text, const std::string& caption, int flags)
+{
+    const bool yesNo = flags & MbYesNo;
+    const std::string a = answer(caption, text, yesNo ? "no" : "ok");
+    return yesNo ? (a == "yes" ? IdYes : IdNo) : IdOk;
+}
+
+bool TestDriver::askQuestion()
+{
+    for (; !duringQuestion_.empty(); duringQuestion_.pop_front())
+        postInput(duringQuestion_.front());
+    return ForwardingHost::askQuestion();
+}
+
+void TestDriver::showRulesDialog()
+{
+    if (QDialog* rules = form_.rulesDialog())
+        rules->open();
 }
 
 void TestDriver::Say(const std::string& line)
@@ -94,17 +127,17 @@ void TestDriver::run(const std::string& command)
         int x = 0, y = 0;
         in >> x >> y;
         PaintBox1MouseDown(s, x, y);
-        PaintBox1MouseUp(s, form_, x, y);
+        PaintBox1MouseUp(s, *this, x, y);
     } else if (verb == "key") {
         int key = 0;
         in >> key;
-        Edit1KeyDown(s, form_, key);
+        Edit1KeyDown(s, *this, key);
     } else if (verb == "button") {
         std::string name;
         in >> name;
         form_.clickButton(name);
     } else if (verb == "tick") {
-        Timer1Timer(s, form_);
+        Timer1Timer(s, *this);
     } else if (verb == "finish") {
         form_.clickButton("Finish");
     } else if (verb == "shot") {
@@ -138,13 +171,13 @@ namespace {
 Qt::Key QtKeyOf(int virtualKey)
 {
     switch (virtualKey) {
-    case 17:
+    case KeyCtrl:
         return Qt::Key_Control;
-    case 37:
+    case KeyLeft:
         return Qt::Key_Left;
-    case 38:
+    case KeyUp:
         return Qt::Key_Up;
-    case 39:
+    case KeyRight:
         return Qt::Key_Right;
     default:
         return Qt::Key_Down;
@@ -152,12 +185,6 @@ Qt::Key QtKeyOf(int virtualKey)
 }
 
 } // namespace
-
-void TestDriver::giveInputDuringQuestion()
-{
-    for (; !duringQuestion_.empty(); duringQuestion_.pop_front())
-        postInput(duringQuestion_.front());
-}
 
 // Puts "click X Y" (a pixel of the maze surface), "key K" (a key code of
 // the game) or "closewindow" (the close request) into the window's queue as

@@ -8,6 +8,8 @@
 // ZORBIK_TEST_SEED fixes the random generator.
 #pragma once
 
+#include "ForwardingHost.h"
+
 #include <QObject>
 
 #include <deque>
@@ -20,30 +22,36 @@ namespace zorbik {
 
 class TForm5;
 
-class TestDriver : public QObject {
+// Stands between the game's routines and the window as their host: dialogs
+// are printed and answered from the script, input for the next question is
+// queued as it starts, and the rules dialog opens without blocking so that
+// the next commands reach it. Everything else goes to the window.
+class TestDriver : public QObject, public ForwardingHost {
     Q_OBJECT
   public:
-    // The driver when the environment asks for one, else nullptr.
-    static TestDriver* FromEnvironment(TForm5& form);
+    // When the environment asks for the driver: puts one between the window
+    // and the game's routines, and stops the clock, which then ticks on
+    // command.
+    static void AttachIfAsked(TForm5& form);
+    // Under the driver, ZORBIK_TEST_SEED fixes the random generator; called
+    // once the window has seeded it from the clock.
+    static void SeedIfAsked();
 
-    // The seed the test asked for, when it asked for one.
-    static bool SeedFromEnvironment(uint64_t& seed);
+    // Host
+    void informationDialog(const std::string& text) override;
+    bool confirmDialog(const std::string& text) override;
+    int messageBox(const std::string& text, const std::string& caption, int flags) override;
+    bool askQuestion() override;
+    void showRulesDialog() override;
 
+  private:
+    explicit TestDriver(TForm5& form);
     // Dialogs print "dialog <caption>|<text>" and take the next scripted
     // answer ("yes", "no", "ok", "cancel"); with none left they answer the
     // given default.
     std::string answer(const std::string& caption, const std::string& text, const std::string& fallback);
-
     // Prints one line on standard output at once.
     static void Say(const std::string& line);
-
-    // Called as a question starts: puts the clicks and keys the test asked
-    // for ("during click X Y", "during key K") into the window's queue, as if
-    // the player gave them while the quiz program runs.
-    void giveInputDuringQuestion();
-
-  private:
-    explicit TestDriver(TForm5& form);
     void readCommands();
     void run(const std::string& command);
     void dump();

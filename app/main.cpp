@@ -2,6 +2,7 @@
 // window first, the rules dialog second, then the event loop.
 #include "TDefBox.h"
 #include "TForm5.h"
+#include "TestDriver.h"
 #include "desktop/DesktopSession.h"
 #include "view/AudioThread.h"
 #include "view/StandInFonts.h"
@@ -30,7 +31,10 @@ int main(int argc, char** argv)
     zorbik::InstallStandInFonts();
     int status = 0;
     {
-        zorbik::TForm5 form(argc, argv);
+        zorbik::TForm5 form;
+        zorbik::TestDriver::AttachIfAsked(form);
+        form.create(argc, argv);
+        zorbik::TestDriver::SeedIfAsked();
         zorbik::TDefBox rules(&form);
         form.setRulesDialog(&rules);
         form.show();

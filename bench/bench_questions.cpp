@@ -17,6 +17,7 @@
 #include <set>
 #include <string>
 
+using namespace zorbik;
 using namespace zorbik::quiz;
 
 namespace {
@@ -103,7 +104,7 @@ int main(int argc, char** argv)
     std::mt19937 rng(20261208);
     const char* names[] = {"LCM", "GCF", "fractions"};
     for (Topic topic : {Topic::Lcm, Topic::Gcf, Topic::Fractions}) {
-        for (int step = 0; step <= MaxDifficulty; ++step) {
+        for (int step = 0; step <= HighestDifficulty; ++step) {
             std::set<std::string> texts;
             int64_t wrong = 0, over = 0, largerMin = INT64_MAX, largerMax = 0;
             double answerMin = 1e18, answerMax = 0, answerSum = 0, largerSum = 0;

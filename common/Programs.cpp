@@ -94,6 +94,13 @@ std::string OwnExecutablePath()
     return n > 0 ? std::string(path, static_cast<std::size_t>(n)) : std::string();
 }
 
+std::string PathIn(const std::string& folder, const std::string& name)
+{
+    if (folder.empty() || folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
 std::string FolderPart(const std::string& path)
 {
     const auto cut = path.find_last_of("/\\");

@@ -32,6 +32,11 @@ int WaitForProgram(pid_t program, bool block);
 // system does not say.
 std::string OwnExecutablePath();
 
+// The path of `name` in `folder`, with a "/" between them unless the folder
+// ends in one; an empty folder gives the bare name, an empty name the folder
+// with its final "/".
+std::string PathIn(const std::string& folder, const std::string& name);
+
 // The folder part of a path, up to and including its last separator; empty
 // when it has none. Both "/" and "\" count, as a host may write either.
 std::string FolderPart(const std::string& path);

@@ -34,11 +34,13 @@ constexpr const char* SoundOffWord = "NOSOUND";
 constexpr const char* MazeHiddenWord = "HIDDEN";
 constexpr const char* MazeShownWord = "SHOWN";
 
-// The quiz's verdict: one byte in this file beside the quiz program, right
-// or wrong; anything else, or no file, counts as wrong.
+// The quiz's verdict: one byte in this file beside the quiz program. Only
+// a right answer found without the hint counts in the maze; anything else,
+// or no file, counts as wrong.
 constexpr const char* VerdictFileName = "Return.ret";
 constexpr unsigned char VerdictRight = 1;
 constexpr unsigned char VerdictWrong = 0;
+constexpr unsigned char VerdictRightWithHint = 2;
 
 // The steps of difficulty the game asks for, and the points a right answer
 // at step `d` earns in the maze.

@@ -123,11 +123,4 @@ bool RemoveEntry(const std::string& path)
     return ::unlink(path.c_str()) == 0 || errno == ENOENT;
 }
 
-std::string PathIn(const std::string& folder, const std::string& name)
-{
-    if (folder.empty() || folder.back() == '/')
-        return folder + name;
-    return folder + "/" + name;
-}
-
 } // namespace zorbik

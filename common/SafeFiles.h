@@ -48,9 +48,4 @@ bool CopyRegularFile(const std::string& from, const std::string& to, mode_t mode
 // stands there.
 bool RemoveEntry(const std::string& path);
 
-// The path of `name` in `folder`, with a "/" between them unless the folder
-// ends in one; an empty folder gives the bare name, an empty name the folder
-// with its final "/".
-std::string PathIn(const std::string& folder, const std::string& name);
-
 } // namespace zorbik

@@ -1,8 +1,8 @@
 #include "LauncherLogic.h"
 
+#include "common/NameFile.h"
 #include "common/Protocol.h"
 #include "common/SafeFiles.h"
-#include "world/StartUp.h"
 
 #include <cstdlib>
 #include <unistd.h>

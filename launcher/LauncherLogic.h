@@ -21,7 +21,7 @@ struct LaunchChoice {
 std::vector<std::string> GameArguments(const LaunchChoice& choice);
 
 // Writes the player's name, without line breaks or other control characters,
-// to "Gamer.nam" in the suite folder, never through a link; false when the
+// to the name file in the suite folder, never through a link; false when the
 // file cannot be written (the old file is then left as it was).
 bool WriteNameFile(const std::string& suiteFolder, const std::string& name);
 

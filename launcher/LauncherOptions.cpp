@@ -1,6 +1,7 @@
 #include "LauncherOptions.h"
 
 #include "PlayerName.h"
+#include "common/Protocol.h"
 #include "quiz/StepChoice.h"
 
 #include <QCommandLineParser>
@@ -82,8 +83,9 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
                                    "or root.");
     const QCommandLineOption questions(
         "questions",
-        "The hardest questions: gentle, standard, challenging or a step from 0 "
-        "to 14 (a teacher's ceiling still holds).",
+        QString("The hardest questions: gentle, standard, challenging or a step from 0 "
+                "to %1 (a teacher's ceiling still holds).")
+            .arg(HighestDifficulty),
         "LEVEL");
     const QCommandLineOption report("report", "Print the player's questions of the last games and exit.");
     const QCommandLineOption csv("csv", "With --report: print one CSV row per game.");
@@ -124,7 +126,8 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
         options.questions = parser.value(questions).trimmed().toStdString();
         if (!quiz::CeilingFromWord(*options.questions))
             return Refused("zorbik: unknown question level '" + *options.questions +
-                           "'; use gentle, standard, challenging or a step from 0 to 14.");
+                           "'; use gentle, standard, challenging or a step from 0 to " +
+                           std::to_string(HighestDifficulty) + ".");
     }
     options.csv = parser.isSet(csv);
     if (options.csv && !parser.isSet(report))

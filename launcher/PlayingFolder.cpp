@@ -34,7 +34,7 @@ bool IsRegular(const std::string& path)
 // quiz's verdict.
 bool PlayersOwn(const char* name)
 {
-    for (const char* prefix : {"Game1.hrs", "Gamer.nam", "Return.ret"})
+    for (const char* prefix : {HighScoreFileName, GamerNameFileName, VerdictFileName})
         if (std::strncmp(name, prefix, std::strlen(prefix)) == 0)
             return true;
     return false;

@@ -1,6 +1,7 @@
 #include "Summary.h"
 
 #include "PlayingFolder.h"
+#include "common/Programs.h"
 #include "common/SafeFiles.h"
 
 #include <array>

@@ -1,5 +1,5 @@
 // The host launcher of the suite: asks for the player's name and the game's
-// options, writes "Gamer.nam" and starts the game; with --play it starts the
+// options, writes the name file and starts the game; with --play it starts the
 // game at once without a window, with --set-up it lays out a classroom's
 // shared folder.
 #include "GameStart.h"

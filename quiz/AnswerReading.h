@@ -4,7 +4,7 @@
 // that the pupil can be told what to change instead of losing health.
 #pragma once
 
-#include "QuizLogic.h"
+#include "Question.h"
 
 #include <string>
 

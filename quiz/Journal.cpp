@@ -1,5 +1,6 @@
 #include "Journal.h"
 
+#include "common/Protocol.h"
 #include "common/SafeFiles.h"
 
 #include <cerrno>
@@ -85,7 +86,7 @@ std::string VerdictWord(std::optional<Check> check)
 
 std::string TopicWord(Topic topic)
 {
-    return topic == Topic::Lcm ? "LCM" : topic == Topic::Gcf ? "GCF" : "FRACTIONS";
+    return topic == Topic::Lcm ? TopicLcm : topic == Topic::Gcf ? TopicGcf : TopicFractions;
 }
 
 std::optional<Topic> TopicFromWord(const std::string& word)
@@ -134,8 +135,8 @@ std::optional<JournalEntry> ParseJournalLine(const std::string& text)
     JournalEntry e;
     long game = 0, step = 0, sent = 0;
     const auto topic = f.size() == 11 ? TopicFromWord(f[2]) : std::nullopt;
-    if (!topic || !Number(f[1], game, 0, 999999999) || !Number(f[3], step, 0, MaxDifficulty) ||
-        !Number(f[4], sent, 0, MaxDifficulty) || (f[6] != "hint" && f[6] != "no-hint"))
+    if (!topic || !Number(f[1], game, 0, 999999999) || !Number(f[3], step, 0, HighestDifficulty) ||
+        !Number(f[4], sent, 0, HighestDifficulty) || (f[6] != "hint" && f[6] != "no-hint"))
         return std::nullopt;
     if (f[5] != "right" && f[5] != "wrong" && f[5] != "not-lowest" && f[5] != "not-answered")
         return std::nullopt;

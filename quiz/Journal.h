@@ -8,8 +8,8 @@
 //   game      the process id of the game that asked (one game's questions
 //             share it)
 //   topic     LCM, GCF or FRACTIONS
-//   step      the step the question was made at (0-14)
-//   sent      the difficulty the game sent (0-14); the game pays
+//   step      the step the question was made at (0 to the highest)
+//   sent      the difficulty the game sent (0 to the highest); the game pays
 //             (sent + 1) x 100 points for a right answer
 //   verdict   right, wrong, not-lowest (equal, but not in lowest terms) or
 //             not-answered (closed without an answer)

@@ -2,7 +2,7 @@
 // the answer they typed, so that the feedback can name them.
 #pragma once
 
-#include "QuizLogic.h"
+#include "Question.h"
 
 #include <string>
 

@@ -1,5 +1,6 @@
 #include "OfferedTopics.h"
 
+#include "common/Protocol.h"
 #include "common/SafeFiles.h"
 
 #include <unistd.h>
@@ -21,7 +22,7 @@ std::vector<Topic> OfferedTopics(const QuizArgs& args, const std::vector<std::st
 {
     const bool oneOfBoth =
         args.topics == std::vector<Topic>{Topic::Lcm} || args.topics == std::vector<Topic>{Topic::Gcf};
-    if (oneOfBoth && gameWords.size() >= 3 && gameWords[2] == "BOTH" && FileName(gameWords[1]) == quizName)
+    if (oneOfBoth && gameWords.size() >= 3 && gameWords[2] == TopicBoth && FileName(gameWords[1]) == quizName)
         return {Topic::Lcm, Topic::Gcf};
     return args.topics;
 }

@@ -216,7 +216,7 @@ Question MakeFractions(int d, std::mt19937& rng)
 
 Question MakeQuestion(Topic topic, int difficulty, std::mt19937& rng)
 {
-    const int d = std::clamp(difficulty, 0, MaxDifficulty);
+    const int d = std::clamp(difficulty, 0, HighestDifficulty);
     Question q = topic == Topic::Lcm   ? MakeLcm(d, rng)
                  : topic == Topic::Gcf ? MakeGcf(d, rng)
                                        : MakeFractions(d, rng);

@@ -1,4 +1,4 @@
-// How big the numbers of each question may be at each step (0 to 14), for
+// How big the numbers of each question may be at each step (0 to the highest), for
 // pupils of about 9 to 13 who work on paper and have a minute or so. Four
 // bands share a ceiling (steps 0-2, 3-6, 7-10, 11-14); within a band the
 // numbers still grow a little from step to step, so that a higher step is

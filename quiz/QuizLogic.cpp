@@ -3,6 +3,7 @@
 #include "AnswerReading.h"
 #include "Mistakes.h"
 
+#include "common/Programs.h"
 #include "common/SafeFiles.h"
 
 #include <algorithm>
@@ -55,7 +56,7 @@ QuizArgs ParseArgs(int argc, const char* const* argv)
     while (number < words.size() && !ParseWhole(words[number], value))
         ++number;
     if (number < words.size())
-        args.difficulty = static_cast<int>(std::clamp<int64_t>(value, 0, MaxDifficulty));
+        args.difficulty = static_cast<int>(std::clamp<int64_t>(value, 0, HighestDifficulty));
     const size_t topicWords = number < words.size() ? number : std::min<size_t>(words.size(), 1);
     std::string topic;
     for (size_t i = 0; i < topicWords; ++i)
@@ -63,20 +64,20 @@ QuizArgs ParseArgs(int argc, const char* const* argv)
     std::string upper = topic;
     for (char& c : upper)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (upper.empty() || upper == "FRACTIONS")
+    if (upper.empty() || upper == TopicFractions)
         args.topics = {Topic::Fractions};
-    else if (upper == "LCM")
+    else if (upper == TopicLcm)
         args.topics = {Topic::Lcm};
-    else if (upper == "GCF")
+    else if (upper == TopicGcf)
         args.topics = {Topic::Gcf};
-    else if (upper == "BOTH")
+    else if (upper == TopicBoth)
         args.topics = {Topic::Lcm, Topic::Gcf};
     else {
         args.topics = {Topic::Lcm, Topic::Gcf, Topic::Fractions};
         args.unknownTopic = topic.substr(0, 40);
     }
     for (size_t i = topicWords; i < words.size(); ++i) {
-        if (words[i] == "NOSOUND")
+        if (words[i] == SoundOffWord)
             args.sound = false;
     }
     return args;
@@ -96,29 +97,6 @@ std::mt19937 SeededGenerator()
                         static_cast<unsigned>(ticks),
                         static_cast<unsigned>(getpid())};
     return std::mt19937(seeds);
-}
-
-Fraction Reduced(Fraction f)
-{
-    if (f.q < 0)
-        f = {-f.p, -f.q};
-    const int64_t g = std::gcd(f.p, f.q);
-    if (g > 1)
-        f = {f.p / g, f.q / g};
-    return f;
-}
-
-std::string FractionText(Fraction f)
-{
-    return f.q == 1 ? std::to_string(f.p) : std::to_string(f.p) + "/" + std::to_string(f.q);
-}
-
-std::string MixedText(Fraction f)
-{
-    if (f.q == 1 || f.p < f.q)
-        return FractionText(f);
-    const std::string whole = std::to_string(f.p / f.q);
-    return f.p % f.q == 0 ? whole : whole + " " + FractionText({f.p % f.q, f.q});
 }
 
 Check CheckAnswer(const Question& q, const std::string& typed)
@@ -168,7 +146,7 @@ std::string RetypeAdvice(const Question& q, const std::string& typed)
 
 int PointsFor(int difficulty)
 {
-    return (std::clamp(difficulty, 0, MaxDifficulty) + 1) * 100;
+    return PointsForRightAnswer(std::clamp(difficulty, 0, HighestDifficulty));
 }
 
 std::string StakeLine(int difficulty)
@@ -234,7 +212,7 @@ unsigned char VerdictFor(Check check, bool hintUsed)
 
 bool WriteVerdict(const std::string& folder, unsigned char verdict)
 {
-    return ReplaceFile(PathIn(folder, "Return.ret"), std::string(1, static_cast<char>(verdict)));
+    return ReplaceFile(PathIn(folder, VerdictFileName), std::string(1, static_cast<char>(verdict)));
 }
 
 } // namespace zorbik::quiz

@@ -1,7 +1,10 @@
 // The quiz program's questions, answers and verdict file, without any
 // window: what a question asks, how a typed answer is judged, what the pupil
-// is told and which byte the game finds in "Return.ret" afterwards.
+// is told and which byte the game finds in the verdict file afterwards.
 #pragma once
+
+#include "Question.h"
+#include "common/Protocol.h"
 
 #include <cstdint>
 #include <random>
@@ -10,15 +13,11 @@
 
 namespace zorbik::quiz {
 
-enum class Topic { Lcm, Gcf, Fractions };
-
-constexpr int MaxDifficulty = 14;
-
 // What the game sent: "LCM 3 SOUND", "GCF 0 NOSOUND" or, for fractions,
 // "5 SOUND" (no topic word). Topic words count in any case; "BOTH" offers
 // LCM and GCF, and a word the quiz does not know offers all three topics
 // (and is kept in `unknownTopic` so the window can say so). A missing or odd
-// difficulty becomes 0, a larger one 14.
+// difficulty becomes 0, a larger one the highest step.
 struct QuizArgs {
     std::vector<Topic> topics = {Topic::Fractions}; // the question's topic is drawn from these
     std::string unknownTopic;
@@ -31,38 +30,7 @@ QuizArgs ParseArgs(int argc, const char* const* argv);
 // process id: every start of the quiz gets a different one.
 std::mt19937 SeededGenerator();
 
-// A fraction p/q with q > 0.
-struct Fraction {
-    int64_t p = 0;
-    int64_t q = 1;
-};
-Fraction Reduced(Fraction f);
-
-// "3/4", "5" for a whole number; MixedText writes 5/4 as "1 1/4".
-std::string FractionText(Fraction f);
-std::string MixedText(Fraction f);
-
-enum class FractionKind { Add, Simplify };
-
-struct Question {
-    Topic topic = Topic::Lcm;
-    // LCM and GCF: the two numbers, a < b. Fractions: the fractions x and y
-    // (only x for Simplify).
-    int a = 0;
-    int b = 0;
-    FractionKind kind = FractionKind::Add;
-    Fraction x, y;
-    Fraction answer; // whole-number answers have q = 1
-    bool lowestTermsOnly = false;
-
-    std::string text;    // the question as the pupil reads it
-    std::string form;    // how to type the answer
-    std::string hint;    // a step towards the answer
-    std::string working; // one line that shows how the answer is found
-    std::string answerText;
-};
-
-// A question of the topic at difficulty 0 (small numbers, one step) to 14
+// A question of the topic at difficulty 0 (small numbers, one step) to the highest
 // (numbers in the hundreds, more steps), within the limits of
 // QuestionSteps.h. At every difficulty each topic has at least forty
 // different questions, and the numbers grow with the difficulty.
@@ -113,14 +81,11 @@ std::string Feedback(const Question& q, Check check, bool hintUsed, const std::s
 std::string UnknownTopicLine(const std::string& word);
 
 // The verdict bytes the game reads: only 1 counts as a right answer.
-constexpr unsigned char VerdictWrong = 0;
-constexpr unsigned char VerdictRight = 1;
-constexpr unsigned char VerdictRightWithHint = 2;
 constexpr unsigned char VerdictNotAnswered = 3;
 
 unsigned char VerdictFor(Check check, bool hintUsed);
 
-// Writes the one-byte "Return.ret" into `folder` (with or without a final
+// Writes the one-byte verdict file into `folder` (with or without a final
 // "/"), replacing whatever stands there without following a link or opening
 // a special file; false when it could not be written.
 bool WriteVerdict(const std::string& folder, unsigned char verdict);

@@ -1,6 +1,7 @@
 #include "QuizWindow.h"
 
 #include "Journal.h"
+#include "common/Programs.h"
 #include "common/SafeFiles.h"
 
 #include <QCloseEvent>

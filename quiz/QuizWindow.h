@@ -25,7 +25,7 @@ struct QuizSetup {
     int step = 0;             // what the question was made at
     long game = 0;            // the game's process id, for the journal
     std::string unknownTopic; // shown in a line of its own when not empty
-    QString folder;           // where "Return.ret" and the journal go and "Sounds/" lies
+    QString folder;           // where the verdict file and the journal go and "Sounds/" lies
     bool sound = true;
 };
 

@@ -1,5 +1,6 @@
 #include "RecentQuestions.h"
 
+#include "common/Programs.h"
 #include "common/SafeFiles.h"
 
 #include <algorithm>

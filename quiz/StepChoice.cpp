@@ -22,17 +22,17 @@ std::optional<int> CeilingFromWord(const std::string& text)
     if (word == "standard")
         return 9;
     if (word == "challenging")
-        return MaxDifficulty;
+        return HighestDifficulty;
     if (!word.empty() && word.size() <= 2 && word.find_first_not_of("0123456789") == std::string::npos &&
-        std::stoi(word) <= MaxDifficulty)
+        std::stoi(word) <= HighestDifficulty)
         return std::stoi(word);
     return std::nullopt;
 }
 
 int LowerCeiling(const std::string& teachers, const std::string& launchers)
 {
-    return std::min(CeilingFromWord(teachers).value_or(MaxDifficulty),
-                    CeilingFromWord(launchers).value_or(MaxDifficulty));
+    return std::min(CeilingFromWord(teachers).value_or(HighestDifficulty),
+                    CeilingFromWord(launchers).value_or(HighestDifficulty));
 }
 
 int StepsEased(Topic topic, const std::vector<JournalEntry>& journal)
@@ -56,7 +56,7 @@ int StepsEased(Topic topic, const std::vector<JournalEntry>& journal)
 
 int StepFor(int sent, int ceiling, int eased)
 {
-    return std::max(0, std::min(std::clamp(sent, 0, MaxDifficulty), ceiling) - eased);
+    return std::max(0, std::min(std::clamp(sent, 0, HighestDifficulty), ceiling) - eased);
 }
 
 } // namespace zorbik::quiz

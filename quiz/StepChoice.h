@@ -16,11 +16,11 @@
 namespace zorbik::quiz {
 
 // A ceiling in words: "gentle" (step 4), "standard" (step 9),
-// "challenging" (step 14, no ceiling) or a step from 0 to 14; nothing for
+// "challenging" (the highest step, no ceiling) or a step from 0 to the highest; nothing for
 // any other word.
 std::optional<int> CeilingFromWord(const std::string& word);
 
-// The lower of the teacher's ceiling and the launcher's; 14 where neither
+// The lower of the teacher's ceiling and the launcher's; the highest step where neither
 // says one (or says something unreadable).
 int LowerCeiling(const std::string& teachers, const std::string& launchers);
 

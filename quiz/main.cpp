@@ -1,6 +1,6 @@
 // The quiz program of the suite: one question in a small window. The game
 // starts it as "quiz LCM 3 SOUND" (or "quiz 3 SOUND" for fractions) from
-// inside the quiz's folder and reads the verdict it leaves in "Return.ret"
+// inside the quiz's folder and reads the verdict it leaves in the verdict file
 // there: 1 for a right answer found without the hint, another byte otherwise.
 #include "OfferedTopics.h"
 #include "QuizLogic.h"
@@ -8,6 +8,7 @@
 #include "QuizWindow.h"
 #include "RecentQuestions.h"
 #include "StepChoice.h"
+#include "common/Programs.h"
 #include "common/SafeFiles.h"
 #include "desktop/DesktopSession.h"
 #include "view/AudioThread.h"

@@ -1,5 +1,5 @@
-// Start-up helpers that need no window: the suite folder, the player's name
-// file, the folders beside the game, and the size of the maze surface.
+// Start-up helpers that need no window: the suite folder, the folders beside
+// the game, and the size of the maze surface.
 #pragma once
 
 #include "GameState.h"
@@ -27,13 +27,6 @@ std::string SuiteFolder(const GameState& s);
 
 // The folder of the executable, with a final "/" ("./" for a bare name).
 std::string ExeFolderOf(const std::string& exePath);
-
-// The player's name from the name file: every byte up to the end of the file
-// or the first Ctrl-Z; line breaks and other control characters are dropped
-// so that the fixed-width high-score line stays whole. A file that cannot be
-// read, or that is no regular file (a folder, FIFO or device), gives the
-// empty name; at most the first mebibyte is read.
-std::string ReadGamerName(const std::string& path);
 
 // The command-line check of start-up: four arguments after the program path.
 constexpr const char* RefusalText =

@@ -6,6 +6,7 @@
 #include "launcher/PlayingFolder.h"
 #include "tests/support/RunBounded.h"
 #include "tests/support/TempFolder.h"
+#include "common/NameFile.h"
 #include "world/StartUp.h"
 
 #include <QLabel>

@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
+using namespace zorbik;
 using namespace zorbik::quiz;
 
 namespace {
@@ -76,7 +77,7 @@ TEST(QuizQuestions, AnswersAreRightAtEveryDifficulty)
 {
     std::mt19937 rng(99);
     for (Topic topic : {Topic::Lcm, Topic::Gcf, Topic::Fractions}) {
-        for (int d = 0; d <= MaxDifficulty; ++d) {
+        for (int d = 0; d <= HighestDifficulty; ++d) {
             for (int i = 0; i < 300; ++i) {
                 const Question q = MakeQuestion(topic, d, rng);
                 SCOPED_TRACE(q.text);
@@ -133,7 +134,7 @@ TEST(QuizQuestions, CeilingsHoldAndNumbersGrowStepByStep)
     std::mt19937 rng(5);
     for (Topic topic : {Topic::Lcm, Topic::Gcf, Topic::Fractions}) {
         double previous = 0;
-        for (int d = 0; d <= MaxDifficulty; ++d) {
+        for (int d = 0; d <= HighestDifficulty; ++d) {
             const Band& c = *std::find_if(std::begin(bands), std::end(bands),
                                           [&](const Band& b) { return d <= b.lastStep; });
             double total = 0;
@@ -297,7 +298,7 @@ TEST(QuizQuestions, VarietyAtEveryDifficulty)
     std::mt19937 rng(2024);
     constexpr int Draws = 3000;
     for (Topic topic : {Topic::Lcm, Topic::Gcf, Topic::Fractions}) {
-        for (int d = 0; d <= MaxDifficulty; ++d) {
+        for (int d = 0; d <= HighestDifficulty; ++d) {
             std::set<std::string> texts;
             int smallerIsAnswer = 0;
             for (int i = 0; i < Draws; ++i) {

@@ -14,6 +14,7 @@
 #include <iterator>
 
 namespace fs = std::filesystem;
+using namespace zorbik;
 using namespace zorbik::quiz;
 
 namespace {

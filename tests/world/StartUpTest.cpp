@@ -1,3 +1,4 @@
+#include "common/NameFile.h"
 #include "world/StartUp.h"
 #include "tests/support/RunBounded.h"
 #include "common/SafeFiles.h"
