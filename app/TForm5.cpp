@@ -6,6 +6,7 @@
 #include "common/Protocol.h"
 #include "outside/Buttons.h"
 #include "outside/QuizExchange.h"
+#include "play/CellEvents.h"
 #include "play/LevelClock.h"
 #include "play/PlayerMoves.h"
 #include "view/AssetFilesLogic.h"
@@ -52,7 +53,7 @@ std::string ExecutablePath(const char* argv0)
 TForm5::TForm5(int argc, char** argv)
 {
     setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
-    setWindowTitle("Zorbik on the maze");
+    setWindowTitle(QCoreApplication::translate("Game", "Zorbik on the maze"));
     setFont(WindowFont());
     resize(632, 534);
     // The window layout: the maze surface, then the side panel and the
@@ -82,9 +83,10 @@ void TForm5::FormCreate(int argc, char** argv)
         SeedRandomFromClock();
     if (!HasFullCommandLine(argc)) {
         if (driver_) {
-            TestDriver::Say(std::string("dialog ") + RefusalCaption + "|" + RefusalText);
+            TestDriver::Say("dialog " + GameText(RefusalCaption) + "|" + GameText(RefusalText));
         } else {
-            QMessageBox box(QMessageBox::NoIcon, RefusalCaption, RefusalText, QMessageBox::Ok);
+            QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("Game", RefusalCaption),
+                            QCoreApplication::translate("Game", RefusalText), QMessageBox::Ok);
             box.exec();
         }
         std::exit(0);
@@ -151,7 +153,8 @@ void TForm5::FormShow()
     panel_.Label6->hide();
     panel_.Label1->show();
     panel_.Label1->move(W - SidePanelWidth, panel_.Label1->y());
-    SetWidgetText(panel_.Label1, "Press 'Ctrl' to view the map of explored maze.");
+    SetWidgetText(panel_.Label1,
+                  GameText(QT_TRANSLATE_NOOP("Game", "Press 'Ctrl' to view the map of explored maze.")));
     panel_.HealthText->show();
     PlaceSidePanel(panel_, W);
     state_.MazeSize = 11;
@@ -319,20 +322,20 @@ void TForm5::playSound(const std::string& fileName)
 void TForm5::informationDialog(const std::string& text)
 {
     if (driver_) {
-        driver_->answer("Information", text, "ok");
+        driver_->answer(GameText(InformationCaption), text, "ok");
         return;
     }
-    QMessageBox box(QMessageBox::Information, "Information", QString::fromStdString(text), QMessageBox::Ok,
-                    this);
+    QMessageBox box(QMessageBox::Information, QCoreApplication::translate("Game", InformationCaption),
+                    QString::fromStdString(text), QMessageBox::Ok, this);
     box.exec();
 }
 
 bool TForm5::confirmDialog(const std::string& text)
 {
     if (driver_)
-        return driver_->answer("Confirm", text, "cancel") == "ok";
-    QMessageBox box(QMessageBox::Question, "Confirm", QString::fromStdString(text),
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
+        return driver_->answer(GameText(ConfirmCaption), text, "cancel") == "ok";
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Game", ConfirmCaption),
+                    QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel, this);
     return box.exec() == QMessageBox::Ok;
 }
 
@@ -405,7 +408,7 @@ void TForm5::enterGameOverWindow()
 void TForm5::showGameOverTitle()
 {
     QLabel* title = panel_.Label6;
-    title->setText("GAME OVER");
+    title->setText(QCoreApplication::translate("Game", "GAME OVER"));
     title->setGeometry(0, 0, 390, 200);
     QFont font = title->font();
     font.setPointSize(48);

@@ -87,7 +87,10 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
         "LEVEL");
     const QCommandLineOption report("report", "Print the player's questions of the last games and exit.");
     const QCommandLineOption csv("csv", "With --report: print one CSV row per game.");
-    parser.addOptions({play, name, topic, noSound, hidden, shared, setUp, questions, report, csv});
+    const QCommandLineOption language(
+        "language", "The language of the launcher, the game and the quiz: de, en, es, fr, pt_BR or ru.",
+        "CODE");
+    parser.addOptions({play, name, topic, noSound, hidden, shared, setUp, questions, report, csv, language});
 
     if (!parser.parse(arguments))
         return Refused("zorbik: " + parser.errorText().toStdString());

@@ -3,24 +3,27 @@
 // game at once without a window, with --set-up it lays out a classroom's
 // shared folder.
 #include "GameStart.h"
+#include "LanguageChoice.h"
 #include "LauncherOptions.h"
 #include "LauncherWindow.h"
+#include "PlayingFolder.h"
 #include "Report.h"
 #include "desktop/DesktopSession.h"
+#include "desktop/Translations.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 
-int main(int argc, char** argv)
+namespace {
+
+using zorbik::LauncherOptions;
+
+// --help, --version, --play, --report, --set-up and a refused command line:
+// no window.
+int RunWithoutWindow(const LauncherOptions& options)
 {
-    using zorbik::LauncherOptions;
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    // Read before any window exists, so that --help, --version and --set-up
-    // need no display.
-    const LauncherOptions options = zorbik::ParseLauncherOptions(arguments);
     switch (options.action) {
     case LauncherOptions::Action::Help:
     case LauncherOptions::Action::Version:
@@ -44,10 +47,41 @@ int main(int argc, char** argv)
     case LauncherOptions::Action::Window:
         break;
     }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // The chosen language is the launcher's and, through its environment,
+    // that of the game and the quiz it starts.
+    const QString language = zorbik::ChosenLanguage(arguments);
+    zorbik::UseLanguage(language, QString::fromStdString(zorbik::OwnSuiteOf(zorbik::LauncherFolder())) +
+                                      "translations");
+    LauncherOptions options;
+    {
+        // Read before any window exists, so that --help, --version and
+        // --set-up need no display; a core application carries the
+        // translations of what is printed.
+        int coreArgc = 1;
+        QCoreApplication core(coreArgc, argv);
+        zorbik::LoadTranslations();
+        options = zorbik::ParseLauncherOptions(arguments);
+        if (options.action != LauncherOptions::Action::Window)
+            return RunWithoutWindow(options);
+    }
+    // A language given to the window is remembered for the next starts.
+    if (!zorbik::LanguageOnCommandLine(arguments).isEmpty())
+        zorbik::RememberLanguage(language);
     // Only the window needs a display.
     zorbik::ExitUnlessDisplay("zorbik");
     QApplication app(argc, argv);
     zorbik::DisplayOpened();
+    zorbik::LoadTranslations();
     zorbik::ApplyDesktopIdentity();
     zorbik::HandCeilingToQuiz(options, true);
     zorbik::LauncherWindow window(options);

@@ -10,6 +10,7 @@
 #include "StepChoice.h"
 #include "common/SafeFiles.h"
 #include "desktop/DesktopSession.h"
+#include "desktop/Translations.h"
 #include "view/AudioThread.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@ int main(int argc, char** argv)
     zorbik::ExitUnlessDisplay("quiz");
     QApplication app(argc, argv);
     zorbik::DisplayOpened();
+    zorbik::LoadTranslations();
     zorbik::ApplyDesktopIdentity();
     const QuizArgs args = ParseArgs(argc, argv);
     const QString folder = QCoreApplication::applicationDirPath();
