@@ -153,8 +153,7 @@ void TForm5::FormShow()
     panel_.Label6->hide();
     panel_.Label1->show();
     panel_.Label1->move(W - SidePanelWidth, panel_.Label1->y());
-    SetWidgetText(panel_.Label1,
-                  GameText(QT_TRANSLATE_NOOP("Game", "Press 'Ctrl' to view the map of explored maze.")));
+    SetWidgetText(panel_.Label1, GameText(CtrlToMapHint));
     panel_.HealthText->show();
     PlaceSidePanel(panel_, W);
     state_.MazeSize = 11;

@@ -16,6 +16,11 @@ inline QString TextArgument(const std::string& s)
     return QString::fromStdString(s);
 }
 
+inline QString TextArgument(const QString& s)
+{
+    return s;
+}
+
 inline QString TextArgument(const char* s)
 {
     return QString::fromUtf8(s);
