@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>Press 'Ctrl' to view the map of explored maze.</source>
-        <translation>Drücke „Strg“ für die Karte des erkundeten Labyrinths.</translation>
+        <translation>„Strg“ zeigt die Karte des Labyrinths.</translation>
     </message>
     <message>
         <source>GAME OVER</source>

@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>GAME OVER</source>
-        <translation>FIM DE JOGO</translation>
+        <translation>FIM</translation>
     </message>
     <message>
         <source>Are You sure You want to exit?</source>

@@ -168,11 +168,11 @@
     </message>
     <message>
         <source>Press 'Ctrl' to view the map of explored maze.</source>
-        <translation>Нажми «Ctrl», чтобы увидеть карту пройденного лабиринта.</translation>
+        <translation>«Ctrl» — карта пройденного лабиринта.</translation>
     </message>
     <message>
         <source>GAME OVER</source>
-        <translation>КОНЕЦ ИГРЫ</translation>
+        <translation>КОНЕЦ</translation>
     </message>
     <message>
         <source>Are You sure You want to exit?</source>
@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>EXIT</source>
-        <translation>Выход</translation>
+        <translation>Выйти</translation>
     </message>
     <message>
         <source>Time on 1 level</source>
