@@ -432,7 +432,7 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
     </message>
     <message>
         <source>Hidden maze (explore it in the dark, twice the time for the bonus)</source>
-        <translation>Verstecktes Labyrinth (im Dunkeln erkunden, doppelt so viel Zeit für den Bonus)</translation>
+        <translation>Verstecktes Labyrinth (im Dunkeln, doppelte Bonuszeit)</translation>
     </message>
     <message>
         <source>Play</source>

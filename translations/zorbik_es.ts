@@ -432,7 +432,7 @@ Sin opciones, el lanzador abre su ventana.</translation>
     </message>
     <message>
         <source>Hidden maze (explore it in the dark, twice the time for the bonus)</source>
-        <translation>Laberinto oculto (explóralo a oscuras, el doble de tiempo para el bonus)</translation>
+        <translation>Laberinto oculto (a oscuras, doble tiempo de bonus)</translation>
     </message>
     <message>
         <source>Play</source>

@@ -432,7 +432,7 @@ Sans option, le lanceur ouvre sa fenêtre.</translation>
     </message>
     <message>
         <source>Hidden maze (explore it in the dark, twice the time for the bonus)</source>
-        <translation>Labyrinthe caché (à explorer dans le noir, deux fois plus de temps pour le bonus)</translation>
+        <translation>Labyrinthe caché (dans le noir, temps du bonus doublé)</translation>
     </message>
     <message>
         <source>Play</source>

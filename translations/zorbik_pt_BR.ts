@@ -432,7 +432,7 @@ Sem opções, o lançador abre a sua janela.</translation>
     </message>
     <message>
         <source>Hidden maze (explore it in the dark, twice the time for the bonus)</source>
-        <translation>Labirinto escondido (explore no escuro, o dobro do tempo para o bônus)</translation>
+        <translation>Labirinto escondido (no escuro, tempo do bônus em dobro)</translation>
     </message>
     <message>
         <source>Play</source>

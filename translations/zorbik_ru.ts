@@ -432,7 +432,7 @@ Without options the launcher opens its window.</source>
     </message>
     <message>
         <source>Hidden maze (explore it in the dark, twice the time for the bonus)</source>
-        <translation>Скрытый лабиринт (исследуй его в темноте, на бонус вдвое больше времени)</translation>
+        <translation>Тёмный лабиринт (время на бонус — вдвое больше)</translation>
     </message>
     <message>
         <source>Play</source>
