@@ -13,6 +13,8 @@ namespace zorbik {
 
 namespace {
 
+constexpr const char* InstalledName = "zorbik-translation";
+
 bool HasTranslation(const QString& folder, const QString& language)
 {
     return QFileInfo(folder + "/zorbik_" + language + ".qm").isFile();
@@ -37,11 +39,6 @@ bool IsEnglish(const QString& language)
 
 } // namespace
 
-QStringList ShippedLanguages()
-{
-    return {"de", "es", "fr", "pt_BR", "ru"};
-}
-
 QStringList TranslationFolders(const QString& programFolder)
 {
     QStringList folders;
@@ -52,8 +49,14 @@ QStringList TranslationFolders(const QString& programFolder)
     return folders;
 }
 
-QString LoadTranslations()
+QString LoadTranslations(const QString& chosen)
 {
+    // Those of an earlier choice go first.
+    for (QTranslator* earlier : QCoreApplication::instance()->findChildren<QTranslator*>(
+             InstalledName, Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(earlier);
+        delete earlier;
+    }
     QString folder;
     for (const QString& candidate : TranslationFolders(QCoreApplication::applicationDirPath()))
         if (QFileInfo(candidate).isDir()) {
@@ -64,7 +67,7 @@ QString LoadTranslations()
         return {};
     // The first language asked for decides: an English one ends the search.
     QString language;
-    for (const QString& asked : QLocale::system().uiLanguages()) {
+    for (const QString& asked : chosen.isEmpty() ? QLocale::system().uiLanguages() : QStringList{chosen}) {
         if (IsEnglish(asked))
             return {};
         language = SuiteLanguage(folder, asked);
@@ -74,11 +77,13 @@ QString LoadTranslations()
     if (language.isEmpty())
         return {};
     auto* own = new QTranslator(QCoreApplication::instance());
+    own->setObjectName(InstalledName);
     if (!own->load("zorbik_" + language, folder) || !QCoreApplication::installTranslator(own)) {
         delete own;
         return {};
     }
     auto* qt = new QTranslator(QCoreApplication::instance());
+    qt->setObjectName(InstalledName);
     if (qt->load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     else

@@ -13,19 +13,17 @@ namespace zorbik {
 // or classroom folder of their own).
 constexpr const char* TranslationsFolderVariable = "ZORBIK_TRANSLATIONS";
 
-// The languages the suite speaks besides English, as codes for --language.
-QStringList ShippedLanguages();
-
 // The folders a program looks in for its translations, first match wins:
 // the launcher's ZORBIK_TRANSLATIONS, then "translations" in, above and
 // (installed) in lib/zorbik/ from the program's own folder.
 QStringList TranslationFolders(const QString& programFolder);
 
 // Right after the application object is made: installs the translations of
-// the first language the system asks for (LANGUAGE, LC_ALL, LC_MESSAGES,
-// LANG, as Qt reads them) that the suite has. English, C and POSIX, or a
+// `language`, or when that is empty of the first language the system asks
+// for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as Qt reads them) that the suite
+// has, in place of those installed before. English, C and POSIX, or a
 // language without a translation, keep the English texts. Returns the
 // language loaded, or an empty string for English.
-QString LoadTranslations();
+QString LoadTranslations(const QString& language = {});
 
 } // namespace zorbik

@@ -394,12 +394,12 @@ bool ClassroomGameTrusted(const std::string& shared, const std::string& stamp, s
         return false;
     }
     if (::faccessat(maze.get(), HighScoreFileName, R_OK | W_OK, AT_EACCESS) != 0) {
-        error = Filled(
-            QCoreApplication::translate(
-                "Classroom", "The class's high-score table in %1/Maze cannot be written by %2, so your score "
-                             "would be lost. Ask the teacher to add you to the group %3 (then log in again). "
-                             "If you are in it, the table needs a new set-up. %4"),
-            real, UserName(::geteuid()), GroupName(st.st_gid), SetUpAdvice(real));
+        error = Filled(QCoreApplication::translate(
+                           "Classroom",
+                           "The class's high-score table in %1/Maze cannot be written by %2, so your score "
+                           "would be lost. Ask the teacher to add you to the group %3 (then log in again). "
+                           "If you are in it, the table needs a new set-up. %4"),
+                       real, UserName(::geteuid()), GroupName(st.st_gid), SetUpAdvice(real));
         return false;
     }
     game = real + "/Maze/" + GameProgramName;

@@ -77,6 +77,8 @@ void UseLanguage(const QString& code, const QString& translationsFolder)
 {
     if (!code.isEmpty())
         ::setenv("LANGUAGE", code.toLocal8Bit().constData(), 1);
+    else
+        ::unsetenv("LANGUAGE");
     if (!translationsFolder.isEmpty())
         ::setenv(TranslationsFolderVariable, translationsFolder.toLocal8Bit().constData(), 1);
 }

@@ -20,7 +20,8 @@ void RememberLanguage(const QString& code);
 
 // Makes `code` the language of this process and of every program it starts
 // (through LANGUAGE, which Qt reads first), and hands them the launcher's
-// translations folder. An empty code leaves the system's language alone.
+// translations folder. An empty code leaves the system's language (LC_ALL,
+// LC_MESSAGES, LANG) to decide.
 void UseLanguage(const QString& code, const QString& translationsFolder);
 
 } // namespace zorbik

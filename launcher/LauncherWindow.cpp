@@ -1,6 +1,8 @@
 #include "LauncherWindow.h"
 
 #include "GameStart.h"
+#include "LanguageBox.h"
+#include "LanguageChoice.h"
 #include "LauncherLogic.h"
 #include "PlayerName.h"
 #include "PlayingFolder.h"
@@ -8,9 +10,11 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -91,6 +95,18 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
     layout->addWidget(play_);
     auto* quit = new QPushButton(QCoreApplication::translate("Launcher", "Quit"));
     layout->addWidget(quit);
+
+    // The language, remembered for the next starts; the window is made anew in it.
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(new QLabel(QCoreApplication::translate("Launcher", "Language:")));
+    auto* language = MakeLanguageBox(ChosenLanguage({}));
+    languageRow->addWidget(language, 1);
+    layout->addLayout(languageRow);
+    connect(language, &QComboBox::activated, this, [this, language] {
+        const QString code = ChosenInBox(language);
+        RememberLanguage(code);
+        emit languageChosen(code);
+    });
 
     connect(play_, &QPushButton::clicked, this, &LauncherWindow::startGame);
     connect(name_, &QLineEdit::returnPressed, this, &LauncherWindow::startGame);

@@ -13,8 +13,11 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <cstdio>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -50,6 +53,18 @@ int RunWithoutWindow(const LauncherOptions& options)
     return 0;
 }
 
+// The language the system asks for, as Qt reads it, before any choice of
+// the launcher's: LANGUAGE (its first), LC_ALL, LC_MESSAGES, LANG.
+QString SystemAsked(const QString& systemLanguage)
+{
+    if (!systemLanguage.isEmpty())
+        return systemLanguage.section(':', 0, 0);
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (const QString value = qEnvironmentVariable(name); !value.isEmpty())
+            return value;
+    return "C";
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -59,9 +74,11 @@ int main(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     // The chosen language is the launcher's and, through its environment,
     // that of the game and the quiz it starts.
+    const QString systemLanguage = qEnvironmentVariable("LANGUAGE");
     const QString language = zorbik::ChosenLanguage(arguments);
-    zorbik::UseLanguage(language, QString::fromStdString(zorbik::OwnSuiteOf(zorbik::LauncherFolder())) +
-                                      "translations");
+    zorbik::UseLanguage(language.isEmpty() ? systemLanguage : language,
+                        QString::fromStdString(zorbik::OwnSuiteOf(zorbik::LauncherFolder())) +
+                            "translations");
     LauncherOptions options;
     {
         // Read before any window exists, so that --help, --version and
@@ -84,7 +101,21 @@ int main(int argc, char** argv)
     zorbik::LoadTranslations();
     zorbik::ApplyDesktopIdentity();
     zorbik::HandCeilingToQuiz(options, true);
-    zorbik::LauncherWindow window(options);
-    window.showCentred();
+    // A language picked in the window is spoken at once: the window is made
+    // anew in it (once the old one has finished handling the pick).
+    std::unique_ptr<zorbik::LauncherWindow> window;
+    std::function<void()> open = [&] {
+        window = std::make_unique<zorbik::LauncherWindow>(options);
+        QObject::connect(
+            window.get(), &zorbik::LauncherWindow::languageChosen, &app, [&](const QString& code) {
+                QTimer::singleShot(0, &app, [&, code] {
+                    zorbik::UseLanguage(code.isEmpty() ? systemLanguage : code, {});
+                    zorbik::LoadTranslations(code.isEmpty() ? SystemAsked(systemLanguage) : code);
+                    open();
+                });
+            });
+        window->showCentred();
+    };
+    open();
     return QApplication::exec();
 }

@@ -552,6 +552,14 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
         <source>How the game went</source>
         <translation>So lief das Spiel</translation>
     </message>
+    <message>
+        <source>The computer's language</source>
+        <translation>Sprache des Computers</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Sprache:</translation>
+    </message>
 </context>
 <context>
     <name>Quiz</name>

@@ -552,6 +552,14 @@ Sin opciones, el lanzador abre su ventana.</translation>
         <source>How the game went</source>
         <translation>Cómo fue la partida</translation>
     </message>
+    <message>
+        <source>The computer's language</source>
+        <translation>Idioma del ordenador</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
 </context>
 <context>
     <name>Quiz</name>

@@ -552,6 +552,14 @@ Sans option, le lanceur ouvre sa fenêtre.</translation>
         <source>How the game went</source>
         <translation>Comment s’est passée la partie</translation>
     </message>
+    <message>
+        <source>The computer's language</source>
+        <translation>Langue de l’ordinateur</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue :</translation>
+    </message>
 </context>
 <context>
     <name>Quiz</name>

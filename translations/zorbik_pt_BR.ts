@@ -552,6 +552,14 @@ Sem opções, o lançador abre a sua janela.</translation>
         <source>How the game went</source>
         <translation>Como foi o jogo</translation>
     </message>
+    <message>
+        <source>The computer's language</source>
+        <translation>Idioma do computador</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
 </context>
 <context>
     <name>Quiz</name>

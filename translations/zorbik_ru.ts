@@ -552,6 +552,14 @@ Without options the launcher opens its window.</source>
         <source>How the game went</source>
         <translation>Как прошла игра</translation>
     </message>
+    <message>
+        <source>The computer's language</source>
+        <translation>Язык компьютера</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Язык:</translation>
+    </message>
 </context>
 <context>
     <name>Quiz</name>
