@@ -118,7 +118,13 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
     LauncherOptions options;
     if (parser.isSet(help) || parser.isSet("help-all")) {
         options.action = LauncherOptions::Action::Help;
-        options.text = parser.helpText().replace("<executable_name>", "zorbik").toStdString();
+        // The usage line names the program "zorbik" however it was started.
+        QString text = parser.helpText();
+        const QString started = QCoreApplication::instance() ? QCoreApplication::arguments().value(0)
+                                                             : QString("<executable_name>");
+        if (const qsizetype at = started.isEmpty() ? -1 : text.indexOf(started); at >= 0)
+            text.replace(at, started.size(), "zorbik");
+        options.text = text.toStdString();
         return options;
     }
     if (parser.isSet(version)) {
