@@ -109,6 +109,42 @@ TEST(Languages, TheGameTheQuizAndTheLauncherSpeakEachLanguage)
     }
 }
 
+// The launcher's language: --language over the player's remembered choice,
+// that over the teacher's class-wide one, that over the system's; what it
+// chose is what its --help speaks (and what it hands on as LANGUAGE).
+TEST(Languages, TheLauncherChoosesCommandLineThenRememberedThenClassWideThenSystem)
+{
+    const testing::TempFolder temp("zorbik-language-choice");
+    testing::Put(temp.dir / "teacher" / "zorbik" / "zorbik.conf", "[General]\nlanguage=de\n");
+    testing::Put(temp.dir / "player" / "zorbik" / "zorbik.conf", "[General]\nlanguage=fr\n");
+    const struct {
+        const char* system;
+        bool teacher, player;
+        QStringList words;
+        std::string usage;
+    } cases[] = {
+        {"", false, false, {}, "Usage: "},
+        {"es", false, false, {}, "Uso: "},
+        {"es", true, false, {}, "Aufruf: "},
+        {"es", true, true, {}, "Utilisation : "},
+        {"es", true, true, {"--language", "ru"}, "Использование: "},
+        {"ru", true, true, {"--language=en"}, "Usage: "},
+    };
+    for (const auto& c : cases) {
+        UseLanguage(c.system);
+        QProcess launcher;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_DIRS",
+                   QString::fromStdString(c.teacher ? temp.at("teacher") : temp.at("none")));
+        env.insert("XDG_CONFIG_HOME", QString::fromStdString(c.player ? temp.at("player") : temp.at("none")));
+        launcher.setProcessEnvironment(env);
+        launcher.start(ZORBIK_SUITE_DIR "/zorbik", c.words + QStringList{"--help"});
+        ASSERT_TRUE(launcher.waitForFinished(10000));
+        EXPECT_EQ(launcher.readAllStandardOutput().toStdString().rfind(c.usage, 0), 0u)
+            << c.system << " " << c.teacher << c.player << " " << c.words.join(' ').toStdString();
+    }
+}
+
 // The launcher's window takes the width its texts need, which on the
 // smallest screen the suite supports (1024 x 768) is at most two thirds of
 // it: there every label and button shows its whole text, and no translation
