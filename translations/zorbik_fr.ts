@@ -482,7 +482,7 @@ Sans option, le lanceur ouvre sa fenêtre.</translation>
     </message>
     <message>
         <source>Good effort - every question makes you stronger.</source>
-        <translation>Beaux efforts – chaque question te rend plus fort.</translation>
+        <translation>Beaux efforts – chaque question te fait progresser.</translation>
     </message>
     <message>
         <source>Keep practising - the working above shows the way, and you will get them next time!</source>
@@ -822,7 +822,7 @@ increasing. If the correct answer was received with the hint(s), the score does 
 increase and the door does not open. The health in this case decreases by 10 
 percent and the score decreases by 1000 points. After you have passed through the 
 open door the door closes automatically.</source>
-        <translation>     Des portes te bloquent le passage. Pour ouvrir une porte, tu dois répondre à une question de calcul. Si ta réponse est juste, tu gagnes aussi des points. Si tu as trouvé la bonne réponse avec l’indice, tu ne gagnes pas de points et la porte ne s’ouvre pas. Ta santé baisse alors de 10 pour cent et tu perds 1000 points. Une fois que tu es passé, la porte se referme toute seule.</translation>
+        <translation>     Des portes te bloquent le passage. Pour ouvrir une porte, tu dois répondre à une question de calcul. Si ta réponse est juste, tu gagnes aussi des points. Si tu as trouvé la bonne réponse avec l’indice, tu ne gagnes pas de points et la porte ne s’ouvre pas. Ta santé baisse alors de 10 pour cent et tu perds 1000 points. Une fois franchie, la porte se referme toute seule.</translation>
     </message>
     <message>
         <source>     There are enemies who move in a maze and wish to eat you. When you meet the 

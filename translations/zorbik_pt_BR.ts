@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Do you want to be eaten?</source>
-        <translation>Você quer ser devorado?</translation>
+        <translation>Quer deixar o inimigo devorar você?</translation>
     </message>
     <message>
         <source>Now You will be moved to the start of this level.</source>

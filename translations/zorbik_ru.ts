@@ -514,7 +514,7 @@ Without options the launcher opens its window.</source>
     </message>
     <message>
         <source>you typed %1</source>
-        <translation>ты ввёл %1</translation>
+        <translation>твой ответ — %1</translation>
     </message>
     <message>
         <source>%1 (%2; the answer is %3)</source>
@@ -565,7 +565,7 @@ Without options the launcher opens its window.</source>
     <name>Quiz</name>
     <message>
         <source>You multiplied %1 and %2: that is a common multiple, but not the least one, because %1 and %2 share the factor %3.</source>
-        <translation>Ты перемножил %1 и %2: это общее кратное, но не наименьшее, потому что у %1 и %2 есть общий делитель %3.</translation>
+        <translation>Это произведение %1 и %2: оно общее кратное, но не наименьшее, потому что у %1 и %2 есть общий делитель %3.</translation>
     </message>
     <message>
         <source>%1 is a common multiple of %2 and %3, but not the least one.</source>
@@ -585,19 +585,19 @@ Without options the launcher opens its window.</source>
     </message>
     <message>
         <source>You added the bottom numbers too: when they are the same, add only the top numbers and keep the bottom number.</source>
-        <translation>Ты сложил и знаменатели: если они одинаковые, складывай только числители, а знаменатель оставь.</translation>
+        <translation>Знаменатели тоже сложены, а так нельзя: если они одинаковые, складывай только числители, а знаменатель оставь.</translation>
     </message>
     <message>
         <source>You added the bottom numbers too: make them the same, then add only the top numbers and keep the common bottom number.</source>
-        <translation>Ты сложил и знаменатели: приведи их к общему, потом сложи только числители, а общий знаменатель оставь.</translation>
+        <translation>Знаменатели тоже сложены, а так нельзя: приведи их к общему, потом сложи только числители, а общий знаменатель оставь.</translation>
     </message>
     <message>
         <source>You added the top numbers and the bottom numbers: first make the bottom numbers the same, then add only the top numbers.</source>
-        <translation>Ты сложил числители и знаменатели: сначала приведи дроби к общему знаменателю, потом сложи только числители.</translation>
+        <translation>Здесь сложены и числители, и знаменатели: сначала приведи дроби к общему знаменателю, потом сложи только числители.</translation>
     </message>
     <message>
         <source>You multiplied the fractions; here they are added.</source>
-        <translation>Ты перемножил дроби, а здесь их нужно сложить.</translation>
+        <translation>Это произведение дробей, а здесь их нужно сложить.</translation>
     </message>
     <message>
         <source>2, 3, 5, 7, 11 and 13</source>
