@@ -565,7 +565,7 @@ Without options the launcher opens its window.</source>
     <name>Quiz</name>
     <message>
         <source>You multiplied %1 and %2: that is a common multiple, but not the least one, because %1 and %2 share the factor %3.</source>
-        <translation>Это произведение %1 и %2: оно общее кратное, но не наименьшее, потому что у %1 и %2 есть общий делитель %3.</translation>
+        <translation>Это произведение %1 и %2 — общее кратное, но не наименьшее, потому что у %1 и %2 есть общий делитель %3.</translation>
     </message>
     <message>
         <source>%1 is a common multiple of %2 and %3, but not the least one.</source>
