@@ -3,6 +3,7 @@
 #include "outside/RulesText.h"
 #include "view/StandInFonts.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,7 +14,7 @@ namespace zorbik {
 TDefBox::TDefBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName("DefBox");
-    setWindowTitle("The Rules");
+    setWindowTitle(QCoreApplication::translate("Game", "The Rules"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(541, 598);
@@ -21,10 +22,10 @@ TDefBox::TDefBox(QWidget* parent) : QDialog(parent)
     setFont(WindowFont());
 
     QString text;
-    for (size_t i = 0; i < RulesLines.size(); ++i) {
+    for (size_t i = 0; i < RulesParagraphs.size(); ++i) {
         if (i > 0)
             text += '\n';
-        text += QString::fromLatin1(RulesLines[i]);
+        text += QCoreApplication::translate("Rules", RulesParagraphs[i]);
     }
 
     Memo1 = new QPlainTextEdit(this);
@@ -39,7 +40,7 @@ TDefBox::TDefBox(QWidget* parent) : QDialog(parent)
     Memo1->setFocusPolicy(Qt::ClickFocus); // reachable by mouse, never by Tab
     Memo1->setPlainText(text);
 
-    OKBtn = new QPushButton("Close this window", this);
+    OKBtn = new QPushButton(QCoreApplication::translate("Game", "Close this window"), this);
     OKBtn->setObjectName("OKBtn");
     OKBtn->setGeometry(7, 564, 138, 25);
     OKBtn->setDefault(true);

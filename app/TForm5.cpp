@@ -6,6 +6,7 @@
 #include "common/Protocol.h"
 #include "outside/Buttons.h"
 #include "outside/QuizExchange.h"
+#include "play/CellEvents.h"
 #include "play/LevelClock.h"
 #include "play/PlayerMoves.h"
 #include "view/AssetFilesLogic.h"
@@ -52,7 +53,7 @@ std::string ExecutablePath(const char* argv0)
 TForm5::TForm5()
 {
     setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
-    setWindowTitle("Zorbik on the maze");
+    setWindowTitle(QCoreApplication::translate("Game", "Zorbik on the maze"));
     setFont(WindowFont());
     resize(632, 534);
     // The window layout: the maze surface, then the side panel and the
@@ -74,7 +75,7 @@ void TForm5::create(int argc, char** argv)
 {
     SeedRandomFromClock();
     if (!HasFullCommandLine(argc)) {
-        host_->messageBox(RefusalText, RefusalCaption, MbOk);
+        host_->messageBox(GameText(RefusalText), GameText(RefusalCaption), MbOk);
         std::exit(0);
     }
     for (int i = 0; i < argc; ++i)
@@ -139,7 +140,7 @@ void TForm5::FormShow()
     panel_.Label6->hide();
     panel_.Label1->show();
     panel_.Label1->move(W - SidePanelWidth, panel_.Label1->y());
-    SetWidgetText(panel_.Label1, "Press 'Ctrl' to view the map of explored maze.");
+    SetWidgetText(panel_.Label1, GameText(CtrlToMapHint));
     panel_.HealthText->show();
     PlaceSidePanel(panel_, W);
     state_.MazeSize = 11;
@@ -306,15 +307,15 @@ void TForm5::playSound(const std::string& fileName)
 
 void TForm5::informationDialog(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Information, "Information", QString::fromStdString(text), QMessageBox::Ok,
-                    this);
+    QMessageBox box(QMessageBox::Information, QCoreApplication::translate("Game", InformationCaption),
+                    QString::fromStdString(text), QMessageBox::Ok, this);
     box.exec();
 }
 
 bool TForm5::confirmDialog(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Question, "Confirm", QString::fromStdString(text),
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Game", ConfirmCaption),
+                    QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel, this);
     return box.exec() == QMessageBox::Ok;
 }
 
@@ -384,7 +385,7 @@ void TForm5::enterGameOverWindow()
 void TForm5::showGameOverTitle()
 {
     QLabel* title = panel_.Label6;
-    title->setText("GAME OVER");
+    title->setText(QCoreApplication::translate("Game", "GAME OVER"));
     title->setGeometry(0, 0, 390, 200);
     QFont font = title->font();
     font.setPointSize(48);

@@ -2,6 +2,7 @@
 
 #include "TForm5.h"
 #include "outside/GameOver.h"
+#include "play/CellEvents.h"
 #include "play/LevelClock.h"
 #include "play/PlayerMoves.h"
 #include "view/MazeSurface.h"
@@ -48,12 +49,12 @@ TestDriver::TestDriver(TForm5& form) : QObject(&form), ForwardingHost(form), for
 
 void TestDriver::informationDialog(const std::string& text)
 {
-    answer("Information", text, "ok");
+    answer(GameText(InformationCaption), text, "ok");
 }
 
 bool TestDriver::confirmDialog(const std::string& text)
 {
-    return answer("Confirm", text, "cancel") == "ok";
+    return answer(GameText(ConfirmCaption), text, "cancel") == "ok";
 }
 
 int TestDriver::messageBox(const std::string& text, const std::string& caption, int flags)

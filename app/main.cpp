@@ -4,6 +4,7 @@
 #include "TForm5.h"
 #include "TestDriver.h"
 #include "desktop/DesktopSession.h"
+#include "desktop/Translations.h"
 #include "view/AudioThread.h"
 #include "view/StandInFonts.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     zorbik::ExitUnlessDisplay("Game1");
     QApplication app(toolkitArgc, toolkitArgv);
     zorbik::DisplayOpened();
+    zorbik::LoadTranslations();
     // A name, not a display name: Qt glues a display name onto every window
     // title, the rules dialog's and the message boxes' included.
     zorbik::ApplyDesktopIdentity();

@@ -1,5 +1,9 @@
 #include "ClassroomFolder.h"
 
+#include "desktop/FilledText.h"
+
+#include <QCoreApplication>
+
 #include "common/OpenedFolders.h"
 #include "common/Protocol.h"
 
@@ -37,8 +41,10 @@ std::string Shown(std::string shared)
 
 std::string SetUpAdvice(const std::string& shared)
 {
-    return "The teacher sets it up with:\n    sudo zorbik --shared-folder " + Shown(shared) +
-           " --set-up\n(or as the folder's owner without sudo).";
+    return Filled(QCoreApplication::translate("Classroom",
+                                              "The teacher sets it up with:\n    sudo zorbik --shared-folder "
+                                              "%1 --set-up\n(or as the folder's owner without sudo)."),
+                  Shown(shared));
 }
 
 std::string UserName(uid_t uid)
@@ -58,10 +64,14 @@ std::string RealFolder(const std::string& shared, std::string& error)
 {
     char real[PATH_MAX];
     if (!::realpath(Shown(shared).c_str(), real)) {
-        error = "The classroom folder " + Shown(shared) +
-                (errno == ENOENT ? std::string(" does not exist. Make it first and give it the class's group "
-                                               "(see zorbik(6)).")
-                                 : " cannot be used: " + std::string(std::strerror(errno)) + ".");
+        error = errno == ENOENT
+                    ? Filled(QCoreApplication::translate(
+                                 "Classroom", "The classroom folder %1 does not exist. Make it first and "
+                                              "give it the class's group (see zorbik(6))."),
+                             Shown(shared))
+                    : Filled(QCoreApplication::translate("Classroom",
+                                                         "The classroom folder %1 cannot be used: %2."),
+                             Shown(shared), std::strerror(errno));
         return {};
     }
     return real;
@@ -75,22 +85,27 @@ bool OpenClassroom(const std::string& real, UniqueFd& top, struct stat& st, std:
 {
     struct stat seen {};
     if (::lstat(real.c_str(), &seen) != 0 || !S_ISDIR(seen.st_mode)) {
-        error = "The classroom folder " + real + " is not a folder.";
+        error = Filled(QCoreApplication::translate("Classroom", "The classroom folder %1 is not a folder."),
+                       real);
         return false;
     }
     const uid_t owner = seen.st_uid;
     const auto check = [&](const struct stat& folder, const std::string& path) -> std::string {
         if (folder.st_uid != 0 && folder.st_uid != owner)
-            return path + " belongs to " + UserName(folder.st_uid) +
-                   ", who is neither root nor the owner of " + real;
+            return Filled(QCoreApplication::translate(
+                              "Classroom", "%1 belongs to %2, who is neither root nor the owner of %3"),
+                          path, UserName(folder.st_uid), real);
         if (folder.st_mode & (S_IWGRP | S_IWOTH))
-            return path + " may be changed by other users";
+            return Filled(QCoreApplication::translate("Classroom", "%1 may be changed by other users"), path);
         return {};
     };
     const std::string why = WalkFolders(real, check, top);
     if (!why.empty() || ::fstat(top.get(), &st) != 0 || st.st_uid != owner) {
-        error = "The classroom folder " + real + " is not safe for a class: " +
-                (why.empty() ? std::string("it changed while it was read") : why) + ".";
+        error = Filled(
+            QCoreApplication::translate("Classroom", "The classroom folder %1 is not safe for a class: %2."),
+            real,
+            why.empty() ? Filled(QCoreApplication::translate("Classroom", "it changed while it was read"))
+                        : why);
         return false;
     }
     return true;
@@ -104,15 +119,19 @@ std::string GroupProblem(const struct stat& top)
     const passwd* owner = ::getpwuid(top.st_uid);
     const group* g = ::getgrgid(top.st_gid);
     if (top.st_gid == 0 || !g)
-        return "its group is " + GroupName(top.st_gid) + ", not a class's group";
+        return Filled(QCoreApplication::translate("Classroom", "its group is %1, not a class's group"),
+                      GroupName(top.st_gid));
     if (owner && owner->pw_gid == top.st_gid && std::strcmp(g->gr_name, owner->pw_name) == 0)
-        return "its group " + GroupName(top.st_gid) + " is the owner's own, not a class's group";
+        return Filled(
+            QCoreApplication::translate("Classroom", "its group %1 is the owner's own, not a class's group"),
+            GroupName(top.st_gid));
     if (top.st_uid == 0 || (owner && owner->pw_gid == top.st_gid))
         return {};
     for (char** member = g->gr_mem; *member; ++member)
         if (owner && std::strcmp(*member, owner->pw_name) == 0)
             return {};
-    return "its owner " + UserName(top.st_uid) + " is not in its group " + GroupName(top.st_gid);
+    return Filled(QCoreApplication::translate("Classroom", "its owner %1 is not in its group %2"),
+                  UserName(top.st_uid), GroupName(top.st_gid));
 }
 
 // Makes `name` in `parent` a folder of this user's with `group` and exactly
@@ -122,26 +141,32 @@ UniqueFd MakeClassFolder(int parent, const std::string& name, mode_t mode, gid_t
 {
     const auto st = StatusAt(parent, name);
     if (st && !S_ISDIR(st->st_mode) && !RemoveTreeAt(parent, name)) {
-        error = "Cannot remove " + name + ": " + std::strerror(errno);
+        error = Filled(QCoreApplication::translate("Classroom", "Cannot remove %1: %2"), name,
+                       std::strerror(errno));
         return {};
     }
     if ((!st || !S_ISDIR(st->st_mode)) && ::mkdirat(parent, name.c_str(), 0700) != 0) {
-        error = "Cannot make the folder " + name + ": " + std::strerror(errno);
+        error = Filled(QCoreApplication::translate("Classroom", "Cannot make the folder %1: %2"), name,
+                       std::strerror(errno));
         return {};
     }
     UniqueFd folder = OpenFolderAt(parent, name);
     struct stat now {};
     if (!folder || ::fstat(folder.get(), &now) != 0) {
-        error = "Cannot open the folder " + name + ": " + std::strerror(errno);
+        error = Filled(QCoreApplication::translate("Classroom", "Cannot open the folder %1: %2"), name,
+                       std::strerror(errno));
         return {};
     }
     const uid_t me = ::geteuid();
     if ((now.st_uid != me || now.st_gid != group) && ::fchown(folder.get(), me, group) != 0) {
-        error = name + " belongs to " + UserName(now.st_uid) + "; set the folder up with sudo.";
+        error =
+            Filled(QCoreApplication::translate("Classroom", "%1 belongs to %2; set the folder up with sudo."),
+                   name, UserName(now.st_uid));
         return {};
     }
     if (::fchmod(folder.get(), mode) != 0) {
-        error = "Cannot set the permissions of " + name + ": " + std::strerror(errno);
+        error = Filled(QCoreApplication::translate("Classroom", "Cannot set the permissions of %1: %2"), name,
+                       std::strerror(errno));
         return {};
     }
     return folder;
@@ -157,7 +182,8 @@ bool RemoveForeign(int folder, const std::set<std::string>& keep, std::string& e
         if (!st || keep.count(name) || st->st_uid == me || st->st_uid == 0)
             continue;
         if (!RemoveTreeAt(folder, name)) {
-            error = "Cannot remove " + name + " (" + UserName(st->st_uid) + "'s): " + std::strerror(errno);
+            error = Filled(QCoreApplication::translate("Classroom", "Cannot remove %1 (%2's): %3"), name,
+                           UserName(st->st_uid), std::strerror(errno));
             return false;
         }
     }
@@ -170,7 +196,8 @@ bool LayOutPictures(int from, int maze, const char* name, gid_t group, std::stri
 {
     const UniqueFd source = OpenFolderAt(from, name);
     if (!source) {
-        error = std::string("Cannot read the installed ") + name + ": " + std::strerror(errno);
+        error = Filled(QCoreApplication::translate("Classroom", "Cannot read the installed %1: %2"), name,
+                       std::strerror(errno));
         return false;
     }
     const UniqueFd target = MakeClassFolder(maze, name, 02755, group, error);
@@ -179,7 +206,8 @@ bool LayOutPictures(int from, int maze, const char* name, gid_t group, std::stri
     for (const std::string& file : EntriesOf(source.get())) {
         const auto st = StatusAt(source.get(), file);
         if (st && S_ISREG(st->st_mode) && !CopyFileAt(source.get(), target.get(), file, 0644, group)) {
-            error = std::string("Cannot write ") + name + "/" + file + ": " + std::strerror(errno);
+            error = Filled(QCoreApplication::translate("Classroom", "Cannot write %1: %2"),
+                           std::string(name) + "/" + file, std::strerror(errno));
             return false;
         }
     }
@@ -195,7 +223,8 @@ bool LayOutTable(int maze, gid_t group, std::string& error)
         const bool isLock = std::strcmp(file.name, HighScoreLockName) == 0;
         const std::string kept = isLock ? "" : ReadPlainFileAt(maze, file.name, KeptTableBytes).value_or("");
         if (!WriteFileAt(maze, file.name, file.mode, group, kept)) {
-            error = std::string("Cannot write ") + file.name + ": " + std::strerror(errno);
+            error = Filled(QCoreApplication::translate("Classroom", "Cannot write %1: %2"), file.name,
+                           std::strerror(errno));
             return false;
         }
     }
@@ -215,14 +244,16 @@ std::string MazeProblem(int maze, uid_t owner)
                            bool groupMayWrite) -> std::string {
         const auto st = StatusAt(folder, name);
         if (!st)
-            return shown + " is missing";
+            return Filled(QCoreApplication::translate("Classroom", "%1 is missing"), shown);
         if (!OwnedByTrusted(*st, owner))
-            return shown + " belongs to " + UserName(st->st_uid);
+            return Filled(QCoreApplication::translate("Classroom", "%1 belongs to %2"), shown,
+                          UserName(st->st_uid));
         if (!S_ISREG(st->st_mode) || st->st_nlink != 1)
-            return shown + " is not a plain file";
+            return Filled(QCoreApplication::translate("Classroom", "%1 is not a plain file"), shown);
         const mode_t othersWrite = groupMayWrite ? S_IWOTH : (S_IWGRP | S_IWOTH);
         if ((st->st_mode & othersWrite) || (st->st_mode & (S_ISUID | S_ISGID)))
-            return shown + " may be changed by other users";
+            return Filled(QCoreApplication::translate("Classroom", "%1 may be changed by other users"),
+                          shown);
         return {};
     };
     if (std::string why = plain(maze, GameProgramName, std::string("Maze/") + GameProgramName, false);
@@ -236,9 +267,10 @@ std::string MazeProblem(int maze, uid_t owner)
         const UniqueFd folder = OpenFolderAt(maze, name);
         struct stat st {};
         if (!folder || ::fstat(folder.get(), &st) != 0)
-            return shown + " is not a folder";
+            return Filled(QCoreApplication::translate("Classroom", "%1 is not a folder"), shown);
         if (!OwnedByTrusted(st, owner) || (st.st_mode & (S_IWGRP | S_IWOTH)))
-            return shown + " may be changed by other users";
+            return Filled(QCoreApplication::translate("Classroom", "%1 may be changed by other users"),
+                          shown);
         for (const std::string& file : EntriesOf(folder.get()))
             if (std::string why = plain(folder.get(), file, shown + "/" + file, false); !why.empty())
                 return why;
@@ -247,7 +279,8 @@ std::string MazeProblem(int maze, uid_t owner)
     for (const std::string& name : EntriesOf(maze)) {
         const auto st = StatusAt(maze, name);
         if (st && !OwnedByTrusted(*st, owner))
-            return "Maze/" + name + " belongs to " + UserName(st->st_uid);
+            return Filled(QCoreApplication::translate("Classroom", "%1 belongs to %2"), "Maze/" + name,
+                          UserName(st->st_uid));
     }
     return {};
 }
@@ -264,18 +297,23 @@ bool SetUpClassroom(const std::string& suite, const std::string& shared, const s
         return false;
     const uid_t me = ::geteuid();
     if (me != 0 && me != st.st_uid) {
-        error = "Only the owner of " + real + " (" + UserName(st.st_uid) + ") or root can set it up.";
+        error = Filled(
+            QCoreApplication::translate("Classroom", "Only the owner of %1 (%2) or root can set it up."),
+            real, UserName(st.st_uid));
         return false;
     }
     if (const std::string why = GroupProblem(st); !why.empty()) {
-        error = "The classroom folder " + real + " cannot be shared by a class: " + why +
-                ". Give it the class's group:\n    sudo chgrp CLASS " + real + "\n    sudo chmod 2750 " +
-                real;
+        error =
+            Filled(QCoreApplication::translate(
+                       "Classroom", "The classroom folder %1 cannot be shared by a class: %2. Give it the "
+                                    "class's group:\n    sudo chgrp CLASS %1\n    sudo chmod 2750 %1"),
+                   real, why);
         return false;
     }
     const UniqueFd source = OpenFolderAt(AT_FDCWD, suite + "Maze");
     if (!source) {
-        error = "Cannot read the installed game in " + suite + "Maze: " + std::strerror(errno);
+        error = Filled(QCoreApplication::translate("Classroom", "Cannot read the installed game in %1: %2"),
+                       suite + "Maze", std::strerror(errno));
         return false;
     }
     // Maze/ is closed to the pupils first, then cleared of what they left.
@@ -294,18 +332,22 @@ bool SetUpClassroom(const std::string& suite, const std::string& shared, const s
         if (!LayOutPictures(source.get(), maze.get(), name, group, error))
             return false;
     if (!CopyFileAt(source.get(), maze.get(), GameProgramName, 0755, group)) {
-        error = std::string("Cannot write Maze/") + GameProgramName + ": " + std::strerror(errno);
+        error = Filled(QCoreApplication::translate("Classroom", "Cannot write %1: %2"),
+                       std::string("Maze/") + GameProgramName, std::strerror(errno));
         return false;
     }
     if (!LayOutTable(maze.get(), group, error))
         return false;
     // The stamp last, so that a set-up cut short is not taken for a whole one.
     if (!WriteFileAt(top.get(), StampFileName, 0644, static_cast<gid_t>(-1), stamp)) {
-        error = std::string("Cannot write ") + StampFileName + ": " + std::strerror(errno);
+        error = Filled(QCoreApplication::translate("Classroom", "Cannot write %1: %2"), StampFileName,
+                       std::strerror(errno));
         return false;
     }
     if (const std::string why = MazeProblem(maze.get(), st.st_uid); !why.empty()) {
-        error = "The classroom folder " + real + " was laid out, but " + why + ".";
+        error =
+            Filled(QCoreApplication::translate("Classroom", "The classroom folder %1 was laid out, but %2."),
+                   real, why);
         return false;
     }
     return true;
@@ -324,36 +366,40 @@ bool ClassroomGameTrusted(const std::string& shared, const std::string& stamp, s
     }
     const UniqueFd maze = OpenFolderAt(top.get(), "Maze");
     if (!maze || !StatusAt(top.get(), StampFileName)) {
-        error = "The classroom folder " + real + " is not set up yet. " + SetUpAdvice(real);
+        error =
+            Filled(QCoreApplication::translate("Classroom", "The classroom folder %1 is not set up yet. %2"),
+                   real, SetUpAdvice(real));
         return false;
     }
     struct stat mazeStatus {};
     std::string why;
     if (::fstat(maze.get(), &mazeStatus) != 0 || !OwnedByTrusted(mazeStatus, st.st_uid) ||
         (mazeStatus.st_mode & (S_IWGRP | S_IWOTH)))
-        why = "Maze may be changed by other users";
+        why = Filled(QCoreApplication::translate("Classroom", "%1 may be changed by other users"), "Maze");
     else
         why = MazeProblem(maze.get(), st.st_uid);
     if (!why.empty()) {
-        error = "The game in the classroom folder " + real + " is not safe to start: " + why + ". " +
-                SetUpAdvice(real);
+        error = Filled(QCoreApplication::translate(
+                           "Classroom", "The game in the classroom folder %1 is not safe to start: %2. %3"),
+                       real, why, SetUpAdvice(real));
         return false;
     }
     const auto stampStatus = StatusAt(top.get(), StampFileName);
     if (!stampStatus || !OwnedByTrusted(*stampStatus, st.st_uid) ||
         ReadPlainFileAt(top.get(), StampFileName, 4096).value_or("") != stamp) {
-        error = "The classroom folder " + real +
-                " holds another version of Zorbik than the one installed here, so the teacher needs to "
-                "set it up again. " +
-                SetUpAdvice(real);
+        error = Filled(QCoreApplication::translate(
+                           "Classroom", "The classroom folder %1 holds another version of Zorbik than the "
+                                        "one installed here, so the teacher needs to set it up again. %2"),
+                       real, SetUpAdvice(real));
         return false;
     }
     if (::faccessat(maze.get(), HighScoreFileName, R_OK | W_OK, AT_EACCESS) != 0) {
-        error = "The class's high-score table in " + real + "/Maze cannot be written by " +
-                UserName(::geteuid()) +
-                ", so your score would be lost. Ask the teacher to add you to the group " +
-                GroupName(st.st_gid) +
-                " (then log in again). If you are in it, the table needs a new set-up. " + SetUpAdvice(real);
+        error = Filled(QCoreApplication::translate(
+                           "Classroom",
+                           "The class's high-score table in %1/Maze cannot be written by %2, so your score "
+                           "would be lost. Ask the teacher to add you to the group %3 (then log in again). "
+                           "If you are in it, the table needs a new set-up. %4"),
+                       real, UserName(::geteuid()), GroupName(st.st_gid), SetUpAdvice(real));
         return false;
     }
     game = real + "/Maze/" + GameProgramName;

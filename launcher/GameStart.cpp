@@ -1,5 +1,9 @@
 #include "GameStart.h"
 
+#include "desktop/FilledText.h"
+
+#include <QCoreApplication>
+
 #include "ClassroomFolder.h"
 #include "LauncherOptions.h"
 #include "common/SafeFiles.h"
@@ -32,13 +36,17 @@ int LockPlayingFolder(const std::string& suite, std::string& error)
     const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600);
     struct stat st {};
     if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        error = "The game cannot be started: " + path + " cannot be used (" +
-                std::strerror(fd < 0 ? errno : EINVAL) + ").";
+        error = Filled(
+            QCoreApplication::translate("Launcher", "The game cannot be started: %1 cannot be used (%2)."),
+            path, std::strerror(fd < 0 ? errno : EINVAL));
     } else if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
         return fd;
     } else {
-        error = "Zorbik is already running for you (in " + suite +
-                "). Finish that game first, then start the next one.";
+        error =
+            Filled(QCoreApplication::translate(
+                       "Launcher", "Zorbik is already running for you (in %1). Finish that game first, then "
+                                   "start the next one."),
+                   suite);
     }
     if (fd >= 0)
         ::close(fd);
@@ -49,8 +57,11 @@ int LockPlayingFolder(const std::string& suite, std::string& error)
 pid_t SpawnGame(const GamePlan& plan, const LaunchChoice& choice, std::string& error)
 {
     if (!WriteNameFile(plan.suite, choice.playerName)) {
-        error = "The player's name could not be saved in " + plan.suite + GamerNameFileName +
-                ", so the game does not start (it would credit the previous player).";
+        error = Filled(QCoreApplication::translate(
+                           "Launcher",
+                           "The player's name could not be saved in %1, so the game does not start (it "
+                           "would credit the previous player)."),
+                       plan.suite + GamerNameFileName);
         return -1;
     }
     ProgramStart start{plan.program, {plan.argument0}, plan.suite};
@@ -59,7 +70,8 @@ pid_t SpawnGame(const GamePlan& plan, const LaunchChoice& choice, std::string& e
     int failed = 0;
     const pid_t game = StartProgram(start, failed);
     if (game < 0)
-        error = "The game " + plan.program + " could not be started: " + std::strerror(failed);
+        error = Filled(QCoreApplication::translate("Launcher", "The game %1 could not be started: %2"),
+                       plan.program, std::strerror(failed));
     return game;
 }
 
@@ -84,11 +96,14 @@ std::string GameEndMessage(int status)
 {
     switch (status) {
     case GameEndedTableReset:
-        return "The high-score table held lines that could not be read. They are kept in Game1.hrs.bak "
-               "beside it, and a new table was started with your game's line.";
+        return Filled(QCoreApplication::translate(
+            "Launcher", "The high-score table held lines that could not be read. They are kept in "
+                        "Game1.hrs.bak beside it, and a new table was started with "
+                        "your game's line."));
     case GameEndedNotSaved:
-        return "Your game's line could not be saved in the high-score table, so it is not in the list. "
-               "Please tell your teacher.";
+        return Filled(QCoreApplication::translate(
+            "Launcher", "Your game's line could not be saved in the high-score table, so it is not "
+                        "in the list. Please tell your teacher."));
     default:
         return {};
     }
@@ -116,10 +131,14 @@ int SetUpAtOnce(const LauncherOptions& options)
 {
     const std::string folder = ClassroomFolder(options);
     const std::string suite = OwnSuiteOf(LauncherFolder());
-    std::string error = "No classroom folder is named: give --shared-folder DIR, or sharedFolder in "
-                        "/etc/xdg/zorbik/zorbik.conf.";
+    std::string error = Filled(
+        QCoreApplication::translate("Launcher", "No classroom folder is named: give --shared-folder DIR, or "
+                                                "sharedFolder in /etc/xdg/zorbik/zorbik.conf."));
     if (!folder.empty() && SetUpClassroom(suite, folder, InstalledStamp(suite), error)) {
-        std::printf("zorbik: the classroom folder %s is set up.\n", folder.c_str());
+        std::printf(
+            "zorbik: %s\n",
+            Filled(QCoreApplication::translate("Launcher", "the classroom folder %1 is set up."), folder)
+                .c_str());
         return 0;
     }
     std::fprintf(stderr, "zorbik: %s\n", error.c_str());

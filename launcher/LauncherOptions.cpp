@@ -2,6 +2,7 @@
 
 #include "PlayerName.h"
 #include "common/Protocol.h"
+#include "desktop/FilledText.h"
 #include "quiz/StepChoice.h"
 
 #include <QCommandLineParser>
@@ -45,8 +46,11 @@ bool PlayerSettingsUsable()
         return true;
     static bool told = false;
     if (!told)
-        std::fprintf(stderr, "zorbik: %s is not a plain file; your choices are not remembered.\n",
-                     path.toLocal8Bit().constData());
+        std::fprintf(stderr, "zorbik: %s\n",
+                     Filled(QCoreApplication::translate(
+                                "Launcher", "%1 is not a plain file; your choices are not remembered."),
+                            path)
+                         .c_str());
     told = true;
     return false;
 }
@@ -55,7 +59,8 @@ LauncherOptions Refused(std::string why)
 {
     LauncherOptions refused;
     refused.action = LauncherOptions::Action::Refuse;
-    refused.text = std::move(why) + "\nTry 'zorbik --help' for the options.";
+    refused.text = std::move(why) + "\n" +
+                   Filled(QCoreApplication::translate("Launcher", "Try 'zorbik --help' for the options."));
     return refused;
 }
 
@@ -65,38 +70,63 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription("Zorbik on the maze: a maze game with arithmetic questions.\n"
-                                     "Without options the launcher opens its window.");
+    parser.setApplicationDescription(
+        QCoreApplication::translate("Launcher", "Zorbik on the maze: a maze game with arithmetic questions.\n"
+                                                "Without options the launcher opens its window."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption play("play", "Start the game at once, without the window (needs --name).");
-    const QCommandLineOption name("name", "The player's name.", "NAME");
-    const QCommandLineOption topic("topic", "The questions: both (LCM and GCF), lcm, gcf or fractions.",
-                                   "TOPIC");
-    const QCommandLineOption noSound("no-sound", "Play without sound.");
-    const QCommandLineOption hidden("hidden", "Keep the maze dark until explored.");
-    const QCommandLineOption shared("shared-folder", "Play in the classroom's shared playing folder DIR.",
-                                    "DIR");
-    const QCommandLineOption setUp("set-up",
-                                   "Lay out the classroom's shared folder (--shared-folder DIR or the "
-                                   "system-wide setting) for its pupils and exit; for the folder's owner "
-                                   "or root.");
+    const QCommandLineOption play(
+        "play", QCoreApplication::translate("Launcher",
+                                            "Start the game at once, without the window (needs --name)."));
+    const QCommandLineOption name("name", QCoreApplication::translate("Launcher", "The player's name."),
+                                  "NAME");
+    const QCommandLineOption topic(
+        "topic",
+        QCoreApplication::translate("Launcher", "The questions: both (LCM and GCF), lcm, gcf or fractions."),
+        "TOPIC");
+    const QCommandLineOption noSound("no-sound",
+                                     QCoreApplication::translate("Launcher", "Play without sound."));
+    const QCommandLineOption hidden(
+        "hidden", QCoreApplication::translate("Launcher", "Keep the maze dark until explored."));
+    const QCommandLineOption shared(
+        "shared-folder",
+        QCoreApplication::translate("Launcher", "Play in the classroom's shared playing folder DIR."), "DIR");
+    const QCommandLineOption setUp(
+        "set-up", QCoreApplication::translate(
+                      "Launcher", "Lay out the classroom's shared folder (--shared-folder DIR or the "
+                                  "system-wide setting) for its pupils and exit; for the folder's owner "
+                                  "or root."));
     const QCommandLineOption questions(
         "questions",
-        QString("The hardest questions: gentle, standard, challenging or a step from 0 "
-                "to %1 (a teacher's ceiling still holds).")
+        QCoreApplication::translate("Launcher",
+                                    "The hardest questions: gentle, standard, challenging or a step from 0 "
+                                    "to %1 (a teacher's ceiling still holds).")
             .arg(HighestDifficulty),
         "LEVEL");
-    const QCommandLineOption report("report", "Print the player's questions of the last games and exit.");
-    const QCommandLineOption csv("csv", "With --report: print one CSV row per game.");
-    parser.addOptions({play, name, topic, noSound, hidden, shared, setUp, questions, report, csv});
+    const QCommandLineOption report(
+        "report",
+        QCoreApplication::translate("Launcher", "Print the player's questions of the last games and exit."));
+    const QCommandLineOption csv(
+        "csv", QCoreApplication::translate("Launcher", "With --report: print one CSV row per game."));
+    const QCommandLineOption language(
+        "language",
+        QCoreApplication::translate(
+            "Launcher", "The language of the launcher, the game and the quiz: de, en, es, fr, pt_BR or ru."),
+        "CODE");
+    parser.addOptions({play, name, topic, noSound, hidden, shared, setUp, questions, report, csv, language});
 
     if (!parser.parse(arguments))
         return Refused("zorbik: " + parser.errorText().toStdString());
     LauncherOptions options;
     if (parser.isSet(help) || parser.isSet("help-all")) {
         options.action = LauncherOptions::Action::Help;
-        options.text = parser.helpText().replace("<executable_name>", "zorbik").toStdString();
+        // The usage line names the program "zorbik" however it was started.
+        QString text = parser.helpText();
+        const QString started = QCoreApplication::instance() ? QCoreApplication::arguments().value(0)
+                                                             : QString("<executable_name>");
+        if (const qsizetype at = started.isEmpty() ? -1 : text.indexOf(started); at >= 0)
+            text.replace(at, started.size(), "zorbik");
+        options.text = text.toStdString();
         return options;
     }
     if (parser.isSet(version)) {
@@ -105,49 +135,60 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
         return options;
     }
     if (!parser.positionalArguments().isEmpty())
-        return Refused("zorbik: unexpected word '" + parser.positionalArguments().first().toStdString() +
-                       "'.");
+        return Refused("zorbik: " + Filled(QCoreApplication::translate("Launcher", "unexpected word '%1'."),
+                                           parser.positionalArguments().first()));
     if (parser.isSet(name))
         options.name = parser.value(name).trimmed().toStdString();
     if (parser.isSet(topic)) {
         options.topic = TopicFromWord(parser.value(topic));
         if (!options.topic)
-            return Refused("zorbik: unknown topic '" + parser.value(topic).toStdString() +
-                           "'; use both, lcm, gcf or fractions.");
+            return Refused("zorbik: " +
+                           Filled(QCoreApplication::translate(
+                                      "Launcher", "unknown topic '%1'; use both, lcm, gcf or fractions."),
+                                  parser.value(topic)));
     }
     options.noSound = parser.isSet(noSound);
     options.hidden = parser.isSet(hidden);
     if (parser.isSet(shared)) {
         options.sharedFolder = parser.value(shared).toStdString();
         if (options.sharedFolder.empty() || options.sharedFolder.front() != '/')
-            return Refused("zorbik: the shared folder must be given as a full path.");
+            return Refused("zorbik: " + Filled(QCoreApplication::translate(
+                                            "Launcher", "the shared folder must be given as a full path.")));
     }
     if (parser.isSet(questions)) {
         options.questions = parser.value(questions).trimmed().toStdString();
         if (!quiz::CeilingFromWord(*options.questions))
-            return Refused("zorbik: unknown question level '" + *options.questions +
-                           "'; use gentle, standard, challenging or a step from 0 to " +
-                           std::to_string(HighestDifficulty) + ".");
+            return Refused("zorbik: " +
+                           Filled(QCoreApplication::translate(
+                                      "Launcher", "unknown question level '%1'; use gentle, standard, "
+                                                  "challenging or a step from 0 to %2."),
+                                  *options.questions, HighestDifficulty));
     }
     options.csv = parser.isSet(csv);
     if (options.csv && !parser.isSet(report))
-        return Refused("zorbik: --csv goes with --report.");
+        return Refused("zorbik: " +
+                       Filled(QCoreApplication::translate("Launcher", "--csv goes with --report.")));
     if (parser.isSet(report)) {
         if (parser.isSet(play) || parser.isSet(setUp))
-            return Refused(
-                "zorbik: --report prints the report and starts nothing; leave out --play and --set-up.");
+            return Refused("zorbik: " +
+                           Filled(QCoreApplication::translate(
+                               "Launcher", "--report prints the report and starts nothing; leave "
+                                           "out --play and --set-up.")));
         options.action = LauncherOptions::Action::Report;
         return options;
     }
     if (parser.isSet(setUp)) {
         if (parser.isSet(play))
-            return Refused(
-                "zorbik: --set-up lays out the classroom folder and starts no game; leave out --play.");
+            return Refused("zorbik: " +
+                           Filled(QCoreApplication::translate(
+                               "Launcher", "--set-up lays out the classroom folder and starts no "
+                                           "game; leave out --play.")));
         options.action = LauncherOptions::Action::SetUp;
     }
     if (parser.isSet(play)) {
         if (!options.name || IsBlankName(*options.name))
-            return Refused("zorbik: --play needs the player's name: --name NAME.");
+            return Refused("zorbik: " + Filled(QCoreApplication::translate(
+                                            "Launcher", "--play needs the player's name: --name NAME.")));
         options.action = LauncherOptions::Action::Play;
     }
     return options;

@@ -1,6 +1,8 @@
 #include "LauncherWindow.h"
 
 #include "GameStart.h"
+#include "LanguageBox.h"
+#include "LanguageChoice.h"
 #include "LauncherLogic.h"
 #include "PlayerName.h"
 #include "PlayingFolder.h"
@@ -8,8 +10,11 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -26,7 +31,7 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
     LaunchChoice remembered = RememberedChoice(options);
     if (remembered.playerName.empty())
         remembered.playerName = SuggestedName(OwnSuiteOf(LauncherFolder()));
-    setWindowTitle("Zorbik on the maze");
+    setWindowTitle(QCoreApplication::translate("Launcher", "Zorbik on the maze"));
     QFont base = font();
     base.setPixelSize(16);
     setFont(base);
@@ -35,7 +40,7 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
     layout->setSpacing(12);
     layout->setContentsMargins(20, 16, 20, 20);
 
-    auto* title = new QLabel("Zorbik on the maze");
+    auto* title = new QLabel(QCoreApplication::translate("Launcher", "Zorbik on the maze"));
     QFont titleFont("Arial");
     titleFont.setPixelSize(30);
     titleFont.setBold(true);
@@ -44,7 +49,7 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
     title->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);
 
-    layout->addWidget(new QLabel("Your name:"));
+    layout->addWidget(new QLabel(QCoreApplication::translate("Launcher", "Your name:")));
     name_ = new QLineEdit(QString::fromStdString(remembered.playerName));
     name_->setObjectName("name");
     name_->setMaxLength(40);
@@ -56,11 +61,13 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
     nameNote_->setEnabled(false);
     layout->addWidget(nameNote_);
 
-    auto* topicBox = new QGroupBox("Questions about");
+    auto* topicBox = new QGroupBox(QCoreApplication::translate("Launcher", "Questions about"));
     auto* topicLayout = new QVBoxLayout(topicBox);
     topic_ = new QButtonGroup(this);
-    const char* const topics[] = {"Both LCM and GCF", "Least common multiple (LCM)",
-                                  "Greatest common factor (GCF)", "Fractions"};
+    const QString topics[] = {QCoreApplication::translate("Launcher", "Both LCM and GCF"),
+                              QCoreApplication::translate("Launcher", "Least common multiple (LCM)"),
+                              QCoreApplication::translate("Launcher", "Greatest common factor (GCF)"),
+                              QCoreApplication::translate("Launcher", "Fractions")};
     for (int i = 0; i < 4; ++i) {
         auto* choice = new QRadioButton(topics[i]);
         topic_->addButton(choice, i);
@@ -69,14 +76,15 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
     topic_->button(static_cast<int>(remembered.topic))->setChecked(true);
     layout->addWidget(topicBox);
 
-    sound_ = new QCheckBox("Sound on");
+    sound_ = new QCheckBox(QCoreApplication::translate("Launcher", "Sound on"));
     sound_->setChecked(remembered.sound);
     layout->addWidget(sound_);
-    hidden_ = new QCheckBox("Hidden maze (explore it in the dark, twice the time for the bonus)");
+    hidden_ = new QCheckBox(QCoreApplication::translate(
+        "Launcher", "Hidden maze (explore it in the dark, twice the time for the bonus)"));
     hidden_->setChecked(remembered.hiddenMaze);
     layout->addWidget(hidden_);
 
-    play_ = new QPushButton("Play");
+    play_ = new QPushButton(QCoreApplication::translate("Launcher", "Play"));
     play_->setObjectName("play");
     play_->setDefault(true);
     play_->setMinimumHeight(44);
@@ -85,8 +93,20 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
     playFont.setBold(true);
     play_->setFont(playFont);
     layout->addWidget(play_);
-    auto* quit = new QPushButton("Quit");
+    auto* quit = new QPushButton(QCoreApplication::translate("Launcher", "Quit"));
     layout->addWidget(quit);
+
+    // The language, remembered for the next starts; the window is made anew in it.
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(new QLabel(QCoreApplication::translate("Launcher", "Language:")));
+    auto* language = MakeLanguageBox(ChosenLanguage({}));
+    languageRow->addWidget(language, 1);
+    layout->addLayout(languageRow);
+    connect(language, &QComboBox::activated, this, [this, language] {
+        const QString code = ChosenInBox(language);
+        RememberLanguage(code);
+        emit languageChosen(code);
+    });
 
     connect(play_, &QPushButton::clicked, this, &LauncherWindow::startGame);
     connect(name_, &QLineEdit::returnPressed, this, &LauncherWindow::startGame);
@@ -121,7 +141,8 @@ void LauncherWindow::startGame()
     if (PlanGame(LauncherFolder(), classroomFolder_, plan, error))
         game_ = StartGame(plan, choice, error);
     if (game_ < 0) {
-        QMessageBox::warning(this, "Zorbik on the maze", QString::fromStdString(error));
+        QMessageBox::warning(this, QCoreApplication::translate("Launcher", "Zorbik on the maze"),
+                             QString::fromStdString(error));
         return;
     }
     RememberChoice(choice);
@@ -154,7 +175,8 @@ void LauncherWindow::checkGame()
     game_ = -1;
     showCentred();
     if (const std::string told = GameEndMessage(status); !told.empty())
-        QMessageBox::warning(this, "Zorbik on the maze", QString::fromStdString(told));
+        QMessageBox::warning(this, QCoreApplication::translate("Launcher", "Zorbik on the maze"),
+                             QString::fromStdString(told));
     ShowSummary(this, SummaryText(EntriesSince(journal_), player_));
 }
 

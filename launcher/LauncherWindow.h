@@ -27,6 +27,10 @@ class LauncherWindow : public QWidget {
     // Shows the window in the middle of the screen with the name ready to type.
     void showCentred();
 
+  signals:
+    // The player picked another language ("" for the computer's) in the window.
+    void languageChosen(const QString& code);
+
   private:
     void startGame();
     void checkGame();

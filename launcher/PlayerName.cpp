@@ -1,5 +1,9 @@
 #include "PlayerName.h"
 
+#include "desktop/FilledText.h"
+
+#include <QCoreApplication>
+
 #include "outside/HighScores.h"
 #include "outside/ShownName.h"
 
@@ -36,11 +40,12 @@ std::string NameNote(const std::string& name, bool& playable)
 {
     playable = !IsBlankName(name);
     if (!playable)
-        return "Type your name to play.";
+        return Filled(QCoreApplication::translate("Launcher", "Type your name to play."));
     const std::string kept = NameKeptInTable(name);
     if (kept == Cleaned(name))
-        return "In the high-score table: " + kept;
-    return "In the high-score table: " + kept + " (the rest does not fit)";
+        return Filled(QCoreApplication::translate("Launcher", "In the high-score table: %1"), kept);
+    return Filled(
+        QCoreApplication::translate("Launcher", "In the high-score table: %1 (the rest does not fit)"), kept);
 }
 
 } // namespace zorbik

@@ -1,5 +1,9 @@
 #include "PlayingFolder.h"
 
+#include "desktop/FilledText.h"
+
+#include <QCoreApplication>
+
 #include "ClassroomFolder.h"
 #include "common/OpenedFolders.h"
 #include "common/Programs.h"
@@ -40,9 +44,10 @@ bool PlayersOwn(const char* name)
     return false;
 }
 
-bool Failed(const std::string& what, const std::string& path, std::string& error)
+// `text` names the path as %1 and the system's reason as %2.
+bool Failed(const QString& text, const std::string& path, std::string& error)
 {
-    error = what + " " + path + ": " + std::strerror(errno);
+    error = Filled(text, path, std::strerror(errno));
     return false;
 }
 
@@ -57,20 +62,25 @@ bool MakeFolder(const std::string& folder, mode_t mode, gid_t group, std::string
     const std::string path =
         folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
     if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
-        return Failed("Cannot make the folder", path, error);
+        return Failed(QCoreApplication::translate("Classroom", "Cannot make the folder %1: %2"), path, error);
     const UniqueFd opened = OpenFolderAt(AT_FDCWD, path);
     struct stat st {};
     if (!opened || ::fstat(opened.get(), &st) != 0) {
-        error = "Cannot use " + path + ": it is not a folder.";
+        error = Filled(QCoreApplication::translate("Classroom", "Cannot use %1: it is not a folder."), path);
         return false;
     }
     const uid_t me = ::geteuid();
     const bool groupWrong = group != static_cast<gid_t>(-1) && st.st_gid != group;
     if ((st.st_uid != me || groupWrong) && ::fchown(opened.get(), me, group) != 0 && st.st_uid != me) {
-        error = path + " belongs to another user; remove it (or set up with sudo) and try again.";
+        error = Filled(
+            QCoreApplication::translate(
+                "Classroom", "%1 belongs to another user; remove it (or set up with sudo) and try again."),
+            path);
         return false;
     }
-    return ::fchmod(opened.get(), mode) == 0 || Failed("Cannot set the permissions of", path, error);
+    return ::fchmod(opened.get(), mode) == 0 ||
+           Failed(QCoreApplication::translate("Classroom", "Cannot set the permissions of %1: %2"), path,
+                  error);
 }
 
 // Copies the folder tree `from` into `to` (both with a final "/"): folders
@@ -80,7 +90,7 @@ bool CopyTree(const std::string& from, const std::string& to, const FolderModes&
     std::vector<std::string> names;
     DIR* dir = ::opendir(from.c_str());
     if (!dir)
-        return Failed("Cannot read", from, error);
+        return Failed(QCoreApplication::translate("Classroom", "Cannot read %1: %2"), from, error);
     while (const dirent* entry = ::readdir(dir))
         if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0 &&
             !PlayersOwn(entry->d_name))
@@ -92,7 +102,8 @@ bool CopyTree(const std::string& from, const std::string& to, const FolderModes&
             continue;
         if (S_ISREG(st.st_mode)) {
             if (!CopyRegularFile(from + name, to + name, (st.st_mode & 0111) ? 0755 : 0644))
-                return Failed("Cannot write", to + name, error);
+                return Failed(QCoreApplication::translate("Classroom", "Cannot write %1: %2"), to + name,
+                              error);
         } else if (S_ISDIR(st.st_mode)) {
             const std::string sub = name + "/";
             if (!MakeFolder(to + sub, modes.others, modes.group, error) ||
@@ -171,7 +182,8 @@ bool LayOutSuite(const std::string& suite, const std::string& playing, const std
     }
     // The stamp last, so that a copy cut short is made again next time.
     if (!ReplaceFile(playing + StampFileName, stamp))
-        return Failed("Cannot write", playing + StampFileName, error);
+        return Failed(QCoreApplication::translate("Classroom", "Cannot write %1: %2"),
+                      playing + StampFileName, error);
     return true;
 }
 
@@ -185,7 +197,8 @@ bool UpdatePlayingFolder(const std::string& suite, const std::string& playing, c
     for (auto at = playing.find('/', 1); at != std::string::npos && at + 1 < playing.size();
          at = playing.find('/', at + 1))
         if (::mkdir(playing.substr(0, at).c_str(), 0700) != 0 && errno != EEXIST)
-            return Failed("Cannot make the folder", playing.substr(0, at), error);
+            return Failed(QCoreApplication::translate("Classroom", "Cannot make the folder %1: %2"),
+                          playing.substr(0, at), error);
     return MakeFolder(playing, 0755, static_cast<gid_t>(-1), error) &&
            LayOutSuite(suite, playing, stamp, {0755, 0755, static_cast<gid_t>(-1)}, error);
 }
@@ -204,7 +217,8 @@ bool PlanGame(const std::string& launcherFolder, const std::string& classroomFol
     }
     const std::string own = PersonalPlayingFolder();
     if (own.empty()) {
-        error = "No folder to play in: neither XDG_DATA_HOME nor HOME is set.";
+        error = Filled(QCoreApplication::translate(
+            "Classroom", "No folder to play in: neither XDG_DATA_HOME nor HOME is set."));
         return false;
     }
     if (!UpdatePlayingFolder(suite, own, stamp, error))

@@ -1,5 +1,9 @@
 #include "Report.h"
 
+#include "desktop/FilledText.h"
+
+#include <QCoreApplication>
+
 #include "GameStart.h"
 #include "LauncherOptions.h"
 #include "PlayingFolder.h"
@@ -56,7 +60,11 @@ int PlayWithSummary(const LauncherOptions& options)
     const JournalMark mark = MarkJournal(Journal(options));
     const int status = PlayAtOnce(options);
     const std::string summary = SummaryText(EntriesSince(mark), options.name.value_or(""));
-    std::fputs(summary.empty() ? "No questions were asked in this game.\n" : summary.c_str(), stdout);
+    std::fputs(summary.empty() ? Filled(QCoreApplication::translate(
+                                            "Launcher", "No questions were asked in this game.\n"))
+                                     .c_str()
+                               : summary.c_str(),
+               stdout);
     return status;
 }
 

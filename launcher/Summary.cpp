@@ -3,6 +3,9 @@
 #include "PlayingFolder.h"
 #include "common/Programs.h"
 #include "common/SafeFiles.h"
+#include "desktop/FilledText.h"
+
+#include <QCoreApplication>
 
 #include <array>
 #include <sys/stat.h>
@@ -18,9 +21,11 @@ namespace {
 constexpr std::array<Topic, 3> Topics = {Topic::Lcm, Topic::Gcf, Topic::Fractions};
 constexpr std::size_t GamesShown = 10;
 
-const char* TopicName(Topic t)
+std::string TopicName(Topic t)
 {
-    return t == Topic::Lcm ? "LCM" : t == Topic::Gcf ? "GCF" : "Fractions";
+    return Filled(t == Topic::Lcm   ? QCoreApplication::translate("Launcher", "LCM")
+                  : t == Topic::Gcf ? QCoreApplication::translate("Launcher", "GCF")
+                                    : QCoreApplication::translate("Launcher", "Fractions"));
 }
 
 struct Tally {
@@ -49,8 +54,9 @@ std::string PerTopic(const Tally& t, const std::string& separator)
     for (Topic topic : Topics) {
         const int i = int(topic);
         if (t.asked[i] > 0)
-            out += (out.empty() ? "" : separator) + std::string(TopicName(topic)) + ": " +
-                   std::to_string(t.right[i]) + " of " + std::to_string(t.asked[i]) + " right";
+            out += (out.empty() ? "" : separator) +
+                   Filled(QCoreApplication::translate("Launcher", "%1: %2 of %3 right"), TopicName(topic),
+                          t.right[i], t.asked[i]);
     }
     return out;
 }
@@ -59,12 +65,14 @@ std::string Encouragement(const Tally& t)
 {
     const int right = t.totalRight(), total = t.total();
     if (right == total)
-        return "Perfect - every question right!";
+        return Filled(QCoreApplication::translate("Launcher", "Perfect - every question right!"));
     if (right * 10 >= total * 7)
-        return "Great work - keep it up!";
+        return Filled(QCoreApplication::translate("Launcher", "Great work - keep it up!"));
     if (right * 10 >= total * 4)
-        return "Good effort - every question makes you stronger.";
-    return "Keep practising - the working above shows the way, and you will get them next time!";
+        return Filled(
+            QCoreApplication::translate("Launcher", "Good effort - every question makes you stronger."));
+    return Filled(QCoreApplication::translate(
+        "Launcher", "Keep practising - the working above shows the way, and you will get them next time!"));
 }
 
 // The journal's entries in games: a run of entries asked by one game.
@@ -127,40 +135,58 @@ std::string SummaryText(const std::vector<JournalEntry>& entries, const std::str
     if (entries.empty())
         return {};
     const Tally t = TallyOf(entries);
-    std::string out = (name.empty() ? std::string("Your game") : "The game of " + name) + ": " +
-                      std::to_string(t.total()) + (t.total() == 1 ? " question" : " questions") + ", " +
-                      std::to_string(t.totalRight()) + " right.\n" + PerTopic(t, "\n") + "\n\n" +
-                      Encouragement(t) + "\n";
+    // English picks its form here; each translation has all its plural forms.
+    const QString questions =
+        t.total() == 1 ? QCoreApplication::translate("Launcher", "%n question", nullptr, t.total())
+                       : QCoreApplication::translate("Launcher", "%n questions", nullptr, t.total());
+    std::string out =
+        (name.empty() ? Filled(QCoreApplication::translate("Launcher", "Your game: %1, %2 right."), questions,
+                               t.totalRight())
+                      : Filled(QCoreApplication::translate("Launcher", "The game of %1: %2, %3 right."), name,
+                               questions, t.totalRight())) +
+        "\n" + PerTopic(t, "\n") + "\n\n" + Encouragement(t) + "\n";
     std::string missed;
     for (const JournalEntry& e : entries) {
         if (e.counts())
             continue;
-        const std::string how = e.verdict == "not-answered" ? "not answered"
-                                : e.verdict == "right"      ? "right with the hint"
-                                                            : "you typed " + e.typed;
-        missed +=
-            "\n" + e.question + " (" + how + "; the answer is " + e.answer + ")\n   " + e.working + "\n";
+        const std::string how =
+            e.verdict == "not-answered" ? Filled(QCoreApplication::translate("Launcher", "not answered"))
+            : e.verdict == "right" ? Filled(QCoreApplication::translate("Launcher", "right with the hint"))
+                                   : Filled(QCoreApplication::translate("Launcher", "you typed %1"), e.typed);
+        missed += "\n" +
+                  Filled(QCoreApplication::translate("Launcher", "%1 (%2; the answer is %3)"), e.question,
+                         how, e.answer) +
+                  "\n   " + e.working + "\n";
     }
     if (!missed.empty())
-        out += "\nTo look at again:\n" + missed;
+        out += "\n" + Filled(QCoreApplication::translate("Launcher", "To look at again:")) + "\n" + missed;
     return out;
 }
 
 std::string ReportText(const std::vector<JournalEntry>& entries, const std::string& journal)
 {
     if (entries.empty())
-        return "No questions in the journal yet (" + journal + ").\n";
+        return Filled(QCoreApplication::translate("Launcher", "No questions in the journal yet (%1)."),
+                      journal) +
+               "\n";
     const auto games = Games(entries);
-    std::string out = "Zorbik report (" + journal + ")\n\nThe last games:\n";
+    std::string out = Filled(QCoreApplication::translate("Launcher", "Zorbik report (%1)"), journal) +
+                      "\n\n" + Filled(QCoreApplication::translate("Launcher", "The last games:")) + "\n";
     for (std::size_t i = games.size() > GamesShown ? games.size() - GamesShown : 0; i < games.size(); ++i) {
         const Tally t = TallyOf(games[i]);
-        out += "  " + When(games[i].front().time) + "  " + std::to_string(t.totalRight()) + " of " +
-               std::to_string(t.total()) + " right  (" + PerTopic(t, ", ") + ")\n";
+        out += "  " + When(games[i].front().time) + "  " +
+               Filled(QCoreApplication::translate("Launcher", "%1 of %2 right  (%3)"), t.totalRight(),
+                      t.total(), PerTopic(t, ", ")) +
+               "\n";
     }
     const Tally all = TallyOf(entries);
-    out += "\nAll " + std::to_string(games.size()) + (games.size() == 1 ? " game" : " games") + ": " +
-           std::to_string(all.totalRight()) + " of " + std::to_string(all.total()) + " right\n  " +
-           PerTopic(all, "\n  ") + "\n";
+    out += "\n" +
+           Filled(games.size() == 1
+                      ? QCoreApplication::translate("Launcher", "All %n game: %1 of %2 right", nullptr, 1)
+                      : QCoreApplication::translate("Launcher", "All %n games: %1 of %2 right", nullptr,
+                                                    int(games.size())),
+                  all.totalRight(), all.total()) +
+           "\n  " + PerTopic(all, "\n  ") + "\n";
     return out;
 }
 

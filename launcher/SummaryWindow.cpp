@@ -1,5 +1,6 @@
 #include "SummaryWindow.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -14,7 +15,7 @@ void ShowSummary(QWidget* parent, const std::string& text)
     if (text.empty())
         return;
     QDialog dialog(parent);
-    dialog.setWindowTitle("How the game went");
+    dialog.setWindowTitle(QCoreApplication::translate("Launcher", "How the game went"));
     QFont font = dialog.font();
     font.setPixelSize(17);
     dialog.setFont(font);

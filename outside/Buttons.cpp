@@ -2,13 +2,17 @@
 
 #include "GameOver.h"
 
+#include <QCoreApplication>
+
 namespace zorbik {
 
 void FinishButtonClick(GameState& s, Host& host)
 {
     if (s.GameEnded)
         return;
-    const int answer = host.messageBox(ExitQuestion, ExitCaption, MbYesNo | MbIconQuestion);
+    const int answer = host.messageBox(QCoreApplication::translate("Game", ExitQuestion).toStdString(),
+                                       QCoreApplication::translate("Game", ExitCaption).toStdString(),
+                                       MbYesNo | MbIconQuestion);
     // The clock keeps running while the question is open and may end the
     // game meanwhile; a second game over would enter the same game twice.
     if (answer == IdNo || s.GameEnded)

@@ -2,13 +2,14 @@
 // the exit button, the close button and the rules button.
 #pragma once
 
+#include "common/Translatable.h"
 #include "world/GameState.h"
 #include "world/Host.h"
 
 namespace zorbik {
 
-constexpr const char* ExitQuestion = "Are You sure You want to exit?";
-constexpr const char* ExitCaption = "Confirm exit";
+constexpr const char* ExitQuestion = QT_TRANSLATE_NOOP("Game", "Are You sure You want to exit?");
+constexpr const char* ExitCaption = QT_TRANSLATE_NOOP("Game", "Confirm exit");
 
 // "EXIT": asks for confirmation; unless the answer is No, disables the exit
 // button and ends the game. Once the game has ended it does nothing, also

@@ -2,7 +2,10 @@
 
 #include "HighScoreFile.h"
 #include "ShownName.h"
+#include "desktop/FilledText.h"
 #include "world/StartUp.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -28,14 +31,22 @@ void TellTableSave(GameState& s, TableSave saved, const std::string& tablePath)
         s.EndStatus = GameEndedSaved;
     } else if (saved == TableSave::SavedAfterReset) {
         s.EndStatus = GameEndedTableReset;
-        std::fprintf(stderr,
-                     "Game1: the high-score table %s held lines that could not be read; they are kept in "
-                     "%s.bak and the table was started anew with this game's line.\n",
-                     tablePath.c_str(), tablePath.c_str());
+        std::fprintf(
+            stderr, "%s\n",
+            Filled(QCoreApplication::translate("Game", "Game1: the high-score table %1 held lines that "
+                                                       "could not be read; they are kept in %1.bak and "
+                                                       "the table was started anew with this game's "
+                                                       "line."),
+                   tablePath)
+                .c_str());
     } else {
         s.EndStatus = GameEndedNotSaved;
-        std::fprintf(stderr, "Game1: this game's line could not be saved in the high-score table %s.\n",
-                     tablePath.c_str());
+        std::fprintf(
+            stderr, "%s\n",
+            Filled(QCoreApplication::translate("Game", "Game1: this game's line could not be saved in the "
+                                                       "high-score table %1."),
+                   tablePath)
+                .c_str());
     }
 }
 
@@ -72,8 +83,9 @@ void GameOver(GameState& s, Host& host)
     host.showMemo(10, 70, 360, 330);
 
     host.clearMemo();
-    host.addMemoLine(HighScoreTitle);
-    host.addMemoLine(HighScoreHeader);
+    // On screen only: the file keeps its English header.
+    host.addMemoLine(Filled(QCoreApplication::translate("Game", HighScoreTitle)));
+    host.addMemoLine(Filled(QCoreApplication::translate("Game", HighScoreHeader)));
     for (int k = 1; k <= KeptEntries; ++k) {
         std::string shown = ShownHighScoreLine(table[k]);
         if (s.Score == table[k].Score && s.Score > table[k + 1].Score)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/Protocol.h"
+#include "common/Translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -16,8 +17,13 @@ constexpr int NameWidth = 20;
 constexpr int HighScoreLineWidth = 42; // Name 20, Pr 4, En 4, Dr 4, L 2, Score 8
 constexpr int KeptEntries = 15;
 
-constexpr const char* HighScoreTitle = "             HIGH SCORES LIST              ";
-constexpr const char* HighScoreHeader = "-- Name --------------Pr--En--Dr-L---Score-";
+// Translated on screen only, the file keeps the English header.
+//: 43 characters, centred
+constexpr const char* HighScoreTitle =
+    QT_TRANSLATE_NOOP("Game", "             HIGH SCORES LIST              ");
+//: 43 characters; each column name stays where the English one is
+constexpr const char* HighScoreHeader =
+    QT_TRANSLATE_NOOP("Game", "-- Name --------------Pr--En--Dr-L---Score-");
 constexpr const char* HighScoreSeparator = "-------------------------------------------";
 
 struct HighScoreEntry {

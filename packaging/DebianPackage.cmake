@@ -26,7 +26,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded by Qt at run time, so not seen by dpkg-shlibdeps: the window-system
 # and sound back ends, and the faces the game's texts are set in.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Lays out anew the classroom folder named in /etc/xdg/zorbik/zorbik.conf.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/postinst)

@@ -1,8 +1,11 @@
 #include "CellEvents.h"
 
+#include "desktop/FilledText.h"
 #include "outside/GameOver.h"
 #include "world/MazeGenerator.h"
 #include "world/StartUp.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <string>
@@ -32,6 +35,11 @@ CellRecord RouteTarget(const GameState& s)
 }
 
 } // namespace
+
+std::string GameText(const char* english)
+{
+    return QCoreApplication::translate("Game", english).toStdString();
+}
 
 void TakePenalty(GameState& s)
 {
@@ -67,7 +75,7 @@ bool CompleteLevel(GameState& s, Host& host)
 {
     const int32_t bonus = TimeBonus(s);
     host.playSound("GAME21_SS01.WAV");
-    host.informationDialog(LevelCompleteText + std::to_string(bonus));
+    host.informationDialog(Filled(QCoreApplication::translate("Game", LevelCompleteText), bonus));
     s.Score += bonus;
     if (s.MazeSize > LastMazeSize) {
         GameOver(s, host);
@@ -78,7 +86,8 @@ bool CompleteLevel(GameState& s, Host& host)
     host.placeMazeSurface();
     s.PlayerX = 2;
     s.PlayerY = 2;
-    host.setCaption(Widget::TimeText, "Time on " + std::to_string(s.MazeSize / 6) + " level:");
+    host.setCaption(Widget::TimeText,
+                    Filled(QCoreApplication::translate("Game", "Time on %1 level:"), s.MazeSize / 6));
     GenerateLevel(s);
     return false;
 }
@@ -86,7 +95,7 @@ bool CompleteLevel(GameState& s, Host& host)
 bool KnockAtDoor(GameState& s, Host& host)
 {
     host.playSound("LockDoor.wav");
-    if (!host.confirmDialog(LockedDoorText))
+    if (!host.confirmDialog(GameText(LockedDoorText)))
         return false;
     host.playSound("Doorbell.wav");
     host.minimiseApp();
@@ -130,12 +139,12 @@ void PickUpItem(GameState& s, Host& host)
 bool FaceEnemy(GameState& s, Host& host)
 {
     host.playSound("Be_eaten.wav");
-    if (host.messageBox(BeEatenText, "Question", BeEatenFlags) == IdYes) {
+    if (host.messageBox(GameText(BeEatenText), GameText(QuestionCaption), BeEatenFlags) == IdYes) {
         TakePenalty(s);
         if (EndIfHealthGone(s, host))
             return true;
         host.playSound("Moved.wav");
-        host.messageBox(MovedText, "Information", MovedFlags);
+        host.messageBox(GameText(MovedText), GameText(InformationCaption), MovedFlags);
         s.PlayerX = 2;
         s.PlayerY = 2;
         host.repaintHealthBar();

@@ -4,17 +4,30 @@
 // between the walk and its common end.
 #pragma once
 
+#include "common/Translatable.h"
 #include "world/GameState.h"
 #include "world/Host.h"
 
+#include <string>
+
 namespace zorbik {
 
-// Texts of the dialogs, exactly as the player sees them.
-constexpr const char* LevelCompleteText = "Congratulations! Level is complete! Time bonus is ";
-constexpr const char* LockedDoorText =
-    "The door is locked. To open this door You have to answer to a simple question. Ask the question?";
-constexpr const char* BeEatenText = "Do you want to be eaten?";
-constexpr const char* MovedText = "Now You will be moved to the start of this level.";
+// Texts of the dialogs, exactly as the player sees them in English; shown
+// translated ("Game" texts).
+constexpr const char* LevelCompleteText =
+    QT_TRANSLATE_NOOP("Game", "Congratulations! Level is complete! Time bonus is %1");
+constexpr const char* LockedDoorText = QT_TRANSLATE_NOOP(
+    "Game",
+    "The door is locked. To open this door You have to answer to a simple question. Ask the question?");
+constexpr const char* BeEatenText = QT_TRANSLATE_NOOP("Game", "Do you want to be eaten?");
+constexpr const char* MovedText =
+    QT_TRANSLATE_NOOP("Game", "Now You will be moved to the start of this level.");
+constexpr const char* QuestionCaption = QT_TRANSLATE_NOOP("Game", "Question");
+constexpr const char* InformationCaption = QT_TRANSLATE_NOOP("Game", "Information");
+constexpr const char* ConfirmCaption = QT_TRANSLATE_NOOP("Game", "Confirm");
+
+// A "Game" text in the player's language.
+std::string GameText(const char* english);
 constexpr int BeEatenFlags = MbYesNo | MbIconQuestion; // 0x24
 constexpr int MovedFlags = MbOk | MbIconInformation;   // 0x40
 

@@ -1,7 +1,10 @@
 #include "LevelClock.h"
 
 #include "CellEvents.h"
+#include "desktop/FilledText.h"
 #include "world/Random.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -37,13 +40,13 @@ Meeting Meet(GameState& s, Host& host, int32_t k, int dir)
 {
     s.Paused = 1;
     host.playSound("Be_eaten.wav");
-    if (host.messageBox(BeEatenText, "Question", BeEatenFlags) == IdYes) {
+    if (host.messageBox(GameText(BeEatenText), GameText(QuestionCaption), BeEatenFlags) == IdYes) {
         StepBack(s.EnemyList[k], dir);
         TakePenalty(s);
         if (EndIfHealthGone(s, host))
             return Meeting::GameEnded;
         host.playSound("Moved.wav");
-        host.messageBox(MovedText, "Information", MovedFlags);
+        host.messageBox(GameText(MovedText), GameText(InformationCaption), MovedFlags);
         s.PlayerX = 2;
         s.PlayerY = 2;
         host.repaintHealthBar();
@@ -96,7 +99,9 @@ std::string ClockText(int32_t seconds)
 {
     const int32_t m = seconds / 60;
     const int32_t sec = seconds % 60;
-    return std::to_string(m) + (sec >= 10 ? " m " : " m 0") + std::to_string(sec) + " s";
+    const std::string twoDigits = (sec >= 10 ? "" : "0") + std::to_string(sec);
+    return Filled(QCoreApplication::translate("Game", "%1 m %2 s", "minutes and seconds on the level clock"),
+                  m, twoDigits);
 }
 
 void Timer1Timer(GameState& s, Host& host)

@@ -3,6 +3,8 @@
 #include "CellEvents.h"
 #include "RouteSearch.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <string>
 
@@ -245,7 +247,9 @@ void Edit1KeyDown(GameState& s, Host& host, int key)
     if (key == KeyCtrl) {
         s.Paused = static_cast<uint8_t>(1 - s.Paused);
         s.InPlay = static_cast<uint8_t>(1 - s.InPlay);
-        host.setCaption(Widget::Label1, s.InPlay == 1 ? CtrlToMapHint : CtrlToPlayHint);
+        host.setCaption(Widget::Label1,
+                        QCoreApplication::translate("Game", s.InPlay == 1 ? CtrlToMapHint : CtrlToPlayHint)
+                            .toStdString());
         host.invalidateMaze();
     }
     if (s.InPlay != 0 && key == KeyLeft)

@@ -4,6 +4,7 @@
 // view and the map of the explored maze.
 #pragma once
 
+#include "common/Translatable.h"
 #include "world/GameState.h"
 #include "world/Host.h"
 
@@ -55,7 +56,9 @@ void ULButtonClick(GameState& s, Host& host);
 // move.
 void Edit1KeyDown(GameState& s, Host& host, int key);
 
-constexpr const char* CtrlToMapHint = "Press 'Ctrl' to view the map of explored maze.";
-constexpr const char* CtrlToPlayHint = "Press 'Ctrl' to continue the game.";
+// Shown translated ("Game" texts).
+constexpr const char* CtrlToMapHint =
+    QT_TRANSLATE_NOOP("Game", "Press 'Ctrl' to view the map of explored maze.");
+constexpr const char* CtrlToPlayHint = QT_TRANSLATE_NOOP("Game", "Press 'Ctrl' to continue the game.");
 
 } // namespace zorbik

@@ -1,5 +1,9 @@
 #include "Mistakes.h"
 
+#include "desktop/FilledText.h"
+
+#include <QCoreApplication>
+
 #include <numeric>
 
 namespace zorbik::quiz {
@@ -11,36 +15,37 @@ bool Equal(Fraction x, Fraction y)
     return x.p * y.q == y.p * x.q;
 }
 
-std::string Num(int64_t n)
-{
-    return std::to_string(n);
-}
-
 std::string LcmMistake(const Question& q, int64_t typed)
 {
     const int64_t lcm = q.answer.p, gcf = std::gcd(q.a, q.b);
-    const std::string both = Num(q.a) + " and " + Num(q.b);
     if (typed == int64_t(q.a) * q.b)
-        return "You multiplied " + both + ": that is a common multiple, but not the least one, because " +
-               both + " share the factor " + Num(gcf) + ".";
+        return Filled(QCoreApplication::translate("Quiz",
+                                                  "You multiplied %1 and %2: that is a common multiple, "
+                                                  "but not the least one, because %1 and %2 share the "
+                                                  "factor %3."),
+                      q.a, q.b, gcf);
     if (typed > lcm && typed % lcm == 0)
-        return Num(typed) + " is a common multiple of " + both + ", but not the least one.";
+        return Filled(QCoreApplication::translate(
+                          "Quiz", "%1 is a common multiple of %2 and %3, but not the least one."),
+                      typed, q.a, q.b);
     if (typed == gcf)
-        return Num(typed) + " is their greatest common factor; the LCM is the smallest number that both go "
-                            "into.";
+        return Filled(QCoreApplication::translate("Quiz",
+                                                  "%1 is their greatest common factor; the LCM is the "
+                                                  "smallest number that both go into."),
+                      typed);
     return {};
 }
 
 std::string GcfMistake(const Question& q, int64_t typed)
 {
-    const std::string both = Num(q.a) + " and " + Num(q.b);
     if (typed > 1 && typed < q.answer.p && q.a % typed == 0 && q.b % typed == 0)
-        return Num(typed) + " goes into both " + both +
-               ", but it is not the greatest common factor: look "
-               "for a bigger one.";
+        return Filled(QCoreApplication::translate("Quiz", "%1 goes into both %2 and %3, but it is not the "
+                                                          "greatest common factor: look for a bigger one."),
+                      typed, q.a, q.b);
     if (typed == std::lcm<int64_t>(q.a, q.b))
-        return Num(typed) + " is their least common multiple; the GCF is the biggest number that goes into "
-                            "both.";
+        return Filled(QCoreApplication::translate("Quiz", "%1 is their least common multiple; the GCF is the "
+                                                          "biggest number that goes into both."),
+                      typed);
     return {};
 }
 
@@ -50,17 +55,20 @@ std::string SumMistake(const Question& q, Fraction typed)
     const int64_t common = std::lcm(x.q, y.q);
     const int64_t tops = x.p * (common / x.q) + y.p * (common / y.q);
     if (Equal(typed, {tops, 2 * common}) || Equal(typed, {tops, x.q + y.q}))
-        return x.q == y.q
-                   ? "You added the bottom numbers too: when they are the same, add only the top numbers "
-                     "and keep the bottom number."
-                   : "You added the bottom numbers too: make them the same, then add only the top "
-                     "numbers and keep the common bottom number.";
+        return Filled(x.q == y.q
+                          ? QCoreApplication::translate(
+                                "Quiz", "You added the bottom numbers too: when they are the same, add "
+                                        "only the top numbers and keep the bottom number.")
+                          : QCoreApplication::translate(
+                                "Quiz", "You added the bottom numbers too: make them the same, then "
+                                        "add only the top numbers and keep the common bottom number."));
     if (Equal(typed, {x.p + y.p, x.q + y.q}))
-        return "You added the top numbers and the bottom numbers: first make the bottom numbers the same, "
-               "then "
-               "add only the top numbers.";
+        return Filled(QCoreApplication::translate("Quiz", "You added the top numbers and the bottom numbers: "
+                                                          "first make the bottom numbers the same, then add "
+                                                          "only the top numbers."));
     if (Equal(typed, {x.p * y.p, x.q * y.q}))
-        return "You multiplied the fractions; here they are added.";
+        return Filled(
+            QCoreApplication::translate("Quiz", "You multiplied the fractions; here they are added."));
     return {};
 }
 

@@ -2,6 +2,9 @@
 // QuestionSteps.h.
 #include "QuestionSteps.h"
 #include "QuizLogic.h"
+#include "desktop/FilledText.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <numeric>
@@ -46,7 +49,8 @@ std::string Times(int64_t x, int64_t y)
 
 std::string PrimesToTry(int largest)
 {
-    return largest >= 11 ? "2, 3, 5, 7, 11 and 13" : "2, 3, 5 and 7";
+    return Filled(largest >= 11 ? QCoreApplication::translate("Quiz", "2, 3, 5, 7, 11 and 13")
+                                : QCoreApplication::translate("Quiz", "2, 3, 5 and 7"));
 }
 
 // LCM: the two numbers share a factor, so that multiplying them is not the
@@ -68,16 +72,17 @@ Question MakeLcm(int d, std::mt19937& rng)
     });
     const int64_t l = std::lcm<int64_t>(q.a, q.b);
     q.answer = {l, 1};
-    q.text = "What is the least common multiple (LCM) of " + std::to_string(q.a) + " and " +
-             std::to_string(q.b) + "?";
-    q.form = "Type a whole number.";
-    q.hint = "Count in steps of " + std::to_string(q.b) + ": " + std::to_string(q.b) + ", " +
-             std::to_string(2 * q.b) + ", " + std::to_string(3 * q.b) +
-             ", ... Stop at the first number that " + std::to_string(q.a) +
-             " goes into exactly: that is the LCM.";
-    q.working = std::to_string(l) + " = " + Times(q.b, l / q.b) + " = " + Times(q.a, l / q.a) +
-                " is the first multiple of " + std::to_string(q.b) + " that " + std::to_string(q.a) +
-                " goes into.";
+    q.text =
+        Filled(QCoreApplication::translate("Quiz", "What is the least common multiple (LCM) of %1 and %2?"),
+               q.a, q.b);
+    q.form = Filled(QCoreApplication::translate("Quiz", "Type a whole number."));
+    q.hint =
+        Filled(QCoreApplication::translate("Quiz", "Count in steps of %1: %1, %2, %3, ... Stop at the first "
+                                                   "number that %4 goes into exactly: that is the LCM."),
+               q.b, 2 * q.b, 3 * q.b, q.a);
+    q.working = Filled(QCoreApplication::translate("Quiz", "%1 = %2 = %3 is the first multiple of %4 that %5 "
+                                                           "goes into."),
+                       l, Times(q.b, l / q.b), Times(q.a, l / q.a), q.b, q.a);
     return q;
 }
 
@@ -104,19 +109,24 @@ Question MakeGcf(int d, std::mt19937& rng)
     }
     const int g = std::gcd(q.a, q.b);
     q.answer = {g, 1};
-    q.text = "What is the greatest common factor (GCF) of " + std::to_string(q.a) + " and " +
-             std::to_string(q.b) + "?";
-    q.form = "Type a whole number.";
-    q.hint = "Find a number that goes into both " + std::to_string(q.a) + " and " + std::to_string(q.b) +
-             " (try " + PrimesToTry(s.gcfPrimeMax) +
-             "), divide both by it, and do the same with what is left. The GCF is all the numbers you "
-             "divided by, multiplied together.";
-    q.working = divides
-                    ? std::to_string(q.a) + " goes into " + std::to_string(q.b) + " (" + std::to_string(q.b) +
-                          " = " + Times(g, q.b / g) + "), so the GCF is " + std::to_string(g) + " itself."
-                    : std::to_string(q.a) + " = " + Times(g, q.a / g) + " and " + std::to_string(q.b) +
-                          " = " + Times(g, q.b / g) + ", and " + std::to_string(q.a / g) + " and " +
-                          std::to_string(q.b / g) + " have no common factor but 1.";
+    q.text =
+        Filled(QCoreApplication::translate("Quiz", "What is the greatest common factor (GCF) of %1 and %2?"),
+               q.a, q.b);
+    q.form = Filled(QCoreApplication::translate("Quiz", "Type a whole number."));
+    q.hint =
+        Filled(QCoreApplication::translate("Quiz", "Find a number that goes into both %1 and %2 (try %3), "
+                                                   "divide both by it, and do the same with what is left. "
+                                                   "The GCF is all the numbers you divided by, multiplied "
+                                                   "together."),
+               q.a, q.b, PrimesToTry(s.gcfPrimeMax));
+    q.working =
+        divides
+            ? Filled(
+                  QCoreApplication::translate("Quiz", "%1 goes into %2 (%2 = %3), so the GCF is %4 itself."),
+                  q.a, q.b, Times(g, q.b / g), g)
+            : Filled(QCoreApplication::translate("Quiz", "%1 = %2 and %3 = %4, and %5 and %6 have no common "
+                                                         "factor but 1."),
+                     q.a, Times(g, q.a / g), q.b, Times(g, q.b / g), q.a / g, q.b / g);
     return q;
 }
 
@@ -146,12 +156,15 @@ void MakeSimplify(Question& q, const StepLimits& s, std::mt19937& rng)
     }
     q.x = {q.answer.p * k, q.answer.q * k};
     q.lowestTermsOnly = true;
-    q.text = "Write " + FractionText(q.x) + " in lowest terms.";
-    q.form = "Type a fraction like 3/4 that cannot be made simpler.";
-    q.hint = "Find the biggest number that divides both " + std::to_string(q.x.p) + " and " +
-             std::to_string(q.x.q) + ", and divide both by it.";
-    q.working = "Divide the top and the bottom by " + std::to_string(k) + ": " + FractionText(q.x) + " = " +
-                FractionText(q.answer) + ".";
+    q.text = Filled(QCoreApplication::translate("Quiz", "Write %1 in lowest terms."), FractionText(q.x));
+    q.form =
+        Filled(QCoreApplication::translate("Quiz", "Type a fraction like 3/4 that cannot be made simpler."));
+    q.hint = Filled(QCoreApplication::translate(
+                        "Quiz", "Find the biggest number that divides both %1 and %2, and divide both "
+                                "by it."),
+                    q.x.p, q.x.q);
+    q.working = Filled(QCoreApplication::translate("Quiz", "Divide the top and the bottom by %1: %2 = %3."),
+                       k, FractionText(q.x), FractionText(q.answer));
 }
 
 void MakeSum(Question& q, int d, const StepLimits& s, std::mt19937& rng)
@@ -179,23 +192,31 @@ void MakeSum(Question& q, int d, const StepLimits& s, std::mt19937& rng)
     }
     q.answer = Reduced({q.x.p * q.y.q + q.y.p * q.x.q, q.x.q * q.y.q});
     q.text = FractionText(q.x) + " + " + FractionText(q.y) + " = ?";
-    q.form = "Type a fraction like 3/4, a mixed number like 1 1/4, or a whole number. It need not be in "
-             "lowest terms.";
+    q.form = Filled(QCoreApplication::translate("Quiz",
+                                                "Type a fraction like 3/4, a mixed number like 1 1/4, or a "
+                                                "whole number. It need not be in lowest terms."));
     const int64_t common = std::lcm<int64_t>(m, n);
-    q.hint = m == n ? "The bottom numbers are the same: add the top numbers and keep the bottom number."
-                    : "Make the bottom numbers the same first: use " + std::to_string(common) +
-                          " as the common bottom number, then add the top numbers.";
+    q.hint =
+        m == n ? Filled(QCoreApplication::translate("Quiz", "The bottom numbers are the same: add the top "
+                                                            "numbers and keep the bottom number."))
+               : Filled(QCoreApplication::translate("Quiz", "Make the bottom numbers the same first: use %1 "
+                                                            "as the common bottom number, then add the top "
+                                                            "numbers."),
+                        common);
     const std::string sumText = q.text.substr(0, q.text.size() - 4);
     const Fraction sum = {q.x.p * (common / m) + q.y.p * (common / n), common};
-    q.working = m == n ? "Same bottom number: " + sumText + " = " + FractionText(sum)
-                       : "Common bottom number " + std::to_string(common) + ": " + sumText + " = " +
-                             FractionText({q.x.p * (common / m), common}) + " + " +
-                             FractionText({q.y.p * (common / n), common}) + " = " + FractionText(sum);
+    // The sum worked out, in figures only; the words around it are the
+    // pupil's language.
+    std::string steps = m == n ? sumText + " = " + FractionText(sum)
+                               : sumText + " = " + FractionText({q.x.p * (common / m), common}) + " + " +
+                                     FractionText({q.y.p * (common / n), common}) + " = " + FractionText(sum);
     if (sum.p != q.answer.p || sum.q != q.answer.q)
-        q.working += " = " + FractionText(q.answer);
+        steps += " = " + FractionText(q.answer);
     if (q.answer.p > q.answer.q && q.answer.q > 1)
-        q.working += " = " + MixedText(q.answer);
-    q.working += ".";
+        steps += " = " + MixedText(q.answer);
+    q.working =
+        m == n ? Filled(QCoreApplication::translate("Quiz", "Same bottom number: %1."), steps)
+               : Filled(QCoreApplication::translate("Quiz", "Common bottom number %1: %2."), common, steps);
 }
 
 // Fractions: a sum of two fractions, or (from the second step on, one

@@ -5,6 +5,9 @@
 
 #include "common/Programs.h"
 #include "common/SafeFiles.h"
+#include "desktop/FilledText.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cctype>
@@ -127,21 +130,26 @@ std::string RetypeAdvice(const Question& q, const std::string& typed)
     const bool whole = q.topic != Topic::Fractions;
     switch (a.kind) {
     case TypedAnswer::Negative:
-        return "No answer here is below zero: type it without the minus sign.";
+        return Filled(QCoreApplication::translate(
+            "Quiz", "No answer here is below zero: type it without the minus sign."));
     case TypedAnswer::Decimal:
         if (whole)
-            return "Type a whole number, without a decimal point.";
-        return "Write " + a.text + " as a fraction" +
-               (a.value.q == 1          ? ": " + FractionText(a.value)
-                : a.value.p > a.value.q ? ": " + FractionText(a.value) + " or " + MixedText(a.value)
-                                        : ", like " + FractionText(a.value)) +
-               ".";
+            return Filled(
+                QCoreApplication::translate("Quiz", "Type a whole number, without a decimal point."));
+        if (a.value.q == 1)
+            return Filled(QCoreApplication::translate("Quiz", "Write %1 as a fraction: %2."), a.text,
+                          FractionText(a.value));
+        if (a.value.p > a.value.q)
+            return Filled(QCoreApplication::translate("Quiz", "Write %1 as a fraction: %2 or %3."), a.text,
+                          FractionText(a.value), MixedText(a.value));
+        return Filled(QCoreApplication::translate("Quiz", "Write %1 as a fraction, like %2."), a.text,
+                      FractionText(a.value));
     default:
         break;
     }
     if (a.kind == TypedAnswer::Number && whole)
-        return "Type a whole number, without a fraction.";
-    return "Please type your answer as shown above. " + q.form;
+        return Filled(QCoreApplication::translate("Quiz", "Type a whole number, without a fraction."));
+    return Filled(QCoreApplication::translate("Quiz", "Please type your answer as shown above. %1"), q.form);
 }
 
 int PointsFor(int difficulty)
@@ -151,20 +159,25 @@ int PointsFor(int difficulty)
 
 std::string StakeLine(int difficulty)
 {
-    return "A right answer wins " + std::to_string(PointsFor(difficulty)) +
-           " points. A wrong answer or the hint costs 10 health and up to 1000 points.";
+    return Filled(QCoreApplication::translate(
+        "Quiz",
+        "A right answer wins %n points. A wrong answer or the hint costs 10 health and up to 1000 points.",
+        nullptr, PointsFor(difficulty)));
 }
 
 std::string KeysLine()
 {
-    return "Enter checks your answer. Escape closes the quiz without an answer, which costs the same as a "
-           "wrong one.";
+    return Filled(QCoreApplication::translate("Quiz",
+                                              "Enter checks your answer. Escape closes the quiz without an "
+                                              "answer, which costs the same as a wrong one."));
 }
 
 std::string HintWarning()
 {
-    return "With the hint, your answer will not count: no points, and the maze takes 10 health and up to "
-           "1000 points. Press \"Show the hint\" if you still want it.";
+    return Filled(QCoreApplication::translate(
+        "Quiz",
+        "With the hint, your answer will not count: no points, and the maze takes 10 health and up to "
+        "1000 points. Press \"Show the hint\" if you still want it."));
 }
 
 std::string Feedback(const Question& q, Check check, bool hintUsed, const std::string& typed, int difficulty,
@@ -172,35 +185,50 @@ std::string Feedback(const Question& q, Check check, bool hintUsed, const std::s
 {
     const std::string working = "\n" + q.working;
     if (!verdictPassed && check == Check::Right && !hintUsed)
-        return "Your answer is right, but it could not be passed to the game, so the game will count it as "
-               "not answered. Sorry!" +
+        return Filled(QCoreApplication::translate(
+                   "Quiz", "Your answer is right, but it could not be passed to the "
+                           "game, so the game will count it as not answered. Sorry!")) +
                working;
     if (check == Check::Right && !hintUsed)
-        return "Right! Well done. That is " + std::to_string(PointsFor(difficulty)) + " points." + working;
+        return Filled(QCoreApplication::translate("Quiz", "Right! Well done. That is %n points.", nullptr,
+                                                  PointsFor(difficulty))) +
+               working;
     if (check == Check::Right)
-        return "Right, but with the hint it counts as not answered: no points, and the maze takes 10 health "
-               "and up to 1000 points." +
+        return Filled(QCoreApplication::translate("Quiz",
+                                                  "Right, but with the hint it counts as not answered: "
+                                                  "no points, and the maze takes 10 health and up to "
+                                                  "1000 points.")) +
                working;
     const std::string answerText = FractionText(q.answer);
     const std::string answer =
         answerText + (q.answer.p > q.answer.q && q.answer.q > 1 ? " (" + MixedText(q.answer) + ")" : "");
     const TypedAnswer a = ReadTypedAnswer(typed);
     if (check == Check::NotLowest)
-        return a.text + " is equal to " + answerText +
-               ", but it is not in lowest terms: " + std::to_string(a.top) + " and " +
-               std::to_string(a.bottom) + " can both still be divided by " +
-               std::to_string(std::gcd(a.top, a.bottom)) + ". The answer is " + answer +
-               ". So close - well tried!" + working;
+        return Filled(QCoreApplication::translate("Quiz",
+                                                  "%1 is equal to %2, but it is not in lowest terms: %3 "
+                                                  "and %4 can both still be divided by %5. The answer "
+                                                  "is %6. So close - well tried!"),
+                      a.text, answerText, a.top, a.bottom, std::gcd(a.top, a.bottom), answer) +
+               working;
     const std::string mistake = NamedMistake(q, a.value);
-    return "Not quite. The answer is " + answer + "." + (mistake.empty() ? "" : " " + mistake) +
-           " Good try - you will get the next one!" + working;
+    if (mistake.empty())
+        return Filled(QCoreApplication::translate(
+                          "Quiz", "Not quite. The answer is %1. Good try - you will get the next one!"),
+                      answer) +
+               working;
+    return Filled(QCoreApplication::translate("Quiz",
+                                              "Not quite. The answer is %1. %2 Good try - you will get the "
+                                              "next one!"),
+                  answer, mistake) +
+           working;
 }
 
 std::string UnknownTopicLine(const std::string& word)
 {
-    return "The quiz does not know the topic \"" + word +
-           "\", so the question comes from any of LCM, GCF "
-           "and fractions.";
+    return Filled(QCoreApplication::translate(
+                      "Quiz", "The quiz does not know the topic \"%1\", so the question comes from any of "
+                              "LCM, GCF and fractions."),
+                  word);
 }
 
 unsigned char VerdictFor(Check check, bool hintUsed)

@@ -1,10 +1,13 @@
 #include "QuizWindow.h"
 
+#include "desktop/FilledText.h"
+
 #include "Journal.h"
 #include "common/Programs.h"
 #include "common/SafeFiles.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -22,13 +25,13 @@ QString TopicTitle(Topic topic)
 {
     switch (topic) {
     case Topic::Lcm:
-        return "Least common multiple";
+        return QCoreApplication::translate("Quiz", "Least common multiple");
     case Topic::Gcf:
-        return "Greatest common factor";
+        return QCoreApplication::translate("Quiz", "Greatest common factor");
     case Topic::Fractions:
         break;
     }
-    return "Fractions";
+    return QCoreApplication::translate("Quiz", "Fractions");
 }
 
 // The question and its stakes.
@@ -57,7 +60,7 @@ QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
     : QWidget(parent), setup_(std::move(setup)), sounds_(setup_.folder, setup_.sound)
 {
     const Question& q = setup_.question;
-    setWindowTitle("Zorbik asks: " + TopicTitle(q.topic));
+    setWindowTitle(QCoreApplication::translate("Quiz", "Zorbik asks: %1").arg(TopicTitle(q.topic)));
     setMinimumWidth(600);
 
     auto* layout = new QVBoxLayout(this);
@@ -81,14 +84,14 @@ QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
     answer_->setFont(SizedFont(28, true));
     answer_->setAlignment(Qt::AlignCenter);
     answer_->setMaxLength(24);
-    answer_->setPlaceholderText("your answer");
+    answer_->setPlaceholderText(QCoreApplication::translate("Quiz", "your answer"));
     layout->addWidget(answer_);
 
     // The buttons take no keyboard focus: Enter and Escape always reach the
     // window through the answer box, and Alt+H / Alt+C work from the keyboard.
     auto* buttons = new QHBoxLayout;
-    hint_ = new QPushButton("&Hint");
-    check_ = new QPushButton("&Check");
+    hint_ = new QPushButton(QCoreApplication::translate("Quiz", "&Hint"));
+    check_ = new QPushButton(QCoreApplication::translate("Quiz", "&Check"));
     for (QPushButton* b : {hint_, check_}) {
         b->setFont(SizedFont(20, true));
         b->setMinimumHeight(44);
@@ -139,12 +142,12 @@ void QuizWindow::onHint()
     // Asked for the first time: say once more what the hint costs.
     if (!hintWarned_) {
         hintWarned_ = true;
-        hint_->setText("Show the &hint");
+        hint_->setText(QCoreApplication::translate("Quiz", "Show the &hint"));
         showMessage(HintWarning(), "#804000");
     } else {
         hintUsed_ = true;
         hint_->setEnabled(false);
-        showMessage("Hint: " + setup_.question.hint, "#004080");
+        showMessage(Filled(QCoreApplication::translate("Quiz", "Hint: %1"), setup_.question.hint), "#004080");
     }
     answer_->setFocus();
 }
@@ -164,8 +167,8 @@ void QuizWindow::onCheck()
     writeJournal(result, typed);
     answer_->setReadOnly(true);
     hint_->setEnabled(false);
-    check_->setText("&OK");
-    keys_->setText("Enter closes the quiz.");
+    check_->setText(QCoreApplication::translate("Quiz", "&OK"));
+    keys_->setText(QCoreApplication::translate("Quiz", "Enter closes the quiz."));
     const bool right = result == Check::Right;
     const char* colour = !right ? "#a00000" : !hintUsed_ && passed ? "#006000" : "#806000";
     showMessage(Feedback(setup_.question, result, hintUsed_, typed, setup_.difficulty, passed), colour);

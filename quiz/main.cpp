@@ -11,6 +11,7 @@
 #include "common/Programs.h"
 #include "common/SafeFiles.h"
 #include "desktop/DesktopSession.h"
+#include "desktop/Translations.h"
 #include "view/AudioThread.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ int main(int argc, char** argv)
     zorbik::ExitUnlessDisplay("quiz");
     QApplication app(argc, argv);
     zorbik::DisplayOpened();
+    zorbik::LoadTranslations();
     zorbik::ApplyDesktopIdentity();
     const QuizArgs args = ParseArgs(argc, argv);
     const QString folder = QCoreApplication::applicationDirPath();

@@ -2,6 +2,7 @@
 
 #include "MazeSurface.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,15 +71,15 @@ void SetTextColor(QWidget* w, QPalette::ColorRole role, const QColor& color)
     w->setPalette(palette);
 }
 
-QLabel* MakeLabel(QWidget* window, const char* text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop)
+QLabel* MakeLabel(QWidget* window, const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop)
 {
-    auto* label = new QLabel(QString::fromLatin1(text), window);
+    auto* label = new QLabel(text, window);
     label->setAlignment(align);
     return label;
 }
 
 // A centred number or title in fuchsia bold 24 pixels.
-QLabel* MakeBigLabel(QWidget* window, const char* text)
+QLabel* MakeBigLabel(QWidget* window, const QString& text)
 {
     QLabel* label = MakeLabel(window, text, Qt::AlignHCenter | Qt::AlignTop);
     QFont font = window->font();
@@ -96,15 +97,15 @@ QLabel* MakeImageBox(QWidget* window)
     return box;
 }
 
-QToolButton* MakeFlatButton(QWidget* window, const QIcon& glyph, const char* hint)
+QToolButton* MakeFlatButton(QWidget* window, const QIcon& glyph, const QString& hint = {})
 {
     auto* button = new QToolButton(window);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setIcon(glyph);
     button->setIconSize(QSize(16, 16));
-    if (hint)
-        button->setToolTip(QString::fromLatin1(hint));
+    if (!hint.isEmpty())
+        button->setToolTip(hint);
     return button;
 }
 
@@ -231,10 +232,11 @@ QIcon QuestionGlyph()
 SidePanel BuildSidePanel(QWidget* window, const GameState& state)
 {
     SidePanel panel;
-    panel.Rules = MakeFlatButton(window, QuestionGlyph(), "Rules");
+    panel.Rules = MakeFlatButton(window, QuestionGlyph(), QCoreApplication::translate("Game", "Rules"));
 
-    panel.FinishButton = MakeFlatButton(window, QIcon(), "Finish this game");
-    panel.FinishButton->setText("EXIT");
+    panel.FinishButton =
+        MakeFlatButton(window, QIcon(), QCoreApplication::translate("Game", "Finish this game"));
+    panel.FinishButton->setText(QCoreApplication::translate("Game", "EXIT"));
     panel.FinishButton->setFont(PixelFont("Arial", 13, true));
     SetTextColor(panel.FinishButton, QPalette::ButtonText, Qt::red);
 
@@ -249,20 +251,26 @@ SidePanel BuildSidePanel(QWidget* window, const GameState& state)
     panel.StaticText2 = MakeBigLabel(window, "0");
     panel.StaticText3 = MakeBigLabel(window, "0");
 
-    panel.ULButton = MakeFlatButton(window, ArrowGlyph(-1, -1), nullptr);
-    panel.UpButton = MakeFlatButton(window, ArrowGlyph(0, -1), nullptr);
-    panel.URButton = MakeFlatButton(window, ArrowGlyph(1, -1), nullptr);
-    panel.LeftButton = MakeFlatButton(window, ArrowGlyph(-1, 0), nullptr);
-    panel.RightButton = MakeFlatButton(window, ArrowGlyph(1, 0), nullptr);
-    panel.DLButton = MakeFlatButton(window, ArrowGlyph(-1, 1), nullptr);
-    panel.DownButton = MakeFlatButton(window, ArrowGlyph(0, 1), nullptr);
-    panel.DRButton = MakeFlatButton(window, ArrowGlyph(1, 1), nullptr);
+    panel.ULButton = MakeFlatButton(window, ArrowGlyph(-1, -1));
+    panel.UpButton = MakeFlatButton(window, ArrowGlyph(0, -1));
+    panel.URButton = MakeFlatButton(window, ArrowGlyph(1, -1));
+    panel.LeftButton = MakeFlatButton(window, ArrowGlyph(-1, 0));
+    panel.RightButton = MakeFlatButton(window, ArrowGlyph(1, 0));
+    panel.DLButton = MakeFlatButton(window, ArrowGlyph(-1, 1));
+    panel.DownButton = MakeFlatButton(window, ArrowGlyph(0, 1));
+    panel.DRButton = MakeFlatButton(window, ArrowGlyph(1, 1));
 
-    panel.TimeText = MakeLabel(window, "Time on 1 level", Qt::AlignHCenter | Qt::AlignTop);
-    panel.TimeBox = MakeLabel(window, "0 m 00 s", Qt::AlignHCenter | Qt::AlignTop);
-    panel.HealthText = MakeLabel(window, "Health");
+    panel.TimeText = MakeLabel(window, QCoreApplication::translate("Game", "Time on 1 level"),
+                               Qt::AlignHCenter | Qt::AlignTop);
+    panel.TimeBox =
+        MakeLabel(window,
+                  QCoreApplication::translate("Game", "%1 m %2 s", "minutes and seconds on the level clock")
+                      .arg(0)
+                      .arg("00"),
+                  Qt::AlignHCenter | Qt::AlignTop);
+    panel.HealthText = MakeLabel(window, QCoreApplication::translate("Game", "Health"));
     panel.PaintBox4 = new HealthBar(state, window);
-    panel.ScoreText = MakeBigLabel(window, "Score");
+    panel.ScoreText = MakeBigLabel(window, QCoreApplication::translate("Game", "Score"));
     panel.ScoreBox = MakeBigLabel(window, "0");
 
     for (const Slot& slot : PanelSlots) {
@@ -275,7 +283,7 @@ SidePanel BuildSidePanel(QWidget* window, const GameState& state)
     panel.Label6->setFont(PixelFont("Times New Roman", 13, true, true));
     panel.Label6->hide();
 
-    panel.CloseButton = new QPushButton("Close this window", window);
+    panel.CloseButton = new QPushButton(QCoreApplication::translate("Game", "Close this window"), window);
     panel.CloseButton->setObjectName("CloseButton");
     panel.CloseButton->setGeometry(10, 410, 145, 33);
     panel.CloseButton->hide();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "GameState.h"
+#include "common/Translatable.h"
 
 #include <string>
 
@@ -30,8 +31,8 @@ std::string ExeFolderOf(const std::string& exePath);
 
 // The command-line check of start-up: four arguments after the program path.
 constexpr const char* RefusalText =
-    "This program is a part of the TALLIWAY software. It can not run by itself.";
-constexpr const char* RefusalCaption = "Program termination";
+    QT_TRANSLATE_NOOP("Game", "This program is a part of the TALLIWAY software. It can not run by itself.");
+constexpr const char* RefusalCaption = QT_TRANSLATE_NOOP("Game", "Program termination");
 bool HasFullCommandLine(int argc);
 
 // Sizes the maze surface for the current MazeSize in a window of the given

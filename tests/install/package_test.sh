@@ -40,6 +40,9 @@ done
 for name in GAME21_SS01.WAV LockDoor.wav Doorbell.wav Door.wav SF023_SS01.WAV Be_eaten.wav Moved.wav; do
     expected+=("/usr/lib/zorbik/Maze/Sounds/$name")
 done
+for language in de es fr pt_BR ru; do
+    expected+=("/usr/lib/zorbik/translations/zorbik_$language.qm")
+done
 for sound in "$build"/suite/Quiz/Sounds/*.wav "$build"/suite/Quiz/Sounds/*.WAV; do
     [ -f "$sound" ] && expected+=("/usr/lib/zorbik/Quiz/Sounds/${sound##*/}")
 done
@@ -57,7 +60,7 @@ awk '$2 != "root/root" ||
     grep . && fail "files with unexpected owner or permissions (above)"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins fonts-liberation; do
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
     grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 
@@ -99,6 +102,15 @@ metainfo=$share/metainfo/$app.metainfo.xml
 out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $out"
 grep -qF "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" || fail "metainfo launches another entry"
 grep -qF "<icon type=\"stock\">$icon</icon>" "$metainfo" || fail "metainfo names another icon than $icon"
+# Every shipped language names and describes the game.
+for language in de es fr pt_BR ru; do
+    for key in Name GenericName Comment Keywords; do
+        grep -q "^$key\[$language\]=." "$desktop" || fail "desktop entry lacks $key[$language]"
+    done
+    for element in name summary p li; do
+        grep -q "<$element xml:lang=\"$language\">" "$metainfo" || fail "metainfo lacks <$element> in $language"
+    done
+done
 newest=$(sed -n 's/^ -- .*  \(.*\)$/\1/p' "$source_dir/packaging/changelog" | head -n 1)
 grep -m 1 '<release ' "$metainfo" | grep -qF "<release version=\"$version\" date=\"$(date -u -d "$newest" +%F)\"" ||
     fail "metainfo's newest release is not $version of $newest"

@@ -1,4 +1,6 @@
 #include "view/SidePanel.h"
+#include "play/PlayerMoves.h"
+#include "tests/support/Languages.h"
 #include "view/MazeSurface.h"
 #include "view/StandInFonts.h"
 
@@ -91,50 +93,56 @@ TEST(SidePanelLayout, TextsFontsAndColours)
     EXPECT_EQ(WidgetText(panel.Memo1), "a line");
 }
 
-// Every panel text, at its longest, shows whole in its widget in the faces
-// that stand in for the layout's, and the panel stays on screen at every width.
-TEST(SidePanelLayout, EveryTextFitsItsWidgetAtEveryWidth)
+// Every panel text, at its longest and in every language, shows whole in its
+// widget in the faces that stand in for the layout's, and the panel stays on
+// screen at every width.
+TEST(SidePanelLayout, EveryTextFitsItsWidgetAtEveryWidthInEveryLanguage)
 {
     InstallStandInFonts();
-    QWidget window;
-    window.setFont(WindowFont());
-    GameState state;
-    SidePanel panel = BuildSidePanel(&window, state);
-    const std::pair<QWidget*, const char*> longest[] = {
-        {panel.HealthText, "Health"},
-        {panel.TimeText, "Time on 1 level"},
-        {panel.TimeText, "Time on 9 level:"},
-        {panel.TimeBox, "255 m 59 s"},
-        {panel.ScoreText, "Score"},
-        {panel.ScoreBox, "99999999"},
-        {panel.StaticText1, "999"},
-        {panel.StaticText3, "999"},
-        {panel.Label1, "Press 'Ctrl' to view the map of explored maze."},
-        {panel.Label1, "Press 'Ctrl' to continue the game."},
-        {panel.FinishButton, "EXIT"},
-        {panel.CloseButton, "Close this window"},
-        {panel.Label6, "GAME OVER"},
-    };
-    for (auto [widget, text] : longest) {
-        QFont font = widget->font();
-        QSize room = widget->size();
-        if (widget == panel.Label6) { // the title at game over: 48 points in the 390-pixel window
-            font.setPointSize(48);
-            room = QSize(390, 200);
+    for (const std::string& language : testing::AllLanguages) {
+        const testing::ScopedLanguage chosen(language);
+        ASSERT_EQ(chosen.installed(), !language.empty()) << language;
+        QWidget window;
+        window.setFont(WindowFont());
+        GameState state;
+        SidePanel panel = BuildSidePanel(&window, state);
+        const auto game = [](const char* text) { return QCoreApplication::translate("Game", text); };
+        const std::pair<QWidget*, QString> longest[] = {
+            {panel.HealthText, game("Health")},
+            {panel.TimeText, game("Time on 1 level")},
+            {panel.TimeText, game("Time on %1 level:").arg(9)},
+            {panel.TimeBox, game("%1 m %2 s").arg(255).arg(59)},
+            {panel.ScoreText, game("Score")},
+            {panel.ScoreBox, "99999999"},
+            {panel.StaticText1, "999"},
+            {panel.StaticText3, "999"},
+            {panel.Label1, game(CtrlToMapHint)},
+            {panel.Label1, game(CtrlToPlayHint)},
+            {panel.FinishButton, game("EXIT")},
+            {panel.CloseButton, game("Close this window")},
+            {panel.Label6, game("GAME OVER")},
+        };
+        for (const auto& [widget, text] : longest) {
+            QFont font = widget->font();
+            QSize room = widget->size();
+            if (widget == panel.Label6) { // the title at game over: 48 points in the 390-pixel window
+                font.setPointSize(48);
+                room = QSize(390, 200);
+            }
+            const auto* label = qobject_cast<QLabel*>(widget);
+            const int wrap = label && label->wordWrap() ? Qt::TextWordWrap : 0;
+            const QRectF needed =
+                QFontMetricsF(font).boundingRect(QRectF(0, 0, room.width(), 1000), wrap, text);
+            const int frame = label ? 0 : 8; // a button's own margins
+            EXPECT_LE(needed.width() + frame, room.width()) << language << ": " << text.toStdString();
+            EXPECT_LE(needed.height(), room.height()) << language << ": " << text.toStdString();
         }
-        const auto* label = qobject_cast<QLabel*>(widget);
-        const int wrap = label && label->wordWrap() ? Qt::TextWordWrap : 0;
-        const QRectF needed = QFontMetricsF(font).boundingRect(QRectF(0, 0, room.width(), 1000), wrap,
-                                                               QString::fromLatin1(text));
-        const int frame = label ? 0 : 8; // a button's own margins
-        EXPECT_LE(needed.width() + frame, room.width()) << text;
-        EXPECT_LE(needed.height(), room.height()) << text;
-    }
-    for (int W : {640, 800, 1024, 1366, 1920, 3840}) {
-        PlaceSidePanel(panel, W);
-        for (Widget w : PanelWidgets) {
-            const QRect at = panel.widget(w)->geometry();
-            EXPECT_TRUE(at.left() >= W - SidePanelWidth && at.right() < W) << W << " " << int(w);
+        for (int W : {640, 800, 1024, 1366, 1920, 3840}) {
+            PlaceSidePanel(panel, W);
+            for (Widget w : PanelWidgets) {
+                const QRect at = panel.widget(w)->geometry();
+                EXPECT_TRUE(at.left() >= W - SidePanelWidth && at.right() < W) << W << " " << int(w);
+            }
         }
     }
 }

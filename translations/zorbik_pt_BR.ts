@@ -1,0 +1,845 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Classroom</name>
+    <message>
+        <source>The teacher sets it up with:
+    sudo zorbik --shared-folder %1 --set-up
+(or as the folder's owner without sudo).</source>
+        <translation>O professor a prepara com:
+    sudo zorbik --shared-folder %1 --set-up
+(ou, como dono da pasta, sem sudo).</translation>
+    </message>
+    <message>
+        <source>The classroom folder %1 does not exist. Make it first and give it the class's group (see zorbik(6)).</source>
+        <translation>A pasta da turma %1 não existe. Crie a pasta primeiro e dê a ela o grupo da turma (veja zorbik(6)).</translation>
+    </message>
+    <message>
+        <source>The classroom folder %1 cannot be used: %2.</source>
+        <translation>A pasta da turma %1 não pode ser usada: %2.</translation>
+    </message>
+    <message>
+        <source>The classroom folder %1 is not a folder.</source>
+        <translation>A pasta da turma %1 não é uma pasta.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to %2, who is neither root nor the owner of %3</source>
+        <translation>%1 pertence a %2, que não é root nem o dono de %3</translation>
+    </message>
+    <message>
+        <source>%1 may be changed by other users</source>
+        <translation>%1 pode ser alterado por outros usuários</translation>
+    </message>
+    <message>
+        <source>The classroom folder %1 is not safe for a class: %2.</source>
+        <translation>A pasta da turma %1 não é segura para uma turma: %2.</translation>
+    </message>
+    <message>
+        <source>it changed while it was read</source>
+        <translation>ela mudou enquanto era lida</translation>
+    </message>
+    <message>
+        <source>its group is %1, not a class's group</source>
+        <translation>o grupo dela é %1, não o de uma turma</translation>
+    </message>
+    <message>
+        <source>its group %1 is the owner's own, not a class's group</source>
+        <translation>o grupo dela, %1, é o do próprio dono, não o de uma turma</translation>
+    </message>
+    <message>
+        <source>its owner %1 is not in its group %2</source>
+        <translation>o dono dela, %1, não está no grupo %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>Não foi possível apagar %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1: %2</source>
+        <translation>Não foi possível criar a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the folder %1: %2</source>
+        <translation>Não foi possível abrir a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 belongs to %2; set the folder up with sudo.</source>
+        <translation>%1 pertence a %2; prepare a pasta com sudo.</translation>
+    </message>
+    <message>
+        <source>Cannot set the permissions of %1: %2</source>
+        <translation>Não foi possível definir as permissões de %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1 (%2's): %3</source>
+        <translation>Não foi possível apagar %1 (de %2): %3</translation>
+    </message>
+    <message>
+        <source>Cannot read the installed %1: %2</source>
+        <translation>Não foi possível ler %1 instalado: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não foi possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 está faltando</translation>
+    </message>
+    <message>
+        <source>%1 belongs to %2</source>
+        <translation>%1 pertence a %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 não é uma pasta</translation>
+    </message>
+    <message>
+        <source>Only the owner of %1 (%2) or root can set it up.</source>
+        <translation>Só o dono de %1 (%2) ou o root pode prepará-la.</translation>
+    </message>
+    <message>
+        <source>The classroom folder %1 cannot be shared by a class: %2. Give it the class's group:
+    sudo chgrp CLASS %1
+    sudo chmod 2750 %1</source>
+        <translation>A pasta da turma %1 não pode ser compartilhada por uma turma: %2. Dê a ela o grupo da turma:
+    sudo chgrp TURMA %1
+    sudo chmod 2750 %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the installed game in %1: %2</source>
+        <translation>Não foi possível ler o jogo instalado em %1: %2</translation>
+    </message>
+    <message>
+        <source>The classroom folder %1 was laid out, but %2.</source>
+        <translation>A pasta da turma %1 foi preparada, mas %2.</translation>
+    </message>
+    <message>
+        <source>The classroom folder %1 is not set up yet. %2</source>
+        <translation>A pasta da turma %1 ainda não foi preparada. %2</translation>
+    </message>
+    <message>
+        <source>The game in the classroom folder %1 is not safe to start: %2. %3</source>
+        <translation>Não é seguro iniciar o jogo da pasta da turma %1: %2. %3</translation>
+    </message>
+    <message>
+        <source>The classroom folder %1 holds another version of Zorbik than the one installed here, so the teacher needs to set it up again. %2</source>
+        <translation>A pasta da turma %1 tem outra versão do Zorbik, diferente da instalada aqui, então o professor precisa prepará-la de novo. %2</translation>
+    </message>
+    <message>
+        <source>The class's high-score table in %1/Maze cannot be written by %2, so your score would be lost. Ask the teacher to add you to the group %3 (then log in again). If you are in it, the table needs a new set-up. %4</source>
+        <translation>%2 não consegue gravar no placar da turma em %1/Maze, então sua pontuação se perderia. Peça ao professor para colocar você no grupo %3 (depois entre de novo na sessão). Se você já está nele, o placar precisa ser preparado de novo. %4</translation>
+    </message>
+    <message>
+        <source>Cannot use %1: it is not a folder.</source>
+        <translation>Não foi possível usar %1: não é uma pasta.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user; remove it (or set up with sudo) and try again.</source>
+        <translation>%1 pertence a outro usuário; apague-o (ou prepare com sudo) e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Não foi possível ler %1: %2</translation>
+    </message>
+    <message>
+        <source>No folder to play in: neither XDG_DATA_HOME nor HOME is set.</source>
+        <translation>Não há pasta para jogar: nem XDG_DATA_HOME nem HOME estão definidos.</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>The Rules</source>
+        <translation>As regras</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Fechar a janela</translation>
+    </message>
+    <message>
+        <source>Zorbik on the maze</source>
+        <translation>Zorbik no labirinto</translation>
+    </message>
+    <message>
+        <source>Press 'Ctrl' to view the map of explored maze.</source>
+        <translation>Aperte “Ctrl” para ver o mapa do labirinto explorado.</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>FIM</translation>
+    </message>
+    <message>
+        <source>Are You sure You want to exit?</source>
+        <translation>Quer mesmo sair do jogo?</translation>
+    </message>
+    <message>
+        <source>Confirm exit</source>
+        <translation>Sair do jogo</translation>
+    </message>
+    <message>
+        <source>Game1: the high-score table %1 held lines that could not be read; they are kept in %1.bak and the table was started anew with this game's line.</source>
+        <translation>Game1: o placar %1 tinha linhas que não puderam ser lidas; elas foram guardadas em %1.bak e o placar recomeçou com a linha deste jogo.</translation>
+    </message>
+    <message>
+        <source>Game1: this game's line could not be saved in the high-score table %1.</source>
+        <translation>Game1: não foi possível salvar a linha deste jogo no placar %1.</translation>
+    </message>
+    <message>
+        <source>             HIGH SCORES LIST              </source>
+        <extracomment>43 characters, centred</extracomment>
+        <translation>                  PLACAR                   </translation>
+    </message>
+    <message>
+        <source>-- Name --------------Pr--En--Dr-L---Score-</source>
+        <extracomment>43 characters; each column name stays where the English one is</extracomment>
+        <translation>-- Nome --------------Ob--In--Po-F--Pontos-</translation>
+    </message>
+    <message>
+        <source>Time on %1 level:</source>
+        <translation>Tempo na fase %1:</translation>
+    </message>
+    <message>
+        <source>Congratulations! Level is complete! Time bonus is %1</source>
+        <translation>Parabéns! Fase concluída! Bônus de tempo: %1</translation>
+    </message>
+    <message>
+        <source>The door is locked. To open this door You have to answer to a simple question. Ask the question?</source>
+        <translation>A porta está trancada. Para abrir, você precisa responder a uma pergunta simples. Fazer a pergunta?</translation>
+    </message>
+    <message>
+        <source>Do you want to be eaten?</source>
+        <translation>Quer deixar o inimigo devorar você?</translation>
+    </message>
+    <message>
+        <source>Now You will be moved to the start of this level.</source>
+        <translation>Agora você volta para o começo desta fase.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pergunta</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>%1 m %2 s</source>
+        <comment>minutes and seconds on the level clock</comment>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regras</translation>
+    </message>
+    <message>
+        <source>Finish this game</source>
+        <translation>Terminar este jogo</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>SAIR</translation>
+    </message>
+    <message>
+        <source>Time on 1 level</source>
+        <translation>Tempo na fase 1</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Saúde</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>This program is a part of the TALLIWAY software. It can not run by itself.</source>
+        <translation>Este programa faz parte do software TALLIWAY. Ele não funciona sozinho.</translation>
+    </message>
+    <message>
+        <source>Program termination</source>
+        <translation>Fim do programa</translation>
+    </message>
+    <message>
+        <source>Press 'Ctrl' to continue the game.</source>
+        <translation>Aperte “Ctrl” para continuar o jogo.</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>The game cannot be started: %1 cannot be used (%2).</source>
+        <translation>O jogo não pode começar: %1 não pode ser usado (%2).</translation>
+    </message>
+    <message>
+        <source>Zorbik is already running for you (in %1). Finish that game first, then start the next one.</source>
+        <translation>O Zorbik já está aberto para você (em %1). Termine esse jogo primeiro e depois comece o próximo.</translation>
+    </message>
+    <message>
+        <source>The player's name could not be saved in %1, so the game does not start (it would credit the previous player).</source>
+        <translation>Não foi possível salvar o nome em %1, então o jogo não começa (os pontos iriam para o jogador anterior).</translation>
+    </message>
+    <message>
+        <source>The game %1 could not be started: %2</source>
+        <translation>Não foi possível iniciar o jogo %1: %2</translation>
+    </message>
+    <message>
+        <source>The high-score table held lines that could not be read. They are kept in Game1.hrs.bak beside it, and a new table was started with your game's line.</source>
+        <translation>O placar tinha linhas que não puderam ser lidas. Elas foram guardadas ao lado, em Game1.hrs.bak, e um novo placar começou com a linha do seu jogo.</translation>
+    </message>
+    <message>
+        <source>Your game's line could not be saved in the high-score table, so it is not in the list. Please tell your teacher.</source>
+        <translation>Não foi possível salvar a linha do seu jogo no placar, por isso ela não aparece na lista. Avise o seu professor, por favor.</translation>
+    </message>
+    <message>
+        <source>No classroom folder is named: give --shared-folder DIR, or sharedFolder in /etc/xdg/zorbik/zorbik.conf.</source>
+        <translation>Nenhuma pasta da turma foi indicada: use --shared-folder PASTA ou sharedFolder em /etc/xdg/zorbik/zorbik.conf.</translation>
+    </message>
+    <message>
+        <source>the classroom folder %1 is set up.</source>
+        <translation>a pasta da turma %1 está pronta.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file; your choices are not remembered.</source>
+        <translation>%1 não é um arquivo comum; suas escolhas não ficam salvas.</translation>
+    </message>
+    <message>
+        <source>Try 'zorbik --help' for the options.</source>
+        <translation>Experimente “zorbik --help” para ver as opções.</translation>
+    </message>
+    <message>
+        <source>Zorbik on the maze: a maze game with arithmetic questions.
+Without options the launcher opens its window.</source>
+        <translation>Zorbik no labirinto: um jogo de labirinto com perguntas de contas.
+Sem opções, o lançador abre a sua janela.</translation>
+    </message>
+    <message>
+        <source>Start the game at once, without the window (needs --name).</source>
+        <translation>Começar o jogo na hora, sem a janela (precisa de --name).</translation>
+    </message>
+    <message>
+        <source>The player's name.</source>
+        <translation>O nome do jogador.</translation>
+    </message>
+    <message>
+        <source>The questions: both (LCM and GCF), lcm, gcf or fractions.</source>
+        <translation>As perguntas: both (MMC e MDC), lcm (MMC), gcf (MDC) ou fractions (frações).</translation>
+    </message>
+    <message>
+        <source>Play without sound.</source>
+        <translation>Jogar sem som.</translation>
+    </message>
+    <message>
+        <source>Keep the maze dark until explored.</source>
+        <translation>Deixar o labirinto escuro até ser explorado.</translation>
+    </message>
+    <message>
+        <source>Play in the classroom's shared playing folder DIR.</source>
+        <translation>Jogar na pasta compartilhada DIR da turma.</translation>
+    </message>
+    <message>
+        <source>Lay out the classroom's shared folder (--shared-folder DIR or the system-wide setting) for its pupils and exit; for the folder's owner or root.</source>
+        <translation>Preparar a pasta compartilhada da turma (--shared-folder DIR ou a configuração do sistema) para os alunos e sair; para o dono da pasta ou o root.</translation>
+    </message>
+    <message>
+        <source>The hardest questions: gentle, standard, challenging or a step from 0 to %1 (a teacher's ceiling still holds).</source>
+        <translation>As perguntas mais difíceis: gentle (fáceis), standard, challenging (difíceis) ou um nível de 0 a %1 (o limite do professor continua valendo).</translation>
+    </message>
+    <message>
+        <source>Print the player's questions of the last games and exit.</source>
+        <translation>Mostrar as perguntas dos últimos jogos do jogador e sair.</translation>
+    </message>
+    <message>
+        <source>With --report: print one CSV row per game.</source>
+        <translation>Com --report: mostrar uma linha CSV por jogo.</translation>
+    </message>
+    <message>
+        <source>The language of the launcher, the game and the quiz: de, en, es, fr, pt_BR or ru.</source>
+        <translation>O idioma do lançador, do jogo e do quiz: de, en, es, fr, pt_BR ou ru.</translation>
+    </message>
+    <message>
+        <source>unexpected word '%1'.</source>
+        <translation>palavra inesperada “%1”.</translation>
+    </message>
+    <message>
+        <source>unknown topic '%1'; use both, lcm, gcf or fractions.</source>
+        <translation>assunto desconhecido “%1”; use both, lcm, gcf ou fractions.</translation>
+    </message>
+    <message>
+        <source>the shared folder must be given as a full path.</source>
+        <translation>a pasta compartilhada precisa ser dada com o caminho completo.</translation>
+    </message>
+    <message>
+        <source>unknown question level '%1'; use gentle, standard, challenging or a step from 0 to %2.</source>
+        <translation>nível de perguntas desconhecido “%1”; use gentle, standard, challenging ou um nível de 0 a %2.</translation>
+    </message>
+    <message>
+        <source>--csv goes with --report.</source>
+        <translation>--csv vai junto com --report.</translation>
+    </message>
+    <message>
+        <source>--report prints the report and starts nothing; leave out --play and --set-up.</source>
+        <translation>--report mostra o relatório e não inicia nada; tire --play e --set-up.</translation>
+    </message>
+    <message>
+        <source>--set-up lays out the classroom folder and starts no game; leave out --play.</source>
+        <translation>--set-up prepara a pasta da turma e não inicia nenhum jogo; tire --play.</translation>
+    </message>
+    <message>
+        <source>--play needs the player's name: --name NAME.</source>
+        <translation>--play precisa do nome do jogador: --name NOME.</translation>
+    </message>
+    <message>
+        <source>Zorbik on the maze</source>
+        <translation>Zorbik no labirinto</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Seu nome:</translation>
+    </message>
+    <message>
+        <source>Questions about</source>
+        <translation>Perguntas sobre</translation>
+    </message>
+    <message>
+        <source>Both LCM and GCF</source>
+        <translation>MMC e MDC</translation>
+    </message>
+    <message>
+        <source>Least common multiple (LCM)</source>
+        <translation>Mínimo múltiplo comum (MMC)</translation>
+    </message>
+    <message>
+        <source>Greatest common factor (GCF)</source>
+        <translation>Máximo divisor comum (MDC)</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Frações</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Som ligado</translation>
+    </message>
+    <message>
+        <source>Hidden maze (explore it in the dark, twice the time for the bonus)</source>
+        <translation>Labirinto escondido (no escuro, tempo do bônus em dobro)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jogar</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Type your name to play.</source>
+        <translation>Digite seu nome para jogar.</translation>
+    </message>
+    <message>
+        <source>In the high-score table: %1</source>
+        <translation>No placar: %1</translation>
+    </message>
+    <message>
+        <source>In the high-score table: %1 (the rest does not fit)</source>
+        <translation>No placar: %1 (o resto não cabe)</translation>
+    </message>
+    <message>
+        <source>No questions were asked in this game.
+</source>
+        <translation>Nenhuma pergunta foi feita neste jogo.
+</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>MMC</translation>
+    </message>
+    <message>
+        <source>GCF</source>
+        <translation>MDC</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right</source>
+        <translation>%1: %2 de %3 certas</translation>
+    </message>
+    <message>
+        <source>Perfect - every question right!</source>
+        <translation>Perfeito – acertou todas as perguntas!</translation>
+    </message>
+    <message>
+        <source>Great work - keep it up!</source>
+        <translation>Ótimo trabalho – continue assim!</translation>
+    </message>
+    <message>
+        <source>Good effort - every question makes you stronger.</source>
+        <translation>Bom esforço – cada pergunta deixa você mais forte.</translation>
+    </message>
+    <message>
+        <source>Keep practising - the working above shows the way, and you will get them next time!</source>
+        <translation>Continue treinando – as contas acima mostram o caminho, e na próxima vez você acerta!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n question</source>
+        <translation><numerusform>%n pergunta</numerusform><numerusform>%n perguntas</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions</source>
+        <translation><numerusform>%n pergunta</numerusform><numerusform>%n perguntas</numerusform></translation>
+    </message>
+    <message>
+        <source>Your game: %1, %2 right.</source>
+        <translation>Seu jogo: %1, %2 certas.</translation>
+    </message>
+    <message>
+        <source>The game of %1: %2, %3 right.</source>
+        <translation>O jogo de %1: %2, %3 certas.</translation>
+    </message>
+    <message>
+        <source>not answered</source>
+        <translation>sem resposta</translation>
+    </message>
+    <message>
+        <source>right with the hint</source>
+        <translation>certa com a dica</translation>
+    </message>
+    <message>
+        <source>you typed %1</source>
+        <translation>você digitou %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2; the answer is %3)</source>
+        <translation>%1 (%2; a resposta é %3)</translation>
+    </message>
+    <message>
+        <source>To look at again:</source>
+        <translation>Para rever:</translation>
+    </message>
+    <message>
+        <source>No questions in the journal yet (%1).</source>
+        <translation>Ainda não há perguntas no diário (%1).</translation>
+    </message>
+    <message>
+        <source>Zorbik report (%1)</source>
+        <translation>Relatório do Zorbik (%1)</translation>
+    </message>
+    <message>
+        <source>The last games:</source>
+        <translation>Os últimos jogos:</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right  (%3)</source>
+        <translation>%1 de %2 certas  (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n game: %1 of %2 right</source>
+        <translation><numerusform>No total, %n jogo: %1 de %2 certas</numerusform><numerusform>No total, %n jogos: %1 de %2 certas</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n games: %1 of %2 right</source>
+        <translation><numerusform>No total, %n jogo: %1 de %2 certas</numerusform><numerusform>No total, %n jogos: %1 de %2 certas</numerusform></translation>
+    </message>
+    <message>
+        <source>How the game went</source>
+        <translation>Como foi o jogo</translation>
+    </message>
+    <message>
+        <source>The computer's language</source>
+        <translation>Idioma do computador</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+</context>
+<context>
+    <name>Quiz</name>
+    <message>
+        <source>You multiplied %1 and %2: that is a common multiple, but not the least one, because %1 and %2 share the factor %3.</source>
+        <translation>Você multiplicou %1 por %2: isso é um múltiplo comum, mas não o mínimo, porque %1 e %2 têm o divisor comum %3.</translation>
+    </message>
+    <message>
+        <source>%1 is a common multiple of %2 and %3, but not the least one.</source>
+        <translation>%1 é um múltiplo comum de %2 e %3, mas não o mínimo.</translation>
+    </message>
+    <message>
+        <source>%1 is their greatest common factor; the LCM is the smallest number that both go into.</source>
+        <translation>%1 é o máximo divisor comum deles; o MMC é o menor número que é múltiplo dos dois.</translation>
+    </message>
+    <message>
+        <source>%1 goes into both %2 and %3, but it is not the greatest common factor: look for a bigger one.</source>
+        <translation>%1 divide %2 e %3, mas não é o máximo divisor comum: procure um maior.</translation>
+    </message>
+    <message>
+        <source>%1 is their least common multiple; the GCF is the biggest number that goes into both.</source>
+        <translation>%1 é o mínimo múltiplo comum deles; o MDC é o maior número que divide os dois.</translation>
+    </message>
+    <message>
+        <source>You added the bottom numbers too: when they are the same, add only the top numbers and keep the bottom number.</source>
+        <translation>Você somou também os denominadores: quando eles são iguais, some só os numeradores e mantenha o denominador.</translation>
+    </message>
+    <message>
+        <source>You added the bottom numbers too: make them the same, then add only the top numbers and keep the common bottom number.</source>
+        <translation>Você somou também os denominadores: deixe-os iguais, depois some só os numeradores e mantenha o denominador comum.</translation>
+    </message>
+    <message>
+        <source>You added the top numbers and the bottom numbers: first make the bottom numbers the same, then add only the top numbers.</source>
+        <translation>Você somou os numeradores e os denominadores: primeiro deixe os denominadores iguais, depois some só os numeradores.</translation>
+    </message>
+    <message>
+        <source>You multiplied the fractions; here they are added.</source>
+        <translation>Você multiplicou as frações; aqui elas devem ser somadas.</translation>
+    </message>
+    <message>
+        <source>2, 3, 5, 7, 11 and 13</source>
+        <translation>2, 3, 5, 7, 11 e 13</translation>
+    </message>
+    <message>
+        <source>2, 3, 5 and 7</source>
+        <translation>2, 3, 5 e 7</translation>
+    </message>
+    <message>
+        <source>What is the least common multiple (LCM) of %1 and %2?</source>
+        <translation>Qual é o mínimo múltiplo comum (MMC) de %1 e %2?</translation>
+    </message>
+    <message>
+        <source>Type a whole number.</source>
+        <translation>Digite um número inteiro.</translation>
+    </message>
+    <message>
+        <source>Count in steps of %1: %1, %2, %3, ... Stop at the first number that %4 goes into exactly: that is the LCM.</source>
+        <translation>Conte de %1 em %1: %1, %2, %3, ... Pare no primeiro número que seja múltiplo de %4: esse é o MMC.</translation>
+    </message>
+    <message>
+        <source>%1 = %2 = %3 is the first multiple of %4 that %5 goes into.</source>
+        <translation>%1 = %2 = %3 é o primeiro múltiplo de %4 que também é múltiplo de %5.</translation>
+    </message>
+    <message>
+        <source>What is the greatest common factor (GCF) of %1 and %2?</source>
+        <translation>Qual é o máximo divisor comum (MDC) de %1 e %2?</translation>
+    </message>
+    <message>
+        <source>Find a number that goes into both %1 and %2 (try %3), divide both by it, and do the same with what is left. The GCF is all the numbers you divided by, multiplied together.</source>
+        <translation>Encontre um número que divida %1 e %2 (tente %3), divida os dois por ele e faça o mesmo com o que sobrar. O MDC é a multiplicação de todos os números pelos quais você dividiu.</translation>
+    </message>
+    <message>
+        <source>%1 goes into %2 (%2 = %3), so the GCF is %4 itself.</source>
+        <translation>%1 divide %2 (%2 = %3), então o MDC é o próprio %4.</translation>
+    </message>
+    <message>
+        <source>%1 = %2 and %3 = %4, and %5 and %6 have no common factor but 1.</source>
+        <translation>%1 = %2 e %3 = %4, e %5 e %6 não têm outro divisor comum além de 1.</translation>
+    </message>
+    <message>
+        <source>Write %1 in lowest terms.</source>
+        <translation>Simplifique %1 o máximo possível.</translation>
+    </message>
+    <message>
+        <source>Type a fraction like 3/4 that cannot be made simpler.</source>
+        <translation>Digite uma fração como 3/4 que não dá mais para simplificar.</translation>
+    </message>
+    <message>
+        <source>Find the biggest number that divides both %1 and %2, and divide both by it.</source>
+        <translation>Encontre o maior número que divide %1 e %2, e divida os dois por ele.</translation>
+    </message>
+    <message>
+        <source>Divide the top and the bottom by %1: %2 = %3.</source>
+        <translation>Divida o numerador e o denominador por %1: %2 = %3.</translation>
+    </message>
+    <message>
+        <source>Type a fraction like 3/4, a mixed number like 1 1/4, or a whole number. It need not be in lowest terms.</source>
+        <translation>Digite uma fração como 3/4, um número misto como 1 1/4 ou um número inteiro. Não precisa simplificar.</translation>
+    </message>
+    <message>
+        <source>The bottom numbers are the same: add the top numbers and keep the bottom number.</source>
+        <translation>Os denominadores são iguais: some os numeradores e mantenha o denominador.</translation>
+    </message>
+    <message>
+        <source>Make the bottom numbers the same first: use %1 as the common bottom number, then add the top numbers.</source>
+        <translation>Primeiro deixe os denominadores iguais: use %1 como denominador comum e depois some os numeradores.</translation>
+    </message>
+    <message>
+        <source>Same bottom number: %1.</source>
+        <translation>Mesmo denominador: %1.</translation>
+    </message>
+    <message>
+        <source>Common bottom number %1: %2.</source>
+        <translation>Denominador comum %1: %2.</translation>
+    </message>
+    <message>
+        <source>No answer here is below zero: type it without the minus sign.</source>
+        <translation>Aqui nenhuma resposta é menor que zero: digite sem o sinal de menos.</translation>
+    </message>
+    <message>
+        <source>Type a whole number, without a decimal point.</source>
+        <translation>Digite um número inteiro, sem vírgula.</translation>
+    </message>
+    <message>
+        <source>Write %1 as a fraction: %2.</source>
+        <translation>Escreva %1 como fração: %2.</translation>
+    </message>
+    <message>
+        <source>Write %1 as a fraction: %2 or %3.</source>
+        <translation>Escreva %1 como fração: %2 ou %3.</translation>
+    </message>
+    <message>
+        <source>Write %1 as a fraction, like %2.</source>
+        <translation>Escreva %1 como fração, por exemplo %2.</translation>
+    </message>
+    <message>
+        <source>Type a whole number, without a fraction.</source>
+        <translation>Digite um número inteiro, sem fração.</translation>
+    </message>
+    <message>
+        <source>Please type your answer as shown above. %1</source>
+        <translation>Por favor, digite sua resposta como mostrado acima. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>A right answer wins %n points. A wrong answer or the hint costs 10 health and up to 1000 points.</source>
+        <translation><numerusform>Uma resposta certa vale %n ponto. Uma resposta errada ou a dica custa 10 de saúde e até 1000 pontos.</numerusform><numerusform>Uma resposta certa vale %n pontos. Uma resposta errada ou a dica custa 10 de saúde e até 1000 pontos.</numerusform></translation>
+    </message>
+    <message>
+        <source>Enter checks your answer. Escape closes the quiz without an answer, which costs the same as a wrong one.</source>
+        <translation>Enter confere sua resposta. Esc fecha o quiz sem resposta, o que custa o mesmo que uma resposta errada.</translation>
+    </message>
+    <message>
+        <source>With the hint, your answer will not count: no points, and the maze takes 10 health and up to 1000 points. Press "Show the hint" if you still want it.</source>
+        <translation>Com a dica, sua resposta não vai contar: nada de pontos, e o labirinto tira 10 de saúde e até 1000 pontos. Aperte “Mostrar a dica” se ainda quiser.</translation>
+    </message>
+    <message>
+        <source>Your answer is right, but it could not be passed to the game, so the game will count it as not answered. Sorry!</source>
+        <translation>Sua resposta está certa, mas não foi possível passá-la para o jogo, então o jogo vai contar como sem resposta. Desculpe!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Right! Well done. That is %n points.</source>
+        <translation><numerusform>Certo! Muito bem. São %n ponto.</numerusform><numerusform>Certo! Muito bem. São %n pontos.</numerusform></translation>
+    </message>
+    <message>
+        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 health and up to 1000 points.</source>
+        <translation>Certo, mas com a dica conta como sem resposta: nada de pontos, e o labirinto tira 10 de saúde e até 1000 pontos.</translation>
+    </message>
+    <message>
+        <source>%1 is equal to %2, but it is not in lowest terms: %3 and %4 can both still be divided by %5. The answer is %6. So close - well tried!</source>
+        <translation>%1 é igual a %2, mas não está simplificada: %3 e %4 ainda podem ser divididos por %5. A resposta é %6. Quase – boa tentativa!</translation>
+    </message>
+    <message>
+        <source>Not quite. The answer is %1. Good try - you will get the next one!</source>
+        <translation>Quase. A resposta é %1. Boa tentativa – você acerta a próxima!</translation>
+    </message>
+    <message>
+        <source>Not quite. The answer is %1. %2 Good try - you will get the next one!</source>
+        <translation>Quase. A resposta é %1. %2 Boa tentativa – você acerta a próxima!</translation>
+    </message>
+    <message>
+        <source>The quiz does not know the topic "%1", so the question comes from any of LCM, GCF and fractions.</source>
+        <translation>O quiz não conhece o assunto “%1”, então a pergunta pode ser de MMC, MDC ou frações.</translation>
+    </message>
+    <message>
+        <source>Least common multiple</source>
+        <translation>Mínimo múltiplo comum</translation>
+    </message>
+    <message>
+        <source>Greatest common factor</source>
+        <translation>Máximo divisor comum</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Frações</translation>
+    </message>
+    <message>
+        <source>Zorbik asks: %1</source>
+        <translation>Zorbik pergunta: %1</translation>
+    </message>
+    <message>
+        <source>your answer</source>
+        <translation>sua resposta</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Dica</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Conferir</translation>
+    </message>
+    <message>
+        <source>Show the &amp;hint</source>
+        <translation>Mostrar a &amp;dica</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Dica: %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Enter closes the quiz.</source>
+        <translation>Enter fecha o quiz.</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>     The main goal of the game is to cross a maze from the start up to the finish and 
+to earn the greatest score.</source>
+        <translation>     O objetivo do jogo é atravessar o labirinto da entrada até a saída e fazer o maior número de pontos.</translation>
+    </message>
+    <message>
+        <source>     There are several types of treasures located in the maze that are increasing the 
+score.</source>
+        <translation>     No labirinto há vários tipos de tesouros que dão pontos.</translation>
+    </message>
+    <message>
+        <source>     There are useful items which are not increasing the score, but which can be 
+useful to you. There are first-aid kits located in the maze (it is usually located 
+behind the doors). If you take the first-aid kit the your health will increase by 10 
+percent. There are torches located in the maze (it is usually located behind the 
+doors). The torches are useful in the game with hidden maze because it increase 
+the size of viewable area.</source>
+        <translation>     Também há objetos úteis que não dão pontos, mas podem ajudar você. No labirinto há kits de primeiros socorros (quase sempre atrás das portas). Se você pegar um kit, sua saúde aumenta 10 por cento. Também há tochas (quase sempre atrás das portas). As tochas ajudam no labirinto escondido, porque deixam você ver uma área maior.</translation>
+    </message>
+    <message>
+        <source>     The movement of the Zorbik can be made by the arrows on the keyboard, or by 
+pressing corresponding buttons of moving in a window, or by clicking by a mouse 
+button in a game field.</source>
+        <translation>     Você move o Zorbik com as setas do teclado, com os botões de seta da janela ou clicando com o mouse no campo do jogo.</translation>
+    </message>
+    <message>
+        <source>     There are doors that prevent to move in a maze. To open a door it is necessary 
+to answer to a mathematical question. If the answer is correct the score is also 
+increasing. If the correct answer was received with the hint(s), the score does not 
+increase and the door does not open. The health in this case decreases by 10 
+percent and the score decreases by 1000 points. After you have passed through the 
+open door the door closes automatically.</source>
+        <translation>     Há portas que bloqueiam o caminho. Para abrir uma porta, você precisa responder a uma pergunta de matemática. Se a resposta estiver certa, você também ganha pontos. Se você achou a resposta certa com a dica, não ganha pontos e a porta não abre. Nesse caso sua saúde cai 10 por cento e você perde 1000 pontos. Depois que você passa pela porta aberta, ela se fecha sozinha.</translation>
+    </message>
+    <message>
+        <source>     There are enemies who move in a maze and wish to eat you. When you meet the 
+enemy or when the enemy meets you the mathematical question is also asked. If 
+the answer is correct the score is also increasing. The enemy disappears in this 
+case and Zorbik moves on the enemy's place if he has attacked the enemy or 
+remains where he has been, if the enemy has attacked him. If the correct answer 
+was received with the hint(s), the score does not increase and the enemy does not 
+disappear. The health in this case decreases by 10 percent and the score decreases 
+by 1000 points.</source>
+        <translation>     Pelo labirinto andam inimigos que querem devorar você. Quando você encontra um inimigo, ou ele encontra você, também aparece uma pergunta de matemática. Se a resposta estiver certa, você ganha pontos e o inimigo some. Se foi o Zorbik que atacou, ele vai para o lugar do inimigo; se foi o inimigo que atacou, o Zorbik fica onde estava. Se você achou a resposta certa com a dica, não ganha pontos e o inimigo não some. Nesse caso sua saúde cai 10 por cento e você perde 1000 pontos.</translation>
+    </message>
+    <message>
+        <source>     When you complete the level the bonus for time spent at the level add to your 
+score. The time has counting only for your movement in the maze. When you solve 
+the mathematical example the time stops and the maze disappears from the screen.</source>
+        <translation>     Quando você termina uma fase, ganha um bônus de tempo nos seus pontos. O tempo só conta enquanto você anda pelo labirinto. Enquanto você resolve uma conta, o relógio para e o labirinto some da tela.</translation>
+    </message>
+</context>
+</TS>
