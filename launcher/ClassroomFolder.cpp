@@ -172,14 +172,15 @@ UniqueFd MakeClassFolder(int parent, const std::string& name, mode_t mode, gid_t
     return folder;
 }
 
-// Removes what is in `folder` but not in `keep` and not this user's or
-// root's: whatever a pupil put there while the folder was open to them.
-bool RemoveForeign(int folder, const std::set<std::string>& keep, std::string& error)
+// Removes what is in `folder` but not in `keep` and not this user's, root's
+// or the classroom folder's `owner`'s: whatever a pupil put there while the
+// folder was open to them.
+bool RemoveForeign(int folder, const std::set<std::string>& keep, uid_t owner, std::string& error)
 {
     const uid_t me = ::geteuid();
     for (const std::string& name : EntriesOf(folder)) {
         const auto st = StatusAt(folder, name);
-        if (!st || keep.count(name) || st->st_uid == me || st->st_uid == 0)
+        if (!st || keep.count(name) || st->st_uid == me || st->st_uid == 0 || st->st_uid == owner)
             continue;
         if (!RemoveTreeAt(folder, name)) {
             error = Filled(QCoreApplication::translate("Classroom", "Cannot remove %1 (%2's): %3"), name,
@@ -190,9 +191,10 @@ bool RemoveForeign(int folder, const std::set<std::string>& keep, std::string& e
     return true;
 }
 
-// The pictures or sounds: the folder made anew where needed and every
+// The pictures or sounds: the folder made anew where needed, cleared of what
+// neither this user, root nor the folder's `owner` put there, and every
 // regular file of the suite's copied in.
-bool LayOutPictures(int from, int maze, const char* name, gid_t group, std::string& error)
+bool LayOutPictures(int from, int maze, const char* name, gid_t group, uid_t owner, std::string& error)
 {
     const UniqueFd source = OpenFolderAt(from, name);
     if (!source) {
@@ -201,7 +203,7 @@ bool LayOutPictures(int from, int maze, const char* name, gid_t group, std::stri
         return false;
     }
     const UniqueFd target = MakeClassFolder(maze, name, 02755, group, error);
-    if (!target || !RemoveForeign(target.get(), {}, error))
+    if (!target || !RemoveForeign(target.get(), {}, owner, error))
         return false;
     for (const std::string& file : EntriesOf(source.get())) {
         const auto st = StatusAt(source.get(), file);
@@ -326,10 +328,10 @@ bool SetUpClassroom(const std::string& suite, const std::string& shared, const s
         ours.insert(file.name);
     for (const char* name : PictureFolders)
         ours.insert(name);
-    if (!RemoveForeign(maze.get(), ours, error))
+    if (!RemoveForeign(maze.get(), ours, st.st_uid, error))
         return false;
     for (const char* name : PictureFolders)
-        if (!LayOutPictures(source.get(), maze.get(), name, group, error))
+        if (!LayOutPictures(source.get(), maze.get(), name, group, st.st_uid, error))
             return false;
     if (!CopyFileAt(source.get(), maze.get(), GameProgramName, 0755, group)) {
         error = Filled(QCoreApplication::translate("Classroom", "Cannot write %1: %2"),
