@@ -51,12 +51,12 @@ bool Failed(const QString& text, const std::string& path, std::string& error)
     return false;
 }
 
-// Makes the folder `path` when it is missing and gives it `mode` exactly (the
-// umask would take bits away) and `group` where that can be done, working on
-// the opened folder so that a link swapped in meanwhile is never followed. A
-// link or a file in its place is refused, and so is a folder another user
-// made, unless root takes it over.
-bool MakeFolder(const std::string& folder, mode_t mode, gid_t group, std::string& error)
+// Makes the player's folder `path` when it is missing and gives it 0755
+// exactly (the umask would take bits away), working on the opened folder so
+// that a link swapped in meanwhile is never followed. A link or a file in its
+// place is refused, and so is a folder another user made, unless root takes
+// it over.
+bool MakeFolder(const std::string& folder, std::string& error)
 {
     // Without its final "/", which would lead through a link.
     const std::string path =
@@ -70,22 +70,21 @@ bool MakeFolder(const std::string& folder, mode_t mode, gid_t group, std::string
         return false;
     }
     const uid_t me = ::geteuid();
-    const bool groupWrong = group != static_cast<gid_t>(-1) && st.st_gid != group;
-    if ((st.st_uid != me || groupWrong) && ::fchown(opened.get(), me, group) != 0 && st.st_uid != me) {
+    if (st.st_uid != me && ::fchown(opened.get(), me, static_cast<gid_t>(-1)) != 0) {
         error = Filled(
             QCoreApplication::translate(
                 "Classroom", "%1 belongs to another user; remove it (or set up with sudo) and try again."),
             path);
         return false;
     }
-    return ::fchmod(opened.get(), mode) == 0 ||
+    return ::fchmod(opened.get(), 0755) == 0 ||
            Failed(QCoreApplication::translate("Classroom", "Cannot set the permissions of %1: %2"), path,
                   error);
 }
 
 // Copies the folder tree `from` into `to` (both with a final "/"): folders
 // and regular files only.
-bool CopyTree(const std::string& from, const std::string& to, const FolderModes& modes, std::string& error)
+bool CopyTree(const std::string& from, const std::string& to, std::string& error)
 {
     std::vector<std::string> names;
     DIR* dir = ::opendir(from.c_str());
@@ -106,11 +105,29 @@ bool CopyTree(const std::string& from, const std::string& to, const FolderModes&
                               error);
         } else if (S_ISDIR(st.st_mode)) {
             const std::string sub = name + "/";
-            if (!MakeFolder(to + sub, modes.others, modes.group, error) ||
-                !CopyTree(from + sub, to + sub, modes, error))
+            if (!MakeFolder(to + sub, error) || !CopyTree(from + sub, to + sub, error))
                 return false;
         }
     }
+    return true;
+}
+
+// Copies the programs, pictures and sounds of the installed `suite`'s Maze/
+// and Quiz/ into the existing folder `playing` (with a final "/"), then
+// writes `stamp` as its stamp file. Programs get 0755, other files 0644, each
+// written beside its name and renamed over it. Links are never followed on
+// either side and the player's own files (the high-score table and its
+// companions, the name file, the verdict file) are never touched.
+bool LayOutSuite(const std::string& suite, const std::string& playing, const std::string& stamp,
+                 std::string& error)
+{
+    for (const char* part : {"Maze/", "Quiz/"})
+        if (!MakeFolder(playing + part, error) || !CopyTree(suite + part, playing + part, error))
+            return false;
+    // The stamp last, so that a copy cut short is made again next time.
+    if (!ReplaceFile(playing + StampFileName, stamp))
+        return Failed(QCoreApplication::translate("Classroom", "Cannot write %1: %2"),
+                      playing + StampFileName, error);
     return true;
 }
 
@@ -171,22 +188,6 @@ bool StampMatches(const std::string& playing, const std::string& stamp)
     return ReadRegularFile(playing + StampFileName, 4096).value_or("") == stamp;
 }
 
-bool LayOutSuite(const std::string& suite, const std::string& playing, const std::string& stamp,
-                 const FolderModes& modes, std::string& error)
-{
-    for (const char* part : {"Maze/", "Quiz/"}) {
-        const mode_t mode = std::strcmp(part, "Maze/") == 0 ? modes.maze : modes.others;
-        if (!MakeFolder(playing + part, mode, modes.group, error) ||
-            !CopyTree(suite + part, playing + part, modes, error))
-            return false;
-    }
-    // The stamp last, so that a copy cut short is made again next time.
-    if (!ReplaceFile(playing + StampFileName, stamp))
-        return Failed(QCoreApplication::translate("Classroom", "Cannot write %1: %2"),
-                      playing + StampFileName, error);
-    return true;
-}
-
 bool UpdatePlayingFolder(const std::string& suite, const std::string& playing, const std::string& stamp,
                          std::string& error)
 {
@@ -199,8 +200,7 @@ bool UpdatePlayingFolder(const std::string& suite, const std::string& playing, c
         if (::mkdir(playing.substr(0, at).c_str(), 0700) != 0 && errno != EEXIST)
             return Failed(QCoreApplication::translate("Classroom", "Cannot make the folder %1: %2"),
                           playing.substr(0, at), error);
-    return MakeFolder(playing, 0755, static_cast<gid_t>(-1), error) &&
-           LayOutSuite(suite, playing, stamp, {0755, 0755, static_cast<gid_t>(-1)}, error);
+    return MakeFolder(playing, error) && LayOutSuite(suite, playing, stamp, error);
 }
 
 bool PlanGame(const std::string& launcherFolder, const std::string& classroomFolder, GamePlan& plan,

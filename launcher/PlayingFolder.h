@@ -35,25 +35,6 @@ std::string InstalledStamp(const std::string& suite);
 // True when the stamp file of the playing folder `playing` says `stamp`.
 bool StampMatches(const std::string& playing, const std::string& stamp);
 
-// The permissions of a laid-out playing folder's folders; `group` (unless
-// -1) is the group they are given.
-struct FolderModes {
-    mode_t maze;   // Maze/, which holds the high-score table
-    mode_t others; // Quiz/ and the folders of pictures and sounds
-    gid_t group;
-};
-
-// Copies the programs, pictures and sounds of the installed `suite`'s Maze/
-// and Quiz/ into the existing folder `playing` (with a final "/"), then
-// writes `stamp` as its stamp file, readable by all. Programs get 0755, other
-// files 0644, each written beside its name and renamed over it; folders get
-// `modes` and belong to the player (root takes over one another user made).
-// Links are never followed on either side and the player's own files (the
-// high-score table and its companions, the name file, the verdict file) are
-// never touched. False with `error` set when something cannot be laid out.
-bool LayOutSuite(const std::string& suite, const std::string& playing, const std::string& stamp,
-                 const FolderModes& modes, std::string& error);
-
 // Brings the player's own playing folder `playing` up to date with the
 // installed `suite`: when its stamp file differs from `stamp` or a program
 // is missing, the folder (and the folders above it, private) is made where

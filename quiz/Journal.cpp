@@ -1,5 +1,6 @@
 #include "Journal.h"
 
+#include "common/OpenedFolders.h"
 #include "common/Protocol.h"
 #include "common/SafeFiles.h"
 
@@ -45,18 +46,11 @@ bool Number(const std::string& text, long& value, long low, long high)
 // or, when that fails part-way, cuts the file back to `size`.
 bool WriteWhole(int fd, const std::string& line, off_t size)
 {
-    for (std::size_t done = 0; done < line.size();) {
-        const ssize_t n = ::write(fd, line.data() + done, line.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            while (::ftruncate(fd, size) != 0 && errno == EINTR) {
-            }
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
+    if (WriteAll(fd, line))
+        return true;
+    while (::ftruncate(fd, size) != 0 && errno == EINTR) {
     }
-    return true;
+    return false;
 }
 
 // The newest lines of `bytes` that fit into `room` bytes.
