@@ -57,5 +57,20 @@ constexpr int PointsForRightAnswer(int d)
 constexpr int GameEndedSaved = 0;
 constexpr int GameEndedTableReset = 4;
 constexpr int GameEndedNotSaved = 5;
+// Not saved either: another game held the class's table past the wait.
+constexpr int GameEndedTableBusy = 6;
+
+// In a classroom folder the game never writes the class's files itself: it
+// hands its finished line to the class writer, a program installed
+// set-group-ID beside the suite, which alone may write the table, its copy,
+// its lock and the class record. The launcher names the writer it was
+// installed with in the game's environment. The writer ends with one of the
+// game's statuses above, with ClassWriterRefused for a folder that is not a
+// class's or a player who is not of the class, or with ClassWriterNoRecord
+// when the line is in the table but the class record could not take it.
+constexpr const char* ClassWriterName = "zorbik-class-writer";
+constexpr const char* ClassWriterVariable = "ZORBIK_CLASS_WRITER";
+constexpr int ClassWriterRefused = 2;
+constexpr int ClassWriterNoRecord = 7;
 
 } // namespace zorbik

@@ -1,5 +1,6 @@
 #include "HighScoreFile.h"
 
+#include "common/Programs.h"
 #include "common/SafeFiles.h"
 
 #include <cctype>
@@ -31,7 +32,7 @@ class TableLock {
   public:
     TableLock(const std::string& tablePath, std::chrono::milliseconds wait)
     {
-        const std::string lockPath = tablePath + ".lock";
+        const std::string lockPath = FolderPart(tablePath) + HighScoreLockName;
         constexpr int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
         fd_ = ::open(lockPath.c_str(), flags);
         if (fd_ < 0 && errno == ENOENT)
@@ -126,14 +127,6 @@ bool IsRegularFile(const std::string& path)
     return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool WriteHighScoreFile(const std::string& path, const HighScoreTable& table)
-{
-    std::string text;
-    for (int k = 1; k <= KeptEntries; ++k)
-        text += HighScoreLine(table[k]) + "\r\n";
-    return ReplaceFile(path, text);
-}
-
 } // namespace
 
 TableSave SaveFinishedGame(const std::string& path, const HighScoreEntry& finished, HighScoreTable& table,
@@ -145,11 +138,8 @@ TableSave SaveFinishedGame(const std::string& path, const HighScoreEntry& finish
     const TableLock lock(path, lockWait);
     RemoveLeftTemporaries(path, lock.held());
 
-    FillDefaults(table);
     const auto bytes = ReadRegularFile(path);
-    const bool damaged = bytes && ReadHighScores(*bytes, table);
-    table[16] = finished;
-    BubbleUp(table);
+    const bool damaged = MergeFinishedGame(bytes ? &*bytes : nullptr, finished, table);
     // A table this player may not read (another pupil's, kept from the class)
     // is shown as the defaults but never written over: its lines are not lost.
     if (!bytes && IsRegularFile(path))
@@ -158,9 +148,9 @@ TableSave SaveFinishedGame(const std::string& path, const HighScoreEntry& finish
     const FileSizeSignalIgnored quiet;
     // The lines that could not be read may still be someone's; the table is
     // only replaced once a copy of them is safe.
-    if (damaged && !ReplaceFile(path + ".bak", *bytes))
+    if (damaged && !ReplaceFile(FolderPart(path) + HighScoreCopyName, *bytes))
         return TableSave::NotSaved;
-    if (!WriteHighScoreFile(path, table))
+    if (!ReplaceFile(path, HighScoreText(table)))
         return TableSave::NotSaved;
     return damaged ? TableSave::SavedAfterReset : TableSave::Saved;
 }

@@ -154,4 +154,21 @@ void BubbleUp(HighScoreTable& table)
             std::swap(table[k], table[k - 1]);
 }
 
+bool MergeFinishedGame(const std::string* bytes, const HighScoreEntry& finished, HighScoreTable& table)
+{
+    FillDefaults(table);
+    const bool damaged = bytes && ReadHighScores(*bytes, table);
+    table[16] = finished;
+    BubbleUp(table);
+    return damaged;
+}
+
+std::string HighScoreText(const HighScoreTable& table)
+{
+    std::string text;
+    for (int k = 1; k <= KeptEntries; ++k)
+        text += HighScoreLine(table[k]) + "\r\n";
+    return text;
+}
+
 } // namespace zorbik

@@ -73,4 +73,13 @@ bool ReadHighScores(std::string_view bytes, HighScoreTable& table);
 // score; on a tie the older entry keeps the better place.
 void BubbleUp(HighScoreTable& table);
 
+// The merge of a game over: entries 1 to 15 from the stored table's `bytes`
+// (the defaults where it has fewer lines, or where there is none), the
+// finished game in entry 16, climbing to its place. True when the stored
+// table held lines that could not be read.
+bool MergeFinishedGame(const std::string* bytes, const HighScoreEntry& finished, HighScoreTable& table);
+
+// The file's text of the best fifteen entries, each line ending in CR LF.
+std::string HighScoreText(const HighScoreTable& table);
+
 } // namespace zorbik
