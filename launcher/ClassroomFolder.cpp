@@ -1,5 +1,7 @@
 #include "ClassroomFolder.h"
 
+#include "ClassFiles.h"
+
 #include "desktop/FilledText.h"
 
 #include <QCoreApplication>
@@ -7,16 +9,19 @@
 #include "common/OpenedFolders.h"
 #include "common/Protocol.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <grp.h>
+#include <optional>
 #include <pwd.h>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace zorbik {
 
@@ -24,13 +29,7 @@ namespace {
 
 // What a class's Maze/ holds; anything else a pupil may have left there.
 constexpr const char* PictureFolders[] = {"Images", "Sounds"};
-const struct {
-    const char* name;
-    mode_t mode;
-} TableFiles[] = {{HighScoreFileName, 0660}, {HighScoreCopyName, 0660}, {HighScoreLockName, 0640}};
-
-// Far above any table the game writes (fifteen lines of 44 bytes).
-constexpr std::size_t KeptTableBytes = 1 << 16;
+constexpr const char* TableFiles[] = {HighScoreFileName, HighScoreCopyName, HighScoreLockName};
 
 std::string Shown(std::string shared)
 {
@@ -43,7 +42,7 @@ std::string SetUpAdvice(const std::string& shared)
 {
     return Filled(QCoreApplication::translate("Classroom",
                                               "The teacher sets it up with:\n    sudo zorbik --shared-folder "
-                                              "%1 --set-up\n(or as the folder's owner without sudo)."),
+                                              "%1 --set-up"),
                   Shown(shared));
 }
 
@@ -51,6 +50,18 @@ std::string UserName(uid_t uid)
 {
     const passwd* user = ::getpwuid(uid);
     return user ? user->pw_name : std::to_string(uid);
+}
+
+// True when this program's user is in the group, by the groups the system
+// gave it at login, never by a name it was told.
+bool InGroup(gid_t gid)
+{
+    if (::getegid() == gid)
+        return true;
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(::getgroups(0, nullptr), 0)));
+    groups.resize(
+        static_cast<std::size_t>(std::max(::getgroups(static_cast<int>(groups.size()), groups.data()), 0)));
+    return std::find(groups.begin(), groups.end(), gid) != groups.end();
 }
 
 std::string GroupName(gid_t gid)
@@ -216,34 +227,17 @@ bool LayOutPictures(int from, int maze, const char* name, gid_t group, uid_t own
     return true;
 }
 
-// The table, its copy and its lock made anew as this user's with the class's
-// group, keeping what the table and its copy held; never what a link or a
-// file with a second name leads to.
-bool LayOutTable(int maze, gid_t group, std::string& error)
-{
-    for (const auto& file : TableFiles) {
-        const bool isLock = std::strcmp(file.name, HighScoreLockName) == 0;
-        const std::string kept = isLock ? "" : ReadPlainFileAt(maze, file.name, KeptTableBytes).value_or("");
-        if (!WriteFileAt(maze, file.name, file.mode, group, kept)) {
-            error = Filled(QCoreApplication::translate("Classroom", "Cannot write %1: %2"), file.name,
-                           std::strerror(errno));
-            return false;
-        }
-    }
-    return true;
-}
-
 bool OwnedByTrusted(const struct stat& st, uid_t owner)
 {
     return st.st_uid == 0 || st.st_uid == owner;
 }
 
-// Why Maze/ may hold something a classmate changed, or empty.
-std::string MazeProblem(int maze, uid_t owner)
+// Why Maze/ or the class files may hold something a classmate changed, or
+// empty.
+std::string MazeProblem(int top, int maze, uid_t owner, gid_t writerGroup)
 {
     std::set<std::string> seen;
-    const auto plain = [&](int folder, const std::string& name, const std::string& shown,
-                           bool groupMayWrite) -> std::string {
+    const auto plain = [&](int folder, const std::string& name, const std::string& shown) -> std::string {
         const auto st = StatusAt(folder, name);
         if (!st)
             return Filled(QCoreApplication::translate("Classroom", "%1 is missing"), shown);
@@ -252,18 +246,15 @@ std::string MazeProblem(int maze, uid_t owner)
                           UserName(st->st_uid));
         if (!S_ISREG(st->st_mode) || st->st_nlink != 1)
             return Filled(QCoreApplication::translate("Classroom", "%1 is not a plain file"), shown);
-        const mode_t othersWrite = groupMayWrite ? S_IWOTH : (S_IWGRP | S_IWOTH);
-        if ((st->st_mode & othersWrite) || (st->st_mode & (S_ISUID | S_ISGID)))
+        if ((st->st_mode & (S_IWGRP | S_IWOTH)) || (st->st_mode & (S_ISUID | S_ISGID)))
             return Filled(QCoreApplication::translate("Classroom", "%1 may be changed by other users"),
                           shown);
         return {};
     };
-    if (std::string why = plain(maze, GameProgramName, std::string("Maze/") + GameProgramName, false);
-        !why.empty())
+    if (std::string why = plain(maze, GameProgramName, std::string("Maze/") + GameProgramName); !why.empty())
         return why;
-    for (const auto& file : TableFiles)
-        if (std::string why = plain(maze, file.name, std::string("Maze/") + file.name, true); !why.empty())
-            return why;
+    if (std::string why = ClassFilesProblem(top, maze, owner, writerGroup); !why.empty())
+        return why;
     for (const char* name : PictureFolders) {
         const std::string shown = std::string("Maze/") + name;
         const UniqueFd folder = OpenFolderAt(maze, name);
@@ -274,7 +265,7 @@ std::string MazeProblem(int maze, uid_t owner)
             return Filled(QCoreApplication::translate("Classroom", "%1 may be changed by other users"),
                           shown);
         for (const std::string& file : EntriesOf(folder.get()))
-            if (std::string why = plain(folder.get(), file, shown + "/" + file, false); !why.empty())
+            if (std::string why = plain(folder.get(), file, shown + "/" + file); !why.empty())
                 return why;
     }
     // Nothing else a pupil could have left for the game to find.
@@ -290,7 +281,7 @@ std::string MazeProblem(int maze, uid_t owner)
 } // namespace
 
 bool SetUpClassroom(const std::string& suite, const std::string& shared, const std::string& stamp,
-                    std::string& error)
+                    std::string& error, const std::string& teachers)
 {
     const std::string real = RealFolder(shared, error);
     UniqueFd top;
@@ -303,6 +294,27 @@ bool SetUpClassroom(const std::string& suite, const std::string& shared, const s
             QCoreApplication::translate("Classroom", "Only the owner of %1 (%2) or root can set it up."),
             real, UserName(st.st_uid));
         return false;
+    }
+    const auto writer = InstalledClassWriter(suite, error);
+    if (!writer)
+        return false;
+    if (me != 0 && !InGroup(writer->group)) {
+        error = Filled(QCoreApplication::translate(
+                           "Classroom", "Only root can give the class's files to the class writer's group "
+                                        "%1. Set the folder up with:\n    sudo zorbik --shared-folder %2 "
+                                        "--set-up"),
+                       GroupName(writer->group), real);
+        return false;
+    }
+    std::optional<gid_t> teacherGroup;
+    if (!teachers.empty()) {
+        const group* g = ::getgrnam(teachers.c_str());
+        if (!g) {
+            error = Filled(QCoreApplication::translate("Classroom", "There is no group %1 for the teachers."),
+                           teachers);
+            return false;
+        }
+        teacherGroup = g->gr_gid;
     }
     if (const std::string why = GroupProblem(st); !why.empty()) {
         error =
@@ -324,8 +336,8 @@ bool SetUpClassroom(const std::string& suite, const std::string& shared, const s
     if (!maze)
         return false;
     std::set<std::string> ours{GameProgramName};
-    for (const auto& file : TableFiles)
-        ours.insert(file.name);
+    for (const char* file : TableFiles)
+        ours.insert(file);
     for (const char* name : PictureFolders)
         ours.insert(name);
     if (!RemoveForeign(maze.get(), ours, st.st_uid, error))
@@ -338,7 +350,7 @@ bool SetUpClassroom(const std::string& suite, const std::string& shared, const s
                        std::string("Maze/") + GameProgramName, std::strerror(errno));
         return false;
     }
-    if (!LayOutTable(maze.get(), group, error))
+    if (!LayOutClassFiles(top.get(), maze.get(), writer->group, teacherGroup, error))
         return false;
     // The stamp last, so that a set-up cut short is not taken for a whole one.
     if (!WriteFileAt(top.get(), StampFileName, 0644, static_cast<gid_t>(-1), stamp)) {
@@ -346,7 +358,7 @@ bool SetUpClassroom(const std::string& suite, const std::string& shared, const s
                        std::strerror(errno));
         return false;
     }
-    if (const std::string why = MazeProblem(maze.get(), st.st_uid); !why.empty()) {
+    if (const std::string why = MazeProblem(top.get(), maze.get(), st.st_uid, writer->group); !why.empty()) {
         error =
             Filled(QCoreApplication::translate("Classroom", "The classroom folder %1 was laid out, but %2."),
                    real, why);
@@ -355,8 +367,8 @@ bool SetUpClassroom(const std::string& suite, const std::string& shared, const s
     return true;
 }
 
-bool ClassroomGameTrusted(const std::string& shared, const std::string& stamp, std::string& game,
-                          std::string& error)
+bool ClassroomGameTrusted(const std::string& suite, const std::string& shared, const std::string& stamp,
+                          GamePlan& plan, std::string& error)
 {
     const std::string real = RealFolder(shared, error);
     UniqueFd top;
@@ -375,11 +387,12 @@ bool ClassroomGameTrusted(const std::string& shared, const std::string& stamp, s
     }
     struct stat mazeStatus {};
     std::string why;
-    if (::fstat(maze.get(), &mazeStatus) != 0 || !OwnedByTrusted(mazeStatus, st.st_uid) ||
-        (mazeStatus.st_mode & (S_IWGRP | S_IWOTH)))
+    const auto writer = InstalledClassWriter(suite, why);
+    if (writer && (::fstat(maze.get(), &mazeStatus) != 0 || !OwnedByTrusted(mazeStatus, st.st_uid) ||
+                   (mazeStatus.st_mode & (S_IWGRP | S_IWOTH))))
         why = Filled(QCoreApplication::translate("Classroom", "%1 may be changed by other users"), "Maze");
-    else
-        why = MazeProblem(maze.get(), st.st_uid);
+    else if (writer)
+        why = MazeProblem(top.get(), maze.get(), st.st_uid, writer->group);
     if (!why.empty()) {
         error = Filled(QCoreApplication::translate(
                            "Classroom", "The game in the classroom folder %1 is not safe to start: %2. %3"),
@@ -395,16 +408,16 @@ bool ClassroomGameTrusted(const std::string& shared, const std::string& stamp, s
                        real, SetUpAdvice(real));
         return false;
     }
-    if (::faccessat(maze.get(), HighScoreFileName, R_OK | W_OK, AT_EACCESS) != 0) {
+    if (!InGroup(st.st_gid) || ::faccessat(maze.get(), HighScoreFileName, R_OK, AT_EACCESS) != 0) {
         error = Filled(QCoreApplication::translate(
                            "Classroom",
-                           "The class's high-score table in %1/Maze cannot be written by %2, so your score "
-                           "would be lost. Ask the teacher to add you to the group %3 (then log in again). "
-                           "If you are in it, the table needs a new set-up. %4"),
-                       real, UserName(::geteuid()), GroupName(st.st_gid), SetUpAdvice(real));
+                           "%2 is not a pupil of the class of %1, so your score would be lost. Ask the "
+                           "teacher to add you to the group %3 (then log in again)."),
+                       real, UserName(::geteuid()), GroupName(st.st_gid));
         return false;
     }
-    game = real + "/Maze/" + GameProgramName;
+    plan.program = real + "/Maze/" + GameProgramName;
+    plan.classWriter = writer->path;
     return true;
 }
 

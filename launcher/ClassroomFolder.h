@@ -6,6 +6,8 @@
 // run the shared game knowing that no classmate can have changed it.
 #pragma once
 
+#include "PlayingFolder.h"
+
 #include <string>
 
 namespace zorbik {
@@ -15,15 +17,17 @@ constexpr const char* StampFileName = "Installed.stamp";
 
 // Lays out the existing classroom folder `shared` from the installed
 // `suite`, which `stamp` identifies: Maze/ and its folders of pictures and
-// sounds 02755, the game 0755, pictures and sounds 0644, the table and its
-// copy 0660 and its lock 0640, all this user's with the folder's group;
-// whatever a pupil left in Maze/ is removed and the table's lines are kept.
-// Only for the folder's owner or root, on a folder that no one else may
+// sounds 02755, the game 0755, pictures and sounds 0644, all this user's
+// with the folder's group, and the class files with the class writer's
+// group (ClassFiles.h), the record readable by the group `teachers` when
+// one is named; whatever a pupil left in Maze/ is removed and every line of
+// the table and the record is kept. Only for root, or the folder's owner
+// when they are in the writer's group, on a folder that no one else may
 // write, whose every folder above no one but root or its owner may change,
 // and whose group is a class that its owner belongs to. Works from opened
 // folders only, never through a link. False with `error` set otherwise.
 bool SetUpClassroom(const std::string& suite, const std::string& shared, const std::string& stamp,
-                    std::string& error);
+                    std::string& error, const std::string& teachers = "");
 
 // True when a pupil may run the shared game: the folder and every folder
 // above it changeable by root or the folder's owner alone; Maze/ with the
@@ -31,8 +35,9 @@ bool SetUpClassroom(const std::string& suite, const std::string& shared, const s
 // files plain files of theirs that this player may read and write; and the
 // folder laid out from the install `stamp` names. Otherwise false with
 // `error` saying why for the pupil, with the folder and the teacher's
-// set-up command. `game` is then the game's full path, free of links.
-bool ClassroomGameTrusted(const std::string& shared, const std::string& stamp, std::string& game,
-                          std::string& error);
+// set-up command. The plan's program is then the game's full path, free
+// of links, and its class writer the writer installed with `suite`.
+bool ClassroomGameTrusted(const std::string& suite, const std::string& shared, const std::string& stamp,
+                          GamePlan& plan, std::string& error);
 
 } // namespace zorbik

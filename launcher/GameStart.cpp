@@ -64,6 +64,12 @@ pid_t SpawnGame(const GamePlan& plan, const LaunchChoice& choice, std::string& e
                        plan.suite + GamerNameFileName);
         return -1;
     }
+    // The game of a classroom folder hands its line to the class writer
+    // installed with this launcher; a game of the player's own keeps its table.
+    if (plan.classWriter.empty())
+        ::unsetenv(ClassWriterVariable);
+    else
+        ::setenv(ClassWriterVariable, plan.classWriter.c_str(), 1);
     ProgramStart start{plan.program, {plan.argument0}, plan.suite};
     for (const std::string& word : GameArguments(choice))
         start.words.push_back(word);
@@ -100,6 +106,10 @@ std::string GameEndMessage(int status)
             "Launcher", "The high-score table held lines that could not be read. They are kept in "
                         "Game1.hrs.bak beside it, and a new table was started with "
                         "your game's line."));
+    case GameEndedTableBusy:
+        return Filled(QCoreApplication::translate(
+            "Launcher", "Your game's line could not be saved in the class's high-score table: it stayed "
+                        "busy with another game for too long. Please tell your teacher."));
     case GameEndedNotSaved:
         return Filled(QCoreApplication::translate(
             "Launcher", "Your game's line could not be saved in the high-score table, so it is not "
@@ -134,7 +144,8 @@ int SetUpAtOnce(const LauncherOptions& options)
     std::string error = Filled(
         QCoreApplication::translate("Launcher", "No classroom folder is named: give --shared-folder DIR, or "
                                                 "sharedFolder in /etc/xdg/zorbik/zorbik.conf."));
-    if (!folder.empty() && SetUpClassroom(suite, folder, InstalledStamp(suite), error)) {
+    if (!folder.empty() &&
+        SetUpClassroom(suite, folder, InstalledStamp(suite), error, options.teacherGroup)) {
         std::printf(
             "zorbik: %s\n",
             Filled(QCoreApplication::translate("Launcher", "the classroom folder %1 is set up."), folder)

@@ -113,7 +113,13 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
         QCoreApplication::translate(
             "Launcher", "The language of the launcher, the game and the quiz: de, en, es, fr, pt_BR or ru."),
         "CODE");
+    const QCommandLineOption teacher(
+        "teacher",
+        QCoreApplication::translate("Launcher", "With --set-up: the group of the teachers who may read the "
+                                                "class record."),
+        "GROUP");
     parser.addOptions({play, name, topic, noSound, hidden, shared, setUp, questions, report, csv, language});
+    parser.addOption(teacher);
 
     if (!parser.parse(arguments))
         return Refused("zorbik: " + parser.errorText().toStdString());
@@ -184,6 +190,12 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
                                "Launcher", "--set-up lays out the classroom folder and starts no "
                                            "game; leave out --play.")));
         options.action = LauncherOptions::Action::SetUp;
+    }
+    if (parser.isSet(teacher)) {
+        options.teacherGroup = parser.value(teacher).trimmed().toStdString();
+        if (!parser.isSet(setUp) || options.teacherGroup.empty())
+            return Refused("zorbik: " + Filled(QCoreApplication::translate(
+                                            "Launcher", "--teacher GROUP goes with --set-up.")));
     }
     if (parser.isSet(play)) {
         if (!options.name || IsBlankName(*options.name))

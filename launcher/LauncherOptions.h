@@ -23,6 +23,7 @@ struct LauncherOptions {
     bool noSound = false;
     bool hidden = false;
     std::string sharedFolder;
+    std::string teacherGroup; // with --set-up: who may read the class record
     // The ceiling on the quiz's steps (--questions) and the report's form.
     std::optional<std::string> questions;
     bool csv = false;

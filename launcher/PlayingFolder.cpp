@@ -212,7 +212,7 @@ bool PlanGame(const std::string& launcherFolder, const std::string& classroomFol
     // the package.
     const bool installed = suite != PathIn(launcherFolder, "");
     if (classroomFolder.empty() && SuiteWritable(suite) && !(installed && ::geteuid() == 0)) {
-        plan = {suite + GameProgramPath, suite + GameProgramPath, suite};
+        plan = {suite + GameProgramPath, suite + GameProgramPath, suite, ""};
         return true;
     }
     const std::string own = PersonalPlayingFolder();
@@ -223,14 +223,14 @@ bool PlanGame(const std::string& launcherFolder, const std::string& classroomFol
     }
     if (!UpdatePlayingFolder(suite, own, stamp, error))
         return false;
-    plan = {own + GameProgramPath, own + GameProgramPath, own};
+    plan = {own + GameProgramPath, own + GameProgramPath, own, ""};
     if (classroomFolder.empty())
         return true;
 
     // The classroom's game and table, laid out by the teacher's set-up alone:
     // a start never lays it out, and runs it only when no classmate can have
     // changed it.
-    return ClassroomGameTrusted(classroomFolder, stamp, plan.program, error);
+    return ClassroomGameTrusted(suite, classroomFolder, stamp, plan, error);
 }
 
 } // namespace zorbik

@@ -47,6 +47,7 @@ struct GamePlan {
     std::string program;   // the executable started
     std::string argument0; // the game's argument 0: its suite folder follows from it
     std::string suite;     // where the name file is written and the game runs
+    std::string classWriter; // in a classroom folder: the writer of its table
 };
 
 // Decides where to play. A classroom folder (empty: none) holds the shared
