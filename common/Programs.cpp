@@ -1,10 +1,14 @@
 #include "Programs.h"
 
+#include "OpenedFolders.h"
+
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 extern char** environ;
 
@@ -50,6 +54,9 @@ pid_t StartProgram(const ProgramStart& start, int& error)
     if (!start.folder.empty() &&
         (error = posix_spawn_file_actions_addchdir_np(&settings.actions, start.folder.c_str())) != 0)
         return -1;
+    for (const auto& [from, to] : {std::pair{start.input, 0}, std::pair{start.output, 1}})
+        if (from >= 0 && (error = posix_spawn_file_actions_adddup2(&settings.actions, from, to)) != 0)
+            return -1;
     if (start.onlyStandardFiles &&
         (error = posix_spawn_file_actions_addclosefrom_np(&settings.actions, 3)) != 0)
         return -1;
@@ -69,6 +76,37 @@ pid_t StartProgram(const ProgramStart& start, int& error)
     error = posix_spawn(&pid, start.program.c_str(), &settings.actions, &settings.attributes, argv.data(),
                         environ);
     return error == 0 ? pid : -1;
+}
+
+int RunWithInput(ProgramStart start, const std::string& input, std::string& output, std::size_t maxOutput)
+{
+    int in[2], out[2];
+    if (::pipe2(in, O_CLOEXEC) != 0)
+        return -1;
+    if (::pipe2(out, O_CLOEXEC) != 0) {
+        ::close(in[0]), ::close(in[1]);
+        return -1;
+    }
+    start.input = in[0];
+    start.output = out[1];
+    start.onlyStandardFiles = true;
+    int error = 0;
+    const pid_t pid = StartProgram(start, error);
+    ::close(in[0]);
+    ::close(out[1]);
+    // A program that ends without reading its input must not end this one.
+    struct sigaction ignore {
+    }, saved{};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGPIPE, &ignore, &saved);
+    if (pid >= 0)
+        WriteAll(in[1], input);
+    ::close(in[1]);
+    ::sigaction(SIGPIPE, &saved, nullptr);
+    output = ReadAtMost(out[0], maxOutput).value_or("");
+    ::close(out[0]);
+    return pid < 0 ? -1 : WaitForProgram(pid, true);
 }
 
 int WaitForProgram(pid_t program, bool block)

@@ -3,6 +3,7 @@
 // part of a path.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -16,6 +17,9 @@ struct ProgramStart {
     // Only standard input, output and error are passed on (else every open
     // file that is not closed on starting a program).
     bool onlyStandardFiles = false;
+    // Descriptors that become its standard input and output; -1: this
+    // program's own.
+    int input = -1, output = -1;
 };
 
 // Starts the program with this program's environment, no blocked signals
@@ -27,6 +31,12 @@ pid_t StartProgram(const ProgramStart& start, int& error);
 // it, or -1 when it has not ended yet and `block` is false. A program reaped
 // elsewhere counts as ended, with status 1.
 int WaitForProgram(pid_t program, bool block);
+
+// Starts the program with `input` on its standard input and only its
+// standard files, reads at most `maxOutput` bytes of its standard output into
+// `output` and waits for it: its status as WaitForProgram gives it, or -1
+// when it could not be started. `input` must fit a pipe (64 KiB).
+int RunWithInput(ProgramStart start, const std::string& input, std::string& output, std::size_t maxOutput);
 
 // The real path of the running executable, links resolved; empty when the
 // system does not say.

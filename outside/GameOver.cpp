@@ -1,5 +1,6 @@
 #include "GameOver.h"
 
+#include "ClassTable.h"
 #include "HighScoreFile.h"
 #include "ShownName.h"
 #include "desktop/FilledText.h"
@@ -7,7 +8,12 @@
 
 #include <QCoreApplication>
 
+#include "common/Programs.h"
+#include "quiz/Journal.h"
+
 #include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
 namespace zorbik {
 
@@ -29,6 +35,22 @@ void TellTableSave(GameState& s, TableSave saved, const std::string& tablePath)
 {
     if (saved == TableSave::Saved) {
         s.EndStatus = GameEndedSaved;
+    } else if (saved == TableSave::SavedWithoutRecord) {
+        s.EndStatus = GameEndedSaved;
+        std::fprintf(stderr, "%s\n",
+                     Filled(QCoreApplication::translate(
+                                "Game", "Game1: this game is in the high-score table %1, but the class "
+                                        "record could not take it."),
+                            tablePath)
+                         .c_str());
+    } else if (saved == TableSave::Busy) {
+        s.EndStatus = GameEndedTableBusy;
+        std::fprintf(stderr, "%s\n",
+                     Filled(QCoreApplication::translate(
+                                "Game", "Game1: this game's line was not saved: the class's high-score "
+                                        "table %1 stayed busy with another game."),
+                            tablePath)
+                         .c_str());
     } else if (saved == TableSave::SavedAfterReset) {
         s.EndStatus = GameEndedTableReset;
         std::fprintf(
@@ -48,6 +70,13 @@ void TellTableSave(GameState& s, TableSave saved, const std::string& tablePath)
                    tablePath)
                 .c_str());
     }
+}
+
+// The writer the launcher named, else the one installed with this game.
+std::string ClassWriterPath()
+{
+    const char* named = std::getenv(ClassWriterVariable);
+    return named && *named == '/' ? named : ZORBIK_INSTALLED_CLASS_WRITER;
 }
 
 } // namespace
@@ -71,7 +100,15 @@ void GameOver(GameState& s, Host& host)
     // cannot be saved is still shown; the old file then stays whole.
     HighScoreTable table;
     const std::string tablePath = ExeFolderOf(s.ExePath) + HighScoreFileName;
-    const TableSave saved = SaveFinishedGame(tablePath, finished, table);
+    TableSave saved;
+    if (const auto classroom = ClassroomOfGame(ExeFolderOf(s.ExePath))) {
+        // The quiz keeps its journal beside itself, in the player's folder.
+        ClassRecordLine record = QuestionsOfGame(FolderPart(s.Arg(1)) + quiz::JournalFileName, ::getpid());
+        record.name = s.GamerName;
+        saved = SaveThroughClassWriter(ClassWriterPath(), *classroom, finished, record, table);
+    } else {
+        saved = SaveFinishedGame(tablePath, finished, table);
+    }
     TellTableSave(s, saved, tablePath);
     const bool entered = table[16].Score != s.Score;
 

@@ -18,8 +18,10 @@ constexpr std::chrono::milliseconds TableLockWait{5000};
 // What became of the finished game's line: written into the table; written
 // into a table started anew from the defaults, because the old one held lines
 // that could not be read (they are kept in the copy beside it); or not
-// written at all (the old table stays whole).
-enum class TableSave { Saved, SavedAfterReset, NotSaved };
+// written at all (the old table stays whole). In a classroom folder also:
+// not written because another game held the class's table too long, or
+// written while the class record could not take the game.
+enum class TableSave { Saved, SavedAfterReset, NotSaved, Busy, SavedWithoutRecord };
 
 // Reads the table at `path` into entries 1 to 15 (defaults first), puts the
 // finished game in entry 16 and lets it climb, then writes the best fifteen

@@ -1,5 +1,6 @@
 #include "Journal.h"
 
+#include "common/ClassRecord.h"
 #include "common/OpenedFolders.h"
 #include "common/Protocol.h"
 #include "common/SafeFiles.h"
@@ -113,7 +114,8 @@ std::string JournalLine(const JournalEntry& e)
                                   Field(e.question),
                                   Field(e.typed.substr(0, TypedKept)),
                                   Field(e.answer),
-                                  Field(e.working)};
+                                  Field(e.working),
+                                  IsMistakeWord(e.mistake) ? e.mistake : "-"};
     std::string line;
     for (const std::string& f : fields)
         line += (line.empty() ? "" : "\t") + f;
@@ -128,7 +130,8 @@ std::optional<JournalEntry> ParseJournalLine(const std::string& text)
     const std::vector<std::string> f = Split(line);
     JournalEntry e;
     long game = 0, step = 0, sent = 0;
-    const auto topic = f.size() == 11 ? TopicFromWord(f[2]) : std::nullopt;
+    // Journals of earlier versions have no mistake field.
+    const auto topic = f.size() == 11 || f.size() == 12 ? TopicFromWord(f[2]) : std::nullopt;
     if (!topic || !Number(f[1], game, 0, 999999999) || !Number(f[3], step, 0, HighestDifficulty) ||
         !Number(f[4], sent, 0, HighestDifficulty) || (f[6] != "hint" && f[6] != "no-hint"))
         return std::nullopt;
@@ -145,6 +148,8 @@ std::optional<JournalEntry> ParseJournalLine(const std::string& text)
     e.typed = f[8];
     e.answer = f[9];
     e.working = f[10];
+    if (f.size() == 12 && IsMistakeWord(f[11]))
+        e.mistake = f[11];
     return e;
 }
 

@@ -3,7 +3,7 @@
 // launcher reads it for the summary after a game and for its report; the
 // quiz reads it to follow the pupil (StepChoice.h).
 //
-// A line holds eleven fields separated by tabs and ends in CR LF:
+// A line holds twelve fields separated by tabs and ends in CR LF:
 //   time      local time of the answer, 2026-12-08T10:02:03+0100
 //   game      the process id of the game that asked (one game's questions
 //             share it)
@@ -16,6 +16,9 @@
 //   hint      hint or no-hint
 //   question, typed, answer, working: the question, what the pupil typed,
 //             the right answer and its line of working
+//   mistake   the mistake the feedback named (a word of MistakeWords in
+//             common/ClassRecord.h), or "-"; journals of earlier versions
+//             end before it
 // Tabs and line breaks inside a field become blanks. The journal never
 // grows beyond JournalLimit: when a line would pass it, the older half is
 // dropped first.
@@ -41,6 +44,7 @@ struct JournalEntry {
     std::string verdict = "not-answered";
     bool hint = false;
     std::string question, typed, answer, working;
+    std::string mistake; // a mistake word, or empty
 
     // Right without the hint: what the game pays for.
     bool counts() const { return verdict == "right" && !hint; }

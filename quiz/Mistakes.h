@@ -15,4 +15,23 @@ namespace zorbik::quiz {
 // top and bottom numbers both added, the fractions multiplied.
 std::string NamedMistake(const Question& q, Fraction typed);
 
+// The same mistakes by kind, in the order of their words in the class
+// record (common/ClassRecord.h); an answer equal but not in lowest terms is
+// told by its verdict instead.
+enum class Mistake {
+    None,
+    Product,
+    CommonMultiple,
+    GcfForLcm,
+    CommonFactor,
+    LcmForGcf,
+    BottomsAdded,
+    TopsAndBottomsAdded,
+    FractionsMultiplied
+};
+Mistake MistakeOf(const Question& q, Fraction typed);
+// The mistake's word, as the journal and the class record keep it; empty
+// for none.
+std::string MistakeWord(Mistake mistake);
+
 } // namespace zorbik::quiz

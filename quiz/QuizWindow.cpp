@@ -2,7 +2,9 @@
 
 #include "desktop/FilledText.h"
 
+#include "AnswerReading.h"
 #include "Journal.h"
+#include "Mistakes.h"
 #include "common/Programs.h"
 #include "common/SafeFiles.h"
 
@@ -195,6 +197,10 @@ void QuizWindow::writeJournal(std::optional<Check> check, const std::string& typ
     e.typed = typed;
     e.answer = FractionText(q.answer);
     e.working = q.working;
+    if (check == Check::NotLowest)
+        e.mistake = "not-lowest";
+    else if (check == Check::Wrong)
+        e.mistake = MistakeWord(MistakeOf(q, ReadTypedAnswer(typed).value));
     AppendToJournal(PathIn(QFile::encodeName(setup_.folder).toStdString(), JournalFileName), e);
 }
 

@@ -1,3 +1,4 @@
+#include "common/NameFile.h"
 #include "launcher/ClassroomFolder.h"
 #include "launcher/GameStart.h"
 #include "launcher/LauncherLogic.h"
@@ -6,7 +7,6 @@
 #include "launcher/PlayingFolder.h"
 #include "tests/support/RunBounded.h"
 #include "tests/support/TempFolder.h"
-#include "common/NameFile.h"
 #include "world/StartUp.h"
 
 #include <QLabel>
@@ -255,6 +255,12 @@ TEST_F(LauncherFolder, ClassroomIsLaidOutOnlyWhereNoPupilCanChangeItAndItsGameRu
     Install();
     const std::string bin = (root / "bin").string() + "/";
     const std::string installed = (root / "lib" / "zorbik").string() + "/";
+    // The class writer as the package installs it, with Debian's games group.
+    const gid_t writerGroup = 60;
+    const fs::path writer = root / "lib" / "zorbik" / "zorbik-class-writer";
+    Put(writer, "writer");
+    ASSERT_EQ(::chown(writer.c_str(), 0, writerGroup), 0);
+    fs::permissions(writer, fs::perms(02755));
     // The teacher's folder (root's here) with the class's group ("nogroup"),
     // in a place no pupil may write.
     const testing::TempFolder place("zorbik-class", "/srv");
@@ -272,7 +278,9 @@ TEST_F(LauncherFolder, ClassroomIsLaidOutOnlyWhereNoPupilCanChangeItAndItsGameRu
                    ::setenv("XDG_DATA_HOME", (root / "pupil").c_str(), 1);
                    GamePlan p;
                    std::string why;
-                   return PlanGame(bin, shared, p, why) ? "starts " + p.program + " as " + p.argument0 : why;
+                   return PlanGame(bin, shared, p, why)
+                              ? "starts " + p.program + " as " + p.argument0 + " with " + p.classWriter
+                              : why;
                })
             .value_or("no answer");
     };
@@ -307,19 +315,27 @@ TEST_F(LauncherFolder, ClassroomIsLaidOutOnlyWhereNoPupilCanChangeItAndItsGameRu
     const struct {
         const char* path;
         mode_t mode;
-    } modes[] = {{"Maze", 02755},          {"Maze/Images", 02755},
-                 {"Maze/Game1", 0755},     {"Maze/Images/Road.bmp", 0644},
-                 {"Maze/Game1.hrs", 0660}, {"Maze/Game1.hrs.lock", 0640},
-                 {"Installed.stamp", 0644}};
+        gid_t group;
+    } modes[] = {{"Maze", 02755, 65534},
+                 {"Maze/Images", 02755, 65534},
+                 {"Maze/Game1", 0755, 65534},
+                 {"Maze/Images/Road.bmp", 0644, 65534},
+                 {"Maze/Game1.hrs", 0664, writerGroup},
+                 {"Maze/Game1.hrs.bak", 0664, writerGroup},
+                 {"Maze/Game1.hrs.lock", 0640, writerGroup},
+                 {"Class.record", 0660, writerGroup},
+                 {"Installed.stamp", 0644, 65534}};
     for (const auto& m : modes) {
         struct stat st {};
         ASSERT_EQ(::lstat((shared / m.path).c_str(), &st), 0) << m.path;
         EXPECT_EQ(st.st_mode & 07777, m.mode) << m.path;
         EXPECT_EQ(st.st_uid, 0u) << m.path;
+        EXPECT_EQ(st.st_gid, m.group) << m.path;
     }
     EXPECT_FALSE(fs::exists(shared / "Quiz"));
     const std::string starts = "starts " + (shared / "Maze" / "Game1").string() + " as " +
-                               (root / "pupil" / "zorbik" / "Maze" / "Game1").string();
+                               (root / "pupil" / "zorbik" / "Maze" / "Game1").string() + " with " + bin +
+                               "../lib/zorbik/zorbik-class-writer";
     EXPECT_EQ(pupilPlans(), starts);
 
     // Whatever could let a classmate change what a pupil runs is refused,
@@ -342,8 +358,10 @@ TEST_F(LauncherFolder, ClassroomIsLaidOutOnlyWhereNoPupilCanChangeItAndItsGameRu
          "Maze/Left belongs to nobody"},
         {[&] { fs::permissions(place.dir, fs::perms(01777)); }, "may be changed by other users"},
         {[&] { Put(shared / "Installed.stamp", "older"); }, "holds another version of Zorbik"},
-        {[&] { fs::permissions(shared / "Maze" / "Game1.hrs", fs::perms(0640)); },
-         "cannot be written by nobody, so your score would be lost"},
+        {[&] { fs::permissions(shared / "Maze" / "Game1.hrs", fs::perms(0666)); },
+         "Maze/Game1.hrs was not laid out for the class writer"},
+        {[&] { ASSERT_EQ(::chown((shared / "Class.record").c_str(), 0, 65534), 0); },
+         "Class.record was not laid out for the class writer"},
     };
     for (const auto& c : changes) {
         c.change();
@@ -380,7 +398,7 @@ TEST_F(LauncherFolder, NameFileIsWrittenSafelyOrTheGameDoesNotStart)
     Put(root / "Maze" / "Game1", "#!/bin/sh\ntouch started\n");
     fs::permissions(root / "Maze" / "Game1", fs::perms(0755));
     std::string error;
-    const GamePlan plan{folder + "Maze/Game1", folder + "Maze/Game1", folder};
+    const GamePlan plan{folder + "Maze/Game1", folder + "Maze/Game1", folder, ""};
     EXPECT_EQ(StartGame(plan, LaunchChoice{"Cy"}, error), -1);
     EXPECT_NE(error.find("does not start"), std::string::npos) << error;
     EXPECT_FALSE(fs::exists(root / "started"));
