@@ -6,7 +6,7 @@
 // run the shared game knowing that no classmate can have changed it.
 #pragma once
 
-#include "PlayingFolder.h"
+#include "GamePlan.h"
 
 #include <string>
 

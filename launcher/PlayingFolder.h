@@ -6,6 +6,8 @@
 // playing folder (ClassroomFolder.h).
 #pragma once
 
+#include "GamePlan.h"
+
 #include <string>
 #include <sys/types.h>
 
@@ -41,14 +43,6 @@ bool StampMatches(const std::string& playing, const std::string& stamp);
 // needed and laid out anew. The playing folder itself is never a link.
 bool UpdatePlayingFolder(const std::string& suite, const std::string& playing, const std::string& stamp,
                          std::string& error);
-
-// How the launcher starts a game.
-struct GamePlan {
-    std::string program;   // the executable started
-    std::string argument0; // the game's argument 0: its suite folder follows from it
-    std::string suite;     // where the name file is written and the game runs
-    std::string classWriter; // in a classroom folder: the writer of its table
-};
 
 // Decides where to play. A classroom folder (empty: none) holds the shared
 // game with its table; the name file and the quiz stay in the player's own

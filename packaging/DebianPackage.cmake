@@ -28,8 +28,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # and sound back ends, and the faces the game's texts are set in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
-# Lays out anew the classroom folder named in /etc/xdg/zorbik/zorbik.conf.
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/postinst)
+# Gives the class writer its group and lays out anew the classroom folder
+# named in /etc/xdg/zorbik/zorbik.conf; on purge the writer's override goes.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/postinst ${CMAKE_CURRENT_LIST_DIR}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -56,8 +56,15 @@ unwanted=$(grep -E '\.(hrs|nam|ret|stamp)$|_tests$|fake_quiz|bench_|make_assets|
 # Owned by root; programs 0755, everything else 0644, folders 0755.
 awk '$2 != "root/root" ||
      ($1 !~ /^(-rwxr-xr-x|-rw-r--r--|drwxr-xr-x)$/) ||
-     ($1 == "-rwxr-xr-x" && $6 !~ /(bin\/zorbik|Maze\/Game1|Quiz\/quiz)$/)' "$work/list" |
+     ($1 == "-rwxr-xr-x" && $6 !~ /(bin\/zorbik|Maze\/Game1|Quiz\/quiz|zorbik-class-writer)$/)' "$work/list" |
     grep . && fail "files with unexpected owner or permissions (above)"
+
+# The class writer is packaged plain; the postinst gives it its group and
+# set-group-ID bit through dpkg-statoverride (so the package needs no group
+# of its own at build time), and the writer links no Qt.
+grep -qxF /usr/lib/zorbik/zorbik-class-writer <<<"$paths" || fail "package lacks the class writer"
+dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./postinst | grep -q 'dpkg-statoverride --update --add root zorbik 2755' ||
+    fail "postinst does not make the class writer set-group-ID"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
@@ -66,10 +73,11 @@ done
 
 # Stripped programs without a run path.
 dpkg-deb -x "$deb" "$work/root"
-for program in usr/bin/zorbik usr/lib/zorbik/Maze/Game1 usr/lib/zorbik/Quiz/quiz; do
+for program in usr/bin/zorbik usr/lib/zorbik/Maze/Game1 usr/lib/zorbik/Quiz/quiz usr/lib/zorbik/zorbik-class-writer; do
     file -b "$work/root/$program" | grep -q ', stripped' || fail "$program is not stripped"
     readelf -d "$work/root/$program" | grep -qE 'RPATH|RUNPATH' && fail "$program carries a run path"
 done
+readelf -d "$work/root/usr/lib/zorbik/zorbik-class-writer" | grep -q 'libQt' && fail "the class writer links Qt"
 
 # lintian, with every tag shown, fails on errors (E:) and when it cannot run;
 # warnings and the hardening tags fail too.
