@@ -216,7 +216,7 @@ int WriteForClass(const ClassWriting& writing, std::string& shown, std::string& 
     }
     if (!opened)
         return ClassWriterRefused;
-    if (!InGroup(files.folder.st_gid)) {
+    if (::getuid() != 0 && !InGroup(files.folder.st_gid)) {
         error = "you are not a pupil of the class of " + writing.folder;
         return ClassWriterRefused;
     }

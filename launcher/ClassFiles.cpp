@@ -55,18 +55,22 @@ void PutEntry(std::string& list, uint16_t tag, uint16_t permissions, uint32_t id
     put(tag), put(permissions), put(id);
 }
 
-// The record: read and written by its owner and the writer's group, read by
-// `teachers`, nothing for anyone else.
-bool LetTeachersRead(int fd, gid_t teachers)
+// Gives the group `teachers` the permissions `allowed` on the opened file
+// or folder, on top of its mode, which stays as it is for everyone else.
+bool LetTeachersIn(int fd, gid_t teachers, uint16_t allowed)
 {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return false;
+    const auto bits = [&](int shift) { return static_cast<uint16_t>((st.st_mode >> shift) & 7); };
     std::string list;
     for (std::size_t i = 0; i < 4; ++i)
         list += static_cast<char>((AccessListVersion >> (8 * i)) & 0xFF);
-    PutEntry(list, OwnerTag, 6, NoId);
-    PutEntry(list, GroupTag, 6, NoId);
-    PutEntry(list, NamedGroupTag, 4, teachers);
-    PutEntry(list, MaskTag, 6, NoId);
-    PutEntry(list, OthersTag, 0, NoId);
+    PutEntry(list, OwnerTag, bits(6), NoId);
+    PutEntry(list, GroupTag, bits(3), NoId);
+    PutEntry(list, NamedGroupTag, allowed, teachers);
+    PutEntry(list, MaskTag, static_cast<uint16_t>(bits(3) | allowed), NoId);
+    PutEntry(list, OthersTag, bits(0), NoId);
     return ::fsetxattr(fd, AccessListName, list.data(), list.size(), 0) == 0;
 }
 
@@ -139,7 +143,9 @@ bool LayOutClassFiles(int top, int maze, gid_t writerGroup, std::optional<gid_t>
         bool written = WriteFileAt(folder, f.name, f.mode, writerGroup, *kept);
         if (written && teachers && std::strcmp(f.name, ClassRecordName) == 0) {
             const UniqueFd record(::openat(folder, f.name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-            written = record && LetTeachersRead(record.get(), *teachers);
+            // The teachers may read the record and pass through the folder
+            // to it, whether or not they are of the class.
+            written = record && LetTeachersIn(record.get(), *teachers, 4) && LetTeachersIn(top, *teachers, 1);
         }
         if (!written) {
             error = Filled(QCoreApplication::translate("Classroom", "Cannot write %1: %2"), Shown(f),

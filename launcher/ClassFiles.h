@@ -3,7 +3,7 @@
 // They are root's (or the folder owner's) with the writer's group: pupils
 // read the table and its copy, and can open neither the lock nor the record;
 // the record's one more reader is the class's teacher group, through the
-// file's access list.
+// file's access list (and the classroom folder's, to pass through it).
 #pragma once
 
 #include <optional>

@@ -21,7 +21,13 @@ void InstalledSuite::SetUpTestSuite()
     installed_ = Run({ZORBIK_CMAKE, "--install", ZORBIK_BUILD_DIR, "--prefix", "/usr"},
                      {"DESTDIR=" + (root_ / "dest").string(), "PATH=/usr/bin:/bin"}) == 0;
     group_ = "zkclass" + std::to_string(::getpid());
-    Run({"/usr/sbin/groupadd", group_}, {"PATH=/usr/sbin:/usr/bin:/bin"});
+    writerGroup_ = "zkwriter" + std::to_string(::getpid());
+    teacherGroup_ = "zkteach" + std::to_string(::getpid());
+    for (const std::string& g : {group_, writerGroup_, teacherGroup_})
+        Run({"/usr/sbin/groupadd", g}, {"PATH=/usr/sbin:/usr/bin:/bin"});
+    // What the package's postinst does to the writer.
+    installed_ = installed_ && Run({"/bin/chgrp", writerGroup_, ClassWriter().string()}, {}) == 0 &&
+                 ::chmod(ClassWriter().c_str(), 02755) == 0;
     seed_ = FindSeed([](const GameDump& d) { return KeysTo(d, CellDoor).has_value(); });
 }
 
@@ -34,8 +40,9 @@ void InstalledSuite::TearDown()
 
 void InstalledSuite::TearDownTestSuite()
 {
-    if (!group_.empty())
-        Run({"/usr/sbin/groupdel", group_}, {"PATH=/usr/sbin:/usr/bin:/bin"});
+    for (const std::string& g : {group_, writerGroup_, teacherGroup_})
+        if (!g.empty())
+            Run({"/usr/sbin/groupdel", g}, {"PATH=/usr/sbin:/usr/bin:/bin"});
     if (root_.empty())
         return;
     if (!::testing::UnitTest::GetInstance()->Failed())
@@ -109,6 +116,7 @@ std::vector<std::string> InstalledSuite::Environment(const Pupil& p)
             "ZORBIK_TEST_DRIVER=1",
             "ZORBIK_TEST_SEED=" + std::to_string(seed_),
             "FAKE_QUIZ_VERDICT=1",
+            "FAKE_QUIZ_JOURNAL=1",
             "FAKE_QUIZ_LOG=" + (p.home / "quiz.log").string()};
 }
 
@@ -171,6 +179,17 @@ void InstalledSuite::EndAGame(DrivenProgram& game)
     EXPECT_EQ(game.dump().ended, 1);
 }
 
+bool InstalledSuite::OpenTheDoor(DrivenProgram& game, const GameDump& d)
+{
+    const auto keys = KeysTo(d, CellDoor);
+    if (!keys)
+        return false;
+    game.send("answer ok");
+    for (int key : *keys)
+        game.send("key " + std::to_string(key));
+    return true;
+}
+
 int InstalledSuite::PlayAGame(const Pupil& p, const std::vector<std::string>& extra)
 {
     DrivenProgram game;
@@ -178,12 +197,8 @@ int InstalledSuite::PlayAGame(const Pupil& p, const std::vector<std::string>& ex
     const GameDump d = game.dump();
     const fs::path shot = p.home / "start.png";
     game.send("shot " + shot.string());
-    const auto keys = KeysTo(d, CellDoor);
-    if (!keys)
+    if (!OpenTheDoor(game, d))
         return -1;
-    game.send("answer ok");
-    for (int key : *keys)
-        game.send("key " + std::to_string(key));
     const GameDump atDoor = game.dump();
     EXPECT_EQ(atDoor.score, 100) << p.shown << ": the right answer did not count";
     EXPECT_EQ(atDoor.captions.size() >= 6 ? atDoor.captions[5] : "", "1");

@@ -51,6 +51,7 @@ class InstalledSuite : public ::testing::Test {
     static std::string Launcher() { return (root_ / "dest" / "usr" / "bin" / "zorbik").string(); }
     static fs::path Installed() { return root_ / "dest" / "usr" / "lib" / "zorbik"; }
     static const std::string& ClassGroup() { return group_; }
+    static fs::path ClassWriter() { return Installed() / "zorbik-class-writer"; }
 
     // A new account named after `shown`, in the class's group unless `group`
     // names another; its home folder under this test's folder.
@@ -75,6 +76,8 @@ class InstalledSuite : public ::testing::Test {
     static int PlayAGame(const Pupil& p, const std::vector<std::string>& extra = {});
     // A game started and left waiting at its first maze.
     static void StartAGame(DrivenProgram& game, const Pupil& p, const std::vector<std::string>& extra = {});
+    // Walks to the first maze's door and answers its question right.
+    static bool OpenTheDoor(DrivenProgram& game, const GameDump& start);
     // Confirms the exit and closes the game-over window.
     static void EndAGame(DrivenProgram& game);
 
@@ -83,6 +86,9 @@ class InstalledSuite : public ::testing::Test {
     static inline bool installed_ = false;
     static inline uint64_t seed_ = 0;
     static inline std::string group_;
+    // The class writer's group, as the package's own would be, and a group
+    // of the class's teachers.
+    static inline std::string writerGroup_, teacherGroup_;
     static inline std::vector<std::string> accounts_;
 };
 

@@ -9,6 +9,8 @@
 //   empty     an empty file
 //   none      no file
 //   dir       a folder named Return.ret
+// FAKE_QUIZ_JOURNAL set makes it write the pupil's journal line beside it as
+// the quiz does: a right LCM question, or a wrong one with the product named.
 // FAKE_QUIZ_SLEEP_MS makes it wait that long before leaving the verdict, so
 // a test can tell that the game really waited for it to end.
 #include <cstdio>
@@ -87,5 +89,10 @@ int main(int argc, char** argv)
     else if (verdict == "dir")
         mkdir("Return.ret", 0755);
     // "none" and anything unknown leave no file.
+    if (!Env("FAKE_QUIZ_JOURNAL").empty())
+        std::ofstream("Journal.txt", std::ios::app)
+            << "2026-12-08T10:02:03+0100\t" << getppid() << "\tLCM\t0\t0\t"
+            << (verdict == "1" ? "right" : "wrong") << "\tno-hint\tq\t12\t12\tw\t"
+            << (verdict == "1" ? "-" : "product") << "\r\n";
     return 0;
 }
