@@ -75,7 +75,7 @@ bool OpenClass(const std::string& folder, gid_t group, ClassFiles& files, std::s
     }
     files.table = OpenClassFile(files.maze.get(), HighScoreFileName, O_RDWR, owner, group, error);
     files.copy = OpenClassFile(files.maze.get(), HighScoreCopyName, O_RDWR, owner, group, error);
-    files.lock = OpenClassFile(files.maze.get(), HighScoreLockName, O_RDONLY, owner, group, error);
+    files.lock = OpenClassFile(files.maze.get(), HighScoreLockName, O_RDWR, owner, group, error);
     files.record = OpenClassFile(files.top.get(), ClassRecordName, O_WRONLY | O_APPEND, owner, group, error);
     return files.table && files.copy && files.lock && files.record;
 }

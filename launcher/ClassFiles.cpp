@@ -31,7 +31,7 @@ struct ClassFile {
 // above a school year of a large class's games in the record.
 constexpr ClassFile Files[] = {{true, HighScoreFileName, 0664, 1 << 16},
                                {true, HighScoreCopyName, 0664, 1 << 16},
-                               {true, HighScoreLockName, 0640, 0},
+                               {true, HighScoreLockName, 0660, 0},
                                {false, ClassRecordName, 0660, std::size_t(256) << 20}};
 
 std::string Shown(const ClassFile& f)

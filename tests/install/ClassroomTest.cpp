@@ -204,7 +204,7 @@ TEST_F(Classroom, ClassmatesShareOneTableAndCanPlantNothingForEachOther)
             << e.path();
     }
     EXPECT_EQ(StatusOf(maze / "Game1.hrs").st_mode & 07777, 0664u);
-    EXPECT_EQ(StatusOf(maze / "Game1.hrs.lock").st_mode & 07777, 0640u);
+    EXPECT_EQ(StatusOf(maze / "Game1.hrs.lock").st_mode & 07777, 0660u);
     EXPECT_EQ(StatusOf(shared / "Class.record").st_mode & 07777, 0660u);
     for (const fs::path& f : ClassFiles(shared))
         EXPECT_EQ(StatusOf(f).st_gid, GroupId(writerGroup_)) << f;

@@ -322,7 +322,7 @@ TEST_F(LauncherFolder, ClassroomIsLaidOutOnlyWhereNoPupilCanChangeItAndItsGameRu
                  {"Maze/Images/Road.bmp", 0644, 65534},
                  {"Maze/Game1.hrs", 0664, writerGroup},
                  {"Maze/Game1.hrs.bak", 0664, writerGroup},
-                 {"Maze/Game1.hrs.lock", 0640, writerGroup},
+                 {"Maze/Game1.hrs.lock", 0660, writerGroup},
                  {"Class.record", 0660, writerGroup},
                  {"Installed.stamp", 0644, 65534}};
     for (const auto& m : modes) {
