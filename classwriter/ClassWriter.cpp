@@ -221,9 +221,15 @@ int WriteForClass(const ClassWriting& writing, std::string& shown, std::string& 
         return ClassWriterRefused;
     }
     if (!Lock(files.lock.get(), writing.lockWait)) {
-        error = "the class's table stayed busy; this game's line was not saved";
+        // The holder left its name in the lock, so the teacher can find a
+        // game that stopped while it held the table.
+        const std::string holder = ReadWhole(files.lock.get(), 256).value_or("");
+        error = "the class's table stayed busy" +
+                (holder.empty() ? std::string() : " (held by " + holder + ")") +
+                "; this game's line was not saved";
         return GameEndedTableBusy;
     }
+    (void)Rewrite(files.lock.get(), Login() + ", process " + std::to_string(::getpid()));
     const auto bytes = ReadWhole(files.table.get(), TableLimit);
     HighScoreTable table;
     const bool damaged = MergeFinishedGame(bytes ? &*bytes : nullptr, finished, table);

@@ -310,8 +310,12 @@ TEST_F(Classroom, PupilsEndingAtOnceKeepEveryLineAndABusyTableIsTold)
     // game waits its bound, then says the line was not saved.
     const int lock = ::open((shared / "Maze" / "Game1.hrs.lock").c_str(), O_RDONLY);
     ASSERT_EQ(::flock(lock, LOCK_EX), 0);
-    std::string said;
-    EXPECT_EQ(PlayAGame(pupils[0], classroom), 6);
+    {
+        StandardErrorTo told(pupils[0].home / "said");
+        EXPECT_EQ(PlayAGame(pupils[0], classroom), 6);
+    }
+    const std::string said = Slurp(pupils[0].home / "said");
+    EXPECT_NE(said.find("stayed busy with another game"), std::string::npos) << said;
     EXPECT_EQ(Slurp(shared / "Maze" / "Game1.hrs"), table);
     ::close(lock);
 }
