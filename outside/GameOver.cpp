@@ -33,42 +33,32 @@ constexpr Widget HiddenAtGameOver[] = {
 // into a message for the player.
 void TellTableSave(GameState& s, TableSave saved, const std::string& tablePath)
 {
-    if (saved == TableSave::Saved) {
-        s.EndStatus = GameEndedSaved;
-    } else if (saved == TableSave::SavedWithoutRecord) {
-        s.EndStatus = GameEndedSaved;
-        std::fprintf(stderr, "%s\n",
-                     Filled(QCoreApplication::translate(
-                                "Game", "Game1: this game is in the high-score table %1, but the class "
-                                        "record could not take it."),
-                            tablePath)
-                         .c_str());
-    } else if (saved == TableSave::Busy) {
-        s.EndStatus = GameEndedTableBusy;
-        std::fprintf(stderr, "%s\n",
-                     Filled(QCoreApplication::translate(
-                                "Game", "Game1: this game's line was not saved: the class's high-score "
-                                        "table %1 stayed busy with another game."),
-                            tablePath)
-                         .c_str());
-    } else if (saved == TableSave::SavedAfterReset) {
-        s.EndStatus = GameEndedTableReset;
-        std::fprintf(
-            stderr, "%s\n",
-            Filled(QCoreApplication::translate("Game", "Game1: the high-score table %1 held lines that "
-                                                       "could not be read; they are kept in %1.bak and "
-                                                       "the table was started anew with this game's "
-                                                       "line."),
-                   tablePath)
-                .c_str());
-    } else {
-        s.EndStatus = GameEndedNotSaved;
-        std::fprintf(
-            stderr, "%s\n",
-            Filled(QCoreApplication::translate("Game", "Game1: this game's line could not be saved in the "
-                                                       "high-score table %1."),
-                   tablePath)
-                .c_str());
+    const struct {
+        TableSave saved;
+        int status;
+        const char* told; // nothing to tell when empty
+    } outcomes[] = {
+        {TableSave::Saved, GameEndedSaved, ""},
+        {TableSave::SavedWithoutRecord, GameEndedSaved,
+         QT_TRANSLATE_NOOP("Game", "Game1: this game is in the high-score table %1, but the class record "
+                                   "could not take it.")},
+        {TableSave::Busy, GameEndedTableBusy,
+         QT_TRANSLATE_NOOP("Game", "Game1: this game's line was not saved: the class's high-score table %1 "
+                                   "stayed busy with another game.")},
+        {TableSave::SavedAfterReset, GameEndedTableReset,
+         QT_TRANSLATE_NOOP("Game", "Game1: the high-score table %1 held lines that could not be read; they "
+                                   "are kept in %1.bak and the table was started anew with this game's "
+                                   "line.")},
+        {TableSave::NotSaved, GameEndedNotSaved,
+         QT_TRANSLATE_NOOP("Game", "Game1: this game's line could not be saved in the high-score table %1.")},
+    };
+    for (const auto& o : outcomes) {
+        if (o.saved != saved)
+            continue;
+        s.EndStatus = o.status;
+        if (*o.told)
+            std::fprintf(stderr, "%s\n",
+                         Filled(QCoreApplication::translate("Game", o.told), tablePath).c_str());
     }
 }
 
