@@ -131,7 +131,7 @@ std::string JournalLine(const JournalEntry& e)
                                   Field(e.verdict),
                                   e.hint ? "hint" : "no-hint",
                                   Field(e.question),
-                                  Field(CutAtLetter(e.typed, TypedKept)),
+                                  CutAtLetter(Field(e.typed), TypedKept),
                                   Field(e.answer),
                                   Field(e.working)};
     std::string line;
