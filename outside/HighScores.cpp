@@ -2,6 +2,8 @@
 
 #include "common/Utf8Text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 
@@ -70,8 +72,11 @@ std::string PadNumber(int32_t value, int width)
 
 HighScoreEntry DefaultEntry(int k)
 {
+    // The starting table's name in the player's language ("Default player"
+    // in English); a table once written keeps the names it was written with.
     const int32_t v = 16 - k;
-    return {"Default player      ", v, v, v, 1, v};
+    return {
+        NameField(QCoreApplication::translate("HighScores", "Default player").toStdString()), v, v, v, 1, v};
 }
 
 void FillDefaults(HighScoreTable& table)

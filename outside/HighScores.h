@@ -44,7 +44,8 @@ using HighScoreTable = std::array<HighScoreEntry, 17>;
 // characters; a wider number is given whole, never cut.
 std::string PadNumber(int32_t value, int width);
 
-// Entry k of the default table: "Default player", 16 - k everywhere but L = 1.
+// Entry k of the default table: "Default player" in the player's language (cut to the
+// name field), 16 - k everywhere but L = 1.
 HighScoreEntry DefaultEntry(int k);
 void FillDefaults(HighScoreTable& table);
 

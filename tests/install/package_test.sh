@@ -71,6 +71,13 @@ for program in usr/bin/zorbik usr/lib/zorbik/Maze/Game1 usr/lib/zorbik/Quiz/quiz
     readelf -d "$work/root/$program" | grep -qE 'RPATH|RUNPATH' && fail "$program carries a run path"
 done
 
+# The package's game has no test driver: the word that would wake it is not
+# in the program, and a game started with it set says nothing on its output.
+grep -qa ZORBIK_TEST_DRIVER "$work/root/usr/lib/zorbik/Maze/Game1" && fail "the package's game holds the test driver"
+said=$(echo dump | ZORBIK_TEST_DRIVER=1 ZORBIK_NO_AUDIO=1 QT_QPA_PLATFORM=offscreen HOME="$work" \
+       timeout 10 "$work/root/usr/lib/zorbik/Maze/Game1" 2>/dev/null)
+[ -z "$said" ] || fail "the package's game answers the test driver: $said"
+
 # lintian, with every tag shown, fails on errors (E:) and when it cannot run;
 # warnings and the hardening tags fail too.
 timeout 300 lintian -EvIL +pedantic "$deb" >"$work/lintian" 2>&1 || { grep -v '^N:' "$work/lintian"; fail "lintian"; }
