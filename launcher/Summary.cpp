@@ -170,6 +170,7 @@ std::string ReportText(const std::vector<JournalEntry>& entries, const std::stri
 {
     // The path comes from the environment: it is shown without controls too.
     const std::string journal = WithoutInvisibleControls(journalPath);
+    const int unreadLines = static_cast<int>(skipped);
     const std::string unread =
         skipped == 0
             ? std::string()
@@ -179,7 +180,7 @@ std::string ReportText(const std::vector<JournalEntry>& entries, const std::stri
                                nullptr, 1)
                          : QCoreApplication::translate(
                                "Launcher", "%n lines of the journal could not be read and are left out.",
-                               nullptr, static_cast<int>(skipped))) +
+                               nullptr, unreadLines)) +
                   "\n";
     if (entries.empty())
         return Filled(QCoreApplication::translate("Launcher", "No questions in the journal yet (%1)."),

@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>GAME OVER</source>
-        <translation>SPIEL VORBEI</translation>
+        <translation>SPIEL AUS</translation>
     </message>
     <message>
         <source>Are You sure You want to exit?</source>

@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>EXIT</source>
-        <translation>ВЫХОД</translation>
+        <translation>СТОП</translation>
     </message>
     <message>
         <source>Time on 1 level</source>
