@@ -4,6 +4,7 @@
 #include "outside/Buttons.h"
 #include "outside/HighScoreFile.h"
 #include "outside/HighScores.h"
+#include "tests/support/Languages.h"
 #include "tests/support/RunBounded.h"
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/TempFolder.h"
@@ -217,6 +218,13 @@ TEST_F(GameOverTest, NamesAreCutToTwentyBytesButNeverInsideACharacter)
     HighScoreEntry read;
     ASSERT_TRUE(ParseHighScoreLine(stored, read));
     EXPECT_EQ(HighScoreLine(read), stored);
+    // A new table's default name is in the player's language.
+    EXPECT_EQ(DefaultEntry(1).Name, "Default player      ");
+    {
+        const zorbik::testing::ScopedLanguage russian("ru");
+        ASSERT_TRUE(russian.installed());
+        EXPECT_EQ(DefaultEntry(1).Name, NameField("\u041d\u043e\u0432\u0438\u0447\u043e\u043a"));
+    }
 
     s.GamerName = "ABCDEFGHIJKLMNOPQRSTUVWXY";
     s.Score = 1000;
