@@ -5,7 +5,9 @@
 // on whatever holds the focus), prints every dialog instead of showing it,
 // and prints its state and the focus on request. The normal command line
 // never reaches it. The clock then ticks only on command and
-// ZORBIK_TEST_SEED fixes the random generator.
+// ZORBIK_TEST_SEED fixes the random generator. Only the build folder's game
+// has it (the CMake option ZORBIK_TEST_DRIVER); the installed game, which a
+// pupil could otherwise use to see the hidden maze, never has it.
 #pragma once
 
 #include "ForwardingHost.h"

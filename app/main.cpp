@@ -2,7 +2,9 @@
 // window first, the rules dialog second, then the event loop.
 #include "TDefBox.h"
 #include "TForm5.h"
+#ifdef ZORBIK_WITH_TEST_DRIVER
 #include "TestDriver.h"
+#endif
 #include "desktop/DesktopSession.h"
 #include "desktop/Translations.h"
 #include "view/AudioThread.h"
@@ -34,9 +36,13 @@ int main(int argc, char** argv)
     int status = 0;
     {
         zorbik::TForm5 form;
+#ifdef ZORBIK_WITH_TEST_DRIVER
         zorbik::TestDriver::AttachIfAsked(form);
+#endif
         form.create(argc, argv);
+#ifdef ZORBIK_WITH_TEST_DRIVER
         zorbik::TestDriver::SeedIfAsked();
+#endif
         zorbik::TDefBox rules(&form);
         form.setRulesDialog(&rules);
         form.show();

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <random>
 #include <unistd.h>
+#include <utility>
 
 namespace zorbik {
 
@@ -84,11 +85,16 @@ UniqueFd::~UniqueFd()
         ::close(fd_);
 }
 
+int UniqueFd::close()
+{
+    const int fd = std::exchange(fd_, -1);
+    return fd >= 0 ? ::close(fd) : 0;
+}
+
 UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept
 {
     if (this != &other) {
-        if (fd_ >= 0)
-            ::close(fd_);
+        close();
         fd_ = other.fd_;
         other.fd_ = -1;
     }
@@ -196,8 +202,7 @@ bool WriteFileAt(int folder, const std::string& name, mode_t mode, gid_t group,
     const bool written = fill(file.get()) &&
                          (group == static_cast<gid_t>(-1) || ::fchown(file.get(), -1, group) == 0) &&
                          (mode == 0 || ::fchmod(file.get(), mode) == 0) && ::fsync(file.get()) == 0;
-    const int closed = ::close(file.get());
-    file = UniqueFd();
+    const int closed = file.close();
     if (written && closed == 0 && ::renameat(folder, temp.c_str(), folder, name.c_str()) == 0)
         return true;
     ::unlinkat(folder, temp.c_str(), 0);

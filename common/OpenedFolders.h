@@ -27,6 +27,10 @@ class UniqueFd {
 
     int get() const { return fd_; }
     explicit operator bool() const { return fd_ >= 0; }
+    // Closes the descriptor now and forgets its number, so that nothing closes
+    // it again (another thread may already have been given the same number).
+    // The result of ::close, with errno set on -1; 0 when none was open.
+    int close();
 
   private:
     int fd_ = -1;

@@ -95,7 +95,8 @@ bool ReplaceFile(const std::string& path, const std::string& bytes)
     // more (no set-ID or execute bits); anything else gives way to a new file.
     bool folderClosed = false;
     if (WriteBesideAndRename(
-            path, ours ? (st.st_mode & 0666) : 0, [&](int fd) { return WriteAll(fd, bytes); }, folderClosed))
+            path, ours ? (st.st_mode & 0666) : 0600, [&](int fd) { return WriteAll(fd, bytes); },
+            folderClosed))
         return true;
     return folderClosed && ours && st.st_nlink == 1 && RewriteInPlace(path, bytes);
 }

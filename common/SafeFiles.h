@@ -27,7 +27,7 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
 // and renamed over `path`. A link at `path` is replaced, never followed; its
 // target is left alone. The new file keeps the read and write permissions of
 // this user's own regular file that it replaces, never a set-ID or execute
-// bit; a first one gets 0644 less the umask. A regular file of another user
+// bit; a first one is private, 0600 whatever the umask. A regular file of another user
 // (a class's table, which the teacher made for the pupils to write) is
 // rewritten in place instead, keeping its owner and permissions, and so is
 // this user's own file in a folder they may not write; never a file with a

@@ -8,6 +8,8 @@
 #include "common/OpenedFolders.h"
 #include "common/Programs.h"
 #include "common/Protocol.h"
+#include "outside/HighScores.h"
+#include "outside/ShownName.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -137,9 +139,16 @@ bool LayOutClassFiles(int top, int maze, gid_t writerGroup, std::optional<gid_t>
         teachers = RecordTeachers(top);
     for (const ClassFile& f : Files) {
         const int folder = f.inMaze ? maze : top;
-        const auto kept = KeptBytes(folder, f, error);
+        auto kept = KeptBytes(folder, f, error);
         if (!kept)
             return false;
+        // A class's first table starts with the default names in the
+        // language of the one who sets it up.
+        if (kept->empty() && std::strcmp(f.name, HighScoreFileName) == 0) {
+            HighScoreTable table;
+            FillDefaults(table, StartingName());
+            *kept = HighScoreText(table);
+        }
         bool written = WriteFileAt(folder, f.name, f.mode, writerGroup, *kept);
         if (written && teachers && std::strcmp(f.name, ClassRecordName) == 0) {
             const UniqueFd record(::openat(folder, f.name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));

@@ -12,6 +12,9 @@ struct GamePlan {
     std::string argument0;   // the game's argument 0: its suite folder follows from it
     std::string suite;       // where the name file is written and the game runs
     std::string classWriter; // in a classroom folder: the writer of its table
+    // The game plays in the player's own folder: what it and the quiz make
+    // there is made private whatever the umask.
+    bool privateFolder = false;
 };
 
 } // namespace zorbik

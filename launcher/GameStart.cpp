@@ -74,7 +74,12 @@ pid_t SpawnGame(const GamePlan& plan, const LaunchChoice& choice, std::string& e
     for (const std::string& word : GameArguments(choice))
         start.words.push_back(word);
     int failed = 0;
+    // The game and the quiz inherit the umask: in the player's own folder
+    // whatever they make (the table, its lock, the journal) is private.
+    const mode_t umask = plan.privateFolder ? ::umask(077) : 0;
     const pid_t game = StartProgram(start, failed);
+    if (plan.privateFolder)
+        ::umask(umask);
     if (game < 0)
         error = Filled(QCoreApplication::translate("Launcher", "The game %1 could not be started: %2"),
                        plan.program, std::strerror(failed));

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include "common/Utf8Text.h"
 #include "outside/HighScores.h"
 #include "outside/ShownName.h"
 
@@ -11,13 +12,11 @@ namespace zorbik {
 
 namespace {
 
-// The name as the name file keeps it, without the blanks around it.
+// The name as the name file keeps it: without controls and direction
+// marks, and without the blanks around it.
 std::string Cleaned(const std::string& name)
 {
-    std::string clean;
-    for (char c : name)
-        if (static_cast<unsigned char>(c) >= 32 && c != 127)
-            clean.push_back(c);
+    const std::string clean = WithoutInvisibleControls(name);
     const size_t first = clean.find_first_not_of(' ');
     if (first == std::string::npos)
         return {};

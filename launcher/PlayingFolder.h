@@ -26,8 +26,10 @@ std::string OwnSuiteOf(const std::string& launcherFolder);
 bool SuiteWritable(const std::string& suite);
 
 // The player's own playing folder, with a final "/": "zorbik" in
-// $XDG_DATA_HOME, or in ~/.local/share when that is unset or not absolute.
-// Empty when neither it nor HOME is known.
+// $XDG_DATA_HOME, else ".local/share/zorbik" in $HOME, else in the home
+// folder of the real user's entry in the user list. The environment counts
+// only when absolute and no other user than the real one (or root) can
+// change any folder on its way. Empty when there is no such folder.
 std::string PersonalPlayingFolder();
 
 // What identifies the installed programs: the launcher's version and the
@@ -38,9 +40,12 @@ std::string InstalledStamp(const std::string& suite);
 bool StampMatches(const std::string& playing, const std::string& stamp);
 
 // Brings the player's own playing folder `playing` up to date with the
-// installed `suite`: when its stamp file differs from `stamp` or a program
-// is missing, the folder (and the folders above it, private) is made where
-// needed and laid out anew. The playing folder itself is never a link.
+// installed `suite`. The folder (and the folders above it) is made private
+// where needed; everything in it must be this user's and closed to others'
+// writes (else it is refused with the reason) and is made the user's alone:
+// folders and programs 0700, files 0600. When its stamp file differs from
+// `stamp` or a program is missing, it is laid out anew. The playing folder
+// itself is never a link.
 bool UpdatePlayingFolder(const std::string& suite, const std::string& playing, const std::string& stamp,
                          std::string& error);
 

@@ -71,8 +71,9 @@ int PlayWithSummary(const LauncherOptions& options)
 int ReportAtOnce(const LauncherOptions& options)
 {
     const std::string journal = Journal(options);
-    const auto entries = quiz::ReadJournal(journal);
-    const std::string text = options.csv ? ReportCsv(entries) : ReportText(entries, journal);
+    std::size_t skipped = 0;
+    const auto entries = quiz::ReadJournal(journal, 0, &skipped);
+    const std::string text = options.csv ? ReportCsv(entries) : ReportText(entries, journal, skipped);
     std::fputs(text.c_str(), stdout);
     return 0;
 }

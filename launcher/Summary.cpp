@@ -3,6 +3,7 @@
 #include "PlayingFolder.h"
 #include "common/Programs.h"
 #include "common/SafeFiles.h"
+#include "common/Utf8Text.h"
 #include "desktop/FilledText.h"
 
 #include <QCoreApplication>
@@ -130,8 +131,9 @@ std::vector<JournalEntry> EntriesSince(const JournalMark& mark)
     return entries;
 }
 
-std::string SummaryText(const std::vector<JournalEntry>& entries, const std::string& name)
+std::string SummaryText(const std::vector<JournalEntry>& entries, const std::string& typedName)
 {
+    const std::string name = WithoutInvisibleControls(typedName);
     if (entries.empty())
         return {};
     const Tally t = TallyOf(entries);
@@ -163,12 +165,27 @@ std::string SummaryText(const std::vector<JournalEntry>& entries, const std::str
     return out;
 }
 
-std::string ReportText(const std::vector<JournalEntry>& entries, const std::string& journal)
+std::string ReportText(const std::vector<JournalEntry>& entries, const std::string& journalPath,
+                       std::size_t skipped)
 {
+    // The path comes from the environment: it is shown without controls too.
+    const std::string journal = WithoutInvisibleControls(journalPath);
+    const int unreadLines = static_cast<int>(skipped);
+    const std::string unread =
+        skipped == 0
+            ? std::string()
+            : Filled(skipped == 1
+                         ? QCoreApplication::translate(
+                               "Launcher", "%n line of the journal could not be read and is left out.",
+                               nullptr, 1)
+                         : QCoreApplication::translate(
+                               "Launcher", "%n lines of the journal could not be read and are left out.",
+                               nullptr, unreadLines)) +
+                  "\n";
     if (entries.empty())
         return Filled(QCoreApplication::translate("Launcher", "No questions in the journal yet (%1)."),
                       journal) +
-               "\n";
+               "\n" + unread;
     const auto games = Games(entries);
     std::string out = Filled(QCoreApplication::translate("Launcher", "Zorbik report (%1)"), journal) +
                       "\n\n" + Filled(QCoreApplication::translate("Launcher", "The last games:")) + "\n";
@@ -187,17 +204,21 @@ std::string ReportText(const std::vector<JournalEntry>& entries, const std::stri
                                                     int(games.size())),
                   all.totalRight(), all.total()) +
            "\n  " + PerTopic(all, "\n  ") + "\n";
-    return out;
+    return out + (unread.empty() ? "" : "\n" + unread);
 }
 
 std::string ReportCsv(const std::vector<JournalEntry>& entries)
 {
-    std::string out = "start,questions,right,lcm_asked,lcm_right,gcf_asked,gcf_right,fractions_asked,"
-                      "fractions_right\r\n";
+    // Every text cell quoted and kept from being read as a formula.
+    std::string out;
+    for (const char* name : {"start", "questions", "right", "lcm_asked", "lcm_right", "gcf_asked",
+                             "gcf_right", "fractions_asked", "fractions_right"})
+        out += (out.empty() ? "" : ",") + SpreadsheetCell(name);
+    out += "\r\n";
     for (const auto& game : Games(entries)) {
         const Tally t = TallyOf(game);
-        out +=
-            When(game.front().time) + "," + std::to_string(t.total()) + "," + std::to_string(t.totalRight());
+        out += SpreadsheetCell(When(game.front().time)) + "," + std::to_string(t.total()) + "," +
+               std::to_string(t.totalRight());
         for (Topic topic : Topics)
             out += "," + std::to_string(t.asked[int(topic)]) + "," + std::to_string(t.right[int(topic)]);
         out += "\r\n";

@@ -32,10 +32,13 @@ std::vector<quiz::JournalEntry> EntriesSince(const JournalMark& mark);
 std::string SummaryText(const std::vector<quiz::JournalEntry>& entries, const std::string& name);
 
 // The player's history: the last games with their right answers per topic,
-// then all questions per topic.
-std::string ReportText(const std::vector<quiz::JournalEntry>& entries, const std::string& journal);
+// then all questions per topic, and how many lines of the journal could not
+// be read. Free of controls and direction marks.
+std::string ReportText(const std::vector<quiz::JournalEntry>& entries, const std::string& journal,
+                       std::size_t skipped = 0);
 
-// One CSV row per game, with a header row, for a spreadsheet.
+// One CSV row per game, with a header row, for a spreadsheet: every text
+// cell quoted, none read as a formula (SpreadsheetCell).
 std::string ReportCsv(const std::vector<quiz::JournalEntry>& entries);
 
 } // namespace zorbik

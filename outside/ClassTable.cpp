@@ -1,5 +1,7 @@
 #include "ClassTable.h"
 
+#include "ShownName.h"
+
 #include "common/Programs.h"
 #include "common/Protocol.h"
 #include "quiz/Journal.h"
@@ -45,7 +47,7 @@ TableSave SaveThroughClassWriter(const std::string& writer, const std::string& c
     const int status = RunWithInput({writer, {writer, classroom}, "/"}, input, sent, 1 << 12);
 
     // The table as it now stands, entry 16 the line that dropped out.
-    MergeFinishedGame(nullptr, finished, table);
+    MergeFinishedGame(nullptr, finished, table, StartingName());
     std::size_t at = 0;
     for (int k = 1; k <= KeptEntries + 1 && at < sent.size(); ++k) {
         const std::size_t end = sent.find("\r\n", at);

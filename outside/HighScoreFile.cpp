@@ -1,5 +1,7 @@
 #include "HighScoreFile.h"
 
+#include "ShownName.h"
+
 #include "common/Programs.h"
 #include "common/SafeFiles.h"
 
@@ -139,7 +141,7 @@ TableSave SaveFinishedGame(const std::string& path, const HighScoreEntry& finish
     RemoveLeftTemporaries(path, lock.held());
 
     const auto bytes = ReadRegularFile(path);
-    const bool damaged = MergeFinishedGame(bytes ? &*bytes : nullptr, finished, table);
+    const bool damaged = MergeFinishedGame(bytes ? &*bytes : nullptr, finished, table, StartingName());
     // A table this player may not read (another pupil's, kept from the class)
     // is shown as the defaults but never written over: its lines are not lost.
     if (!bytes && IsRegularFile(path))

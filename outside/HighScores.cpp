@@ -1,5 +1,7 @@
 #include "HighScores.h"
 
+#include "common/Utf8Text.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -9,6 +11,8 @@ namespace {
 
 constexpr int FieldWidths[] = {4, 4, 4, 2, 8}; // Pr, En, Dr, L, Score
 
+// A byte no stored name field has ever held: stored lines with any other
+// bytes are read and written back as they are.
 bool IsControl(unsigned char c)
 {
     return c < 32 || c == 127;
@@ -64,35 +68,24 @@ std::string PadNumber(int32_t value, int width)
     return text;
 }
 
-HighScoreEntry DefaultEntry(int k)
+HighScoreEntry DefaultEntry(int k, const std::string& name)
 {
+    // A table once written keeps the names it was written with.
     const int32_t v = 16 - k;
-    return {"Default player      ", v, v, v, 1, v};
+    return {NameField(name), v, v, v, 1, v};
 }
 
-void FillDefaults(HighScoreTable& table)
+void FillDefaults(HighScoreTable& table, const std::string& name)
 {
     for (int k = 1; k <= 16; ++k)
-        table[k] = DefaultEntry(k);
+        table[k] = DefaultEntry(k, name);
 }
 
 std::string NameField(const std::string& gamerName)
 {
-    std::string name = gamerName.substr(0, std::min<size_t>(gamerName.size(), NameWidth));
-    if (name.size() < gamerName.size()) {
-        // The cut falls inside a character when the next byte continues it:
-        // drop the partial character's leading bytes too.
-        const auto next = static_cast<unsigned char>(gamerName[name.size()]);
-        if ((next & 0xC0) == 0x80) {
-            while (!name.empty() && (static_cast<unsigned char>(name.back()) & 0xC0) == 0x80)
-                name.pop_back();
-            if (!name.empty() && static_cast<unsigned char>(name.back()) >= 0xC0)
-                name.pop_back();
-        }
-    }
-    for (char& c : name)
-        if (IsControl(static_cast<unsigned char>(c)))
-            c = ' ';
+    // Controls and direction marks never reach the file; the cut falls
+    // between whole letters.
+    std::string name = CutAtLetter(WithoutInvisibleControls(gamerName), NameWidth);
     name.resize(NameWidth, ' ');
     return name;
 }
@@ -154,9 +147,10 @@ void BubbleUp(HighScoreTable& table)
             std::swap(table[k], table[k - 1]);
 }
 
-bool MergeFinishedGame(const std::string* bytes, const HighScoreEntry& finished, HighScoreTable& table)
+bool MergeFinishedGame(const std::string* bytes, const HighScoreEntry& finished, HighScoreTable& table,
+                       const std::string& startingName)
 {
-    FillDefaults(table);
+    FillDefaults(table, startingName);
     const bool damaged = bytes && ReadHighScores(*bytes, table);
     table[16] = finished;
     BubbleUp(table);

@@ -44,9 +44,12 @@ using HighScoreTable = std::array<HighScoreEntry, 17>;
 // characters; a wider number is given whole, never cut.
 std::string PadNumber(int32_t value, int width);
 
-// Entry k of the default table: "Default player", 16 - k everywhere but L = 1.
-HighScoreEntry DefaultEntry(int k);
-void FillDefaults(HighScoreTable& table);
+// Entry k of the default table: `name` (the starting name, "Default player"
+// in English; StartingName() in ShownName.h gives it in the player's language)
+// cut to the name field, 16 - k everywhere but L = 1.
+constexpr const char* DefaultPlayer = QT_TRANSLATE_NOOP("HighScores", "Default player");
+HighScoreEntry DefaultEntry(int k, const std::string& name = DefaultPlayer);
+void FillDefaults(HighScoreTable& table, const std::string& name = DefaultPlayer);
 
 // The 20-byte name field for a player's name: at most its first 20 bytes,
 // never ending inside a UTF-8 character, control characters turned into
@@ -77,7 +80,8 @@ void BubbleUp(HighScoreTable& table);
 // (the defaults where it has fewer lines, or where there is none), the
 // finished game in entry 16, climbing to its place. True when the stored
 // table held lines that could not be read.
-bool MergeFinishedGame(const std::string* bytes, const HighScoreEntry& finished, HighScoreTable& table);
+bool MergeFinishedGame(const std::string* bytes, const HighScoreEntry& finished, HighScoreTable& table,
+                       const std::string& startingName = DefaultPlayer);
 
 // The file's text of the best fifteen entries, each line ending in CR LF.
 std::string HighScoreText(const HighScoreTable& table);

@@ -1,5 +1,8 @@
 #include "ShownName.h"
 
+#include "common/Utf8Text.h"
+
+#include <QCoreApplication>
 #include <QString>
 #include <QTextBoundaryFinder>
 
@@ -17,47 +20,19 @@ constexpr const char* IsolateStart = "\xE2\x81\xA8";
 constexpr const char* IsolateEnd = "\xE2\x81\xA9";
 
 // Decodes UTF-8; every byte that is not part of a well-formed character
-// (overlong forms, surrogates and values past U+10FFFF included) gives one
-// placeholder. `lengths`, when given, receives the bytes of each character.
+// gives one placeholder. `lengths`, when given, receives the bytes of each
+// character.
 std::u32string Decode(const std::string& bytes, std::vector<int>* lengths = nullptr)
 {
     std::u32string out;
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        int length = 0;
-        char32_t c = 0, least = 0;
-        if (b < 0x80) {
-            length = 1, c = b;
-        } else if (b >= 0xC2 && b <= 0xDF) {
-            length = 2, c = b & 0x1F, least = 0x80;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            length = 3, c = b & 0x0F, least = 0x800;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            length = 4, c = b & 0x07, least = 0x10000;
-        }
-        bool good = length > 0 && i + length <= bytes.size();
-        for (int k = 1; good && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            good = (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
-        }
-        good = good && c >= least && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
-        out += good ? c : Placeholder;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const Utf8Letter letter = FirstLetter(std::string_view(bytes).substr(i));
+        out += letter.WellFormed ? letter.Code : Placeholder;
         if (lengths)
-            lengths->push_back(good ? length : 1);
-        i += good ? length : 1;
+            lengths->push_back(static_cast<int>(letter.Bytes));
+        i += letter.Bytes;
     }
     return out;
-}
-
-// Characters a shown name leaves out: controls, line breaks and every mark
-// that changes the direction of the text around it.
-bool LeftOut(char32_t c)
-{
-    return c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x061C || c == 0x200E || c == 0x200F ||
-           (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF ||
-           (c >= 0xFFF9 && c <= 0xFFFB);
 }
 
 template <typename Each> void ForEachCluster(const std::u32string& text, Each each)
@@ -88,7 +63,7 @@ std::string ShownName(const std::string& nameField)
 {
     std::u32string kept;
     for (char32_t c : Decode(nameField))
-        if (!LeftOut(c))
+        if (!IsInvisibleControl(c))
             kept += c;
     while (!kept.empty() && kept.back() == ' ')
         kept.pop_back();
@@ -127,6 +102,11 @@ std::string ShownHighScoreLine(const HighScoreEntry& e)
     if (PlainAscii(e.Name))
         return line;
     return IsolateStart + ShownName(e.Name) + IsolateEnd + ShownNameEnd + line.substr(NameWidth);
+}
+
+std::string StartingName()
+{
+    return QCoreApplication::translate("HighScores", DefaultPlayer).toStdString();
 }
 
 } // namespace zorbik

@@ -34,4 +34,7 @@ std::string WholeLettersWithin(const std::string& name, size_t maxBytes);
 // number columns.
 std::string ShownHighScoreLine(const HighScoreEntry& e);
 
+// The starting table's name in the player's language.
+std::string StartingName();
+
 } // namespace zorbik

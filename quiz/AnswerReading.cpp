@@ -36,8 +36,9 @@ bool AllDigits(const std::string& s)
 }
 
 // Digits, optionally in groups of three after the first one to three,
-// separated by "," or " " ("1,200", "1 200", "12 000").
-bool GroupedWhole(const std::string& s, int64_t& value)
+// separated by " " or, unless it is a decimal comma, "," ("1,200", "1 200",
+// "12 000").
+bool GroupedWhole(const std::string& s, int64_t& value, bool decimalComma)
 {
     std::string digits;
     size_t group = 0;
@@ -47,7 +48,8 @@ bool GroupedWhole(const std::string& s, int64_t& value)
         if (std::isdigit(static_cast<unsigned char>(c))) {
             digits += c;
             ++group;
-        } else if ((c == ',' || c == ' ') && group > 0 && (grouped ? group == 3 : group <= 3)) {
+        } else if (((c == ',' && !decimalComma) || c == ' ') && group > 0 &&
+                   (grouped ? group == 3 : group <= 3)) {
             grouped = true;
             group = 0;
         } else {
@@ -76,7 +78,7 @@ bool DecimalNumber(const std::string& s, Fraction& value)
     return true;
 }
 
-TypedAnswer ReadUnsigned(const std::string& s)
+TypedAnswer ReadUnsigned(const std::string& s, bool decimalComma)
 {
     TypedAnswer a;
     a.text = s;
@@ -104,7 +106,7 @@ TypedAnswer ReadUnsigned(const std::string& s)
         return a;
     }
     int64_t whole = 0;
-    if (GroupedWhole(s, whole)) {
+    if (GroupedWhole(s, whole, decimalComma)) {
         a.kind = TypedAnswer::Number;
         a.value = {whole, 1};
     } else if (DecimalNumber(s, a.value)) {
@@ -115,7 +117,7 @@ TypedAnswer ReadUnsigned(const std::string& s)
 
 } // namespace
 
-TypedAnswer ReadTypedAnswer(const std::string& typed)
+TypedAnswer ReadTypedAnswer(const std::string& typed, bool decimalComma)
 {
     std::string s = Plain(typed);
     if (!s.empty() && s.front() == ' ')
@@ -130,7 +132,7 @@ TypedAnswer ReadTypedAnswer(const std::string& typed)
     }
     while (!s.empty() && s.front() == ' ')
         s.erase(0, 1);
-    TypedAnswer a = ReadUnsigned(s);
+    TypedAnswer a = ReadUnsigned(s, decimalComma);
     if (minus && a.kind != TypedAnswer::Unreadable)
         a.kind = TypedAnswer::Negative;
     return a;

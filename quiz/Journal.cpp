@@ -4,10 +4,12 @@
 #include "common/OpenedFolders.h"
 #include "common/Protocol.h"
 #include "common/SafeFiles.h"
+#include "common/Utf8Text.h"
 
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,12 +19,30 @@ namespace {
 
 constexpr std::size_t TypedKept = 40;
 
+// A text field as written: tabs and line breaks become blanks, and nothing
+// that shows nothing (controls, direction marks) is kept.
 std::string Field(std::string text)
 {
     for (char& c : text)
         if (c == '\t' || c == '\r' || c == '\n')
             c = ' ';
-    return text;
+    return WithoutInvisibleControls(text);
+}
+
+bool Digits(std::string_view text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// The journal's time, as JournalTime writes it: 2026-12-08T10:02:03+0100.
+bool TimeField(const std::string& t)
+{
+    const auto at = [&](std::size_t from, std::size_t n) {
+        return Digits(std::string_view(t).substr(from, n));
+    };
+    return t.size() == 24 && at(0, 4) && t[4] == '-' && at(5, 2) && t[7] == '-' && at(8, 2) && t[10] == 'T' &&
+           at(11, 2) && t[13] == ':' && at(14, 2) && t[16] == ':' && at(17, 2) &&
+           (t[19] == '+' || t[19] == '-') && at(20, 4);
 }
 
 std::vector<std::string> Split(const std::string& line)
@@ -37,7 +57,7 @@ std::vector<std::string> Split(const std::string& line)
 
 bool Number(const std::string& text, long& value, long low, long high)
 {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.size() > 9 || !Digits(text))
         return false;
     value = std::stol(text);
     return value >= low && value <= high;
@@ -112,7 +132,7 @@ std::string JournalLine(const JournalEntry& e)
                                   Field(e.verdict),
                                   e.hint ? "hint" : "no-hint",
                                   Field(e.question),
-                                  Field(e.typed.substr(0, TypedKept)),
+                                  CutAtLetter(Field(e.typed), TypedKept),
                                   Field(e.answer),
                                   Field(e.working),
                                   IsMistakeWord(e.mistake) ? e.mistake : "-"};
@@ -132,8 +152,9 @@ std::optional<JournalEntry> ParseJournalLine(const std::string& text)
     long game = 0, step = 0, sent = 0;
     // Journals of earlier versions have no mistake field.
     const auto topic = f.size() == 11 || f.size() == 12 ? TopicFromWord(f[2]) : std::nullopt;
-    if (!topic || !Number(f[1], game, 0, 999999999) || !Number(f[3], step, 0, HighestDifficulty) ||
-        !Number(f[4], sent, 0, HighestDifficulty) || (f[6] != "hint" && f[6] != "no-hint"))
+    if (!topic || !TimeField(f[0]) || !Number(f[1], game, 0, 999999999) ||
+        !Number(f[3], step, 0, HighestDifficulty) || !Number(f[4], sent, 0, HighestDifficulty) ||
+        (f[6] != "hint" && f[6] != "no-hint"))
         return std::nullopt;
     if (f[5] != "right" && f[5] != "wrong" && f[5] != "not-lowest" && f[5] != "not-answered")
         return std::nullopt;
@@ -144,17 +165,21 @@ std::optional<JournalEntry> ParseJournalLine(const std::string& text)
     e.sent = static_cast<int>(sent);
     e.verdict = f[5];
     e.hint = f[6] == "hint";
-    e.question = f[7];
-    e.typed = f[8];
-    e.answer = f[9];
-    e.working = f[10];
+    // The words are cleaned rather than checked: an earlier quiz could cut a
+    // typed letter in two, and the pupil's history stays.
+    e.question = WithoutInvisibleControls(f[7]);
+    e.typed = WithoutInvisibleControls(f[8]);
+    e.answer = WithoutInvisibleControls(f[9]);
+    e.working = WithoutInvisibleControls(f[10]);
     if (f.size() == 12 && IsMistakeWord(f[11]))
         e.mistake = f[11];
     return e;
 }
 
-std::vector<JournalEntry> ReadJournal(const std::string& path, std::size_t from)
+std::vector<JournalEntry> ReadJournal(const std::string& path, std::size_t from, std::size_t* skipped)
 {
+    if (skipped)
+        *skipped = 0;
     std::vector<JournalEntry> entries;
     const auto bytes = ReadRegularFile(path, JournalLimit + 4096);
     if (!bytes || from > bytes->size())
@@ -167,6 +192,8 @@ std::vector<JournalEntry> ReadJournal(const std::string& path, std::size_t from)
             break; // a line not yet ended
         if (auto e = ParseJournalLine(bytes->substr(start, end - start)))
             entries.push_back(std::move(*e));
+        else if (skipped)
+            ++*skipped;
         start = end + 1;
     }
     return entries;
@@ -179,7 +206,7 @@ bool AppendToJournal(const std::string& path, const JournalEntry& entry)
     // open, and the checks after it turn away whatever is not our own plain
     // file.
     const int fd = ::open(
-        path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+        path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
     struct stat st {};

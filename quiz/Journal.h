@@ -19,7 +19,10 @@
 //   mistake   the mistake the feedback named (a word of MistakeWords in
 //             common/ClassRecord.h), or "-"; journals of earlier versions
 //             end before it
-// Tabs and line breaks inside a field become blanks. The journal never
+// Tabs and line breaks inside a field become blanks, and controls and
+// direction marks are left out; what the pupil typed is kept to its first 40
+// bytes, cut between whole letters. Every field is checked on reading. The
+// journal is the pupil's alone (0600). The journal never
 // grows beyond JournalLimit: when a line would pass it, the older half is
 // dropped first.
 #pragma once
@@ -64,9 +67,11 @@ std::string JournalLine(const JournalEntry& entry);
 std::optional<JournalEntry> ParseJournalLine(const std::string& line);
 
 // The entries of the journal at `path` from byte `from` on (a line cut off
-// there is skipped); lines that cannot be read are left out. Only a regular
-// file is read, and at most JournalLimit bytes.
-std::vector<JournalEntry> ReadJournal(const std::string& path, std::size_t from = 0);
+// there is skipped); lines that cannot be read are left out and counted in
+// `skipped` when given. Only a regular file is read, and at most
+// JournalLimit bytes.
+std::vector<JournalEntry> ReadJournal(const std::string& path, std::size_t from = 0,
+                                      std::size_t* skipped = nullptr);
 
 // Appends the entry's line to the journal at `path`. A link, a FIFO or any
 // other special file, a file with another hard link or of another owner is

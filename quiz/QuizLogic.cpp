@@ -102,9 +102,16 @@ std::mt19937 SeededGenerator()
     return std::mt19937(seeds);
 }
 
+bool DecimalComma()
+{
+    //: The sign between the whole part and the rest of a decimal number, as
+    //: pupils write it in this language: "," or ".".
+    return Filled(QCoreApplication::translate("Quiz", ".", "decimal sign")) == ",";
+}
+
 Check CheckAnswer(const Question& q, const std::string& typed)
 {
-    const TypedAnswer a = ReadTypedAnswer(typed);
+    const TypedAnswer a = ReadTypedAnswer(typed, DecimalComma());
     switch (a.kind) {
     case TypedAnswer::Unreadable:
         return Check::Unreadable;
@@ -126,7 +133,7 @@ Check CheckAnswer(const Question& q, const std::string& typed)
 
 std::string RetypeAdvice(const Question& q, const std::string& typed)
 {
-    const TypedAnswer a = ReadTypedAnswer(typed);
+    const TypedAnswer a = ReadTypedAnswer(typed, DecimalComma());
     const bool whole = q.topic != Topic::Fractions;
     switch (a.kind) {
     case TypedAnswer::Negative:
@@ -159,10 +166,10 @@ int PointsFor(int difficulty)
 
 std::string StakeLine(int difficulty)
 {
-    return Filled(QCoreApplication::translate(
-        "Quiz",
-        "A right answer wins %n points. A wrong answer or the hint costs 10 health and up to 1000 points.",
-        nullptr, PointsFor(difficulty)));
+    return Filled(QCoreApplication::translate("Quiz",
+                                              "A right answer wins %n points. A wrong answer or the hint "
+                                              "costs 10 percent of your health and up to 1000 points.",
+                                              nullptr, PointsFor(difficulty)));
 }
 
 std::string KeysLine()
@@ -174,10 +181,10 @@ std::string KeysLine()
 
 std::string HintWarning()
 {
-    return Filled(QCoreApplication::translate(
-        "Quiz",
-        "With the hint, your answer will not count: no points, and the maze takes 10 health and up to "
-        "1000 points. Press \"Show the hint\" if you still want it."));
+    return Filled(QCoreApplication::translate("Quiz",
+                                              "With the hint, your answer will not count: no points, and the "
+                                              "maze takes 10 percent of your health and up to "
+                                              "1000 points. Press \"Show the hint\" if you still want it."));
 }
 
 std::string Feedback(const Question& q, Check check, bool hintUsed, const std::string& typed, int difficulty,
@@ -194,15 +201,15 @@ std::string Feedback(const Question& q, Check check, bool hintUsed, const std::s
                                                   PointsFor(difficulty))) +
                working;
     if (check == Check::Right)
-        return Filled(QCoreApplication::translate("Quiz",
-                                                  "Right, but with the hint it counts as not answered: "
-                                                  "no points, and the maze takes 10 health and up to "
-                                                  "1000 points.")) +
+        return Filled(QCoreApplication::translate(
+                   "Quiz", "Right, but with the hint it counts as not answered: "
+                           "no points, and the maze takes 10 percent of your health and up to "
+                           "1000 points.")) +
                working;
     const std::string answerText = FractionText(q.answer);
     const std::string answer =
         answerText + (q.answer.p > q.answer.q && q.answer.q > 1 ? " (" + MixedText(q.answer) + ")" : "");
-    const TypedAnswer a = ReadTypedAnswer(typed);
+    const TypedAnswer a = ReadTypedAnswer(typed, DecimalComma());
     if (check == Check::NotLowest)
         return Filled(QCoreApplication::translate("Quiz",
                                                   "%1 is equal to %2, but it is not in lowest terms: %3 "

@@ -52,6 +52,10 @@ inline bool Judged(Check c)
     return c == Check::Right || c == Check::NotLowest || c == Check::Wrong;
 }
 
+// True when the quiz's language writes decimals with a comma (every shipped
+// language but English): a comma between digits is then a decimal comma.
+bool DecimalComma();
+
 // Judges a typed answer as children write it (AnswerReading.h): a whole
 // number, "a/b" or a mixed number "1 1/4" for fractions.
 Check CheckAnswer(const Question& q, const std::string& typed);

@@ -1,5 +1,6 @@
 #include "RecentQuestions.h"
 
+#include "Journal.h"
 #include "common/Programs.h"
 #include "common/SafeFiles.h"
 
@@ -9,13 +10,13 @@ namespace zorbik::quiz {
 
 namespace {
 
-constexpr std::size_t LineLimit = 200; // far above any question text
+constexpr std::size_t LineLimit = 400; // far above any question text, in any language
 
 } // namespace
 
-std::vector<std::string> ReadRecent(const std::string& folder)
+std::vector<RecentQuestion> ReadRecent(const std::string& folder)
 {
-    std::vector<std::string> recent;
+    std::vector<RecentQuestion> recent;
     const auto bytes = ReadRegularFile(PathIn(folder, RecentFileName), RecentKept * (LineLimit + 2));
     if (!bytes)
         return recent;
@@ -27,44 +28,47 @@ std::vector<std::string> ReadRecent(const std::string& folder)
         std::string line = bytes->substr(start, end - start);
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (!line.empty() && line.size() <= LineLimit)
-            recent.push_back(std::move(line));
+        const std::size_t tab = line.find('\t');
+        const auto topic = tab == std::string::npos ? std::nullopt : TopicFromWord(line.substr(0, tab));
+        if (topic && tab + 1 < line.size() && line.size() <= LineLimit)
+            recent.push_back({*topic, line.substr(tab + 1)});
         start = end + 1;
     }
     return recent;
 }
 
-bool RememberQuestion(const std::string& folder, std::vector<std::string> recent, const std::string& text)
+std::vector<std::string> RecentTexts(const std::vector<RecentQuestion>& recent)
 {
-    std::erase(recent, text);
-    recent.insert(recent.begin(), text);
+    std::vector<std::string> texts;
+    for (const RecentQuestion& r : recent)
+        texts.push_back(r.text);
+    return texts;
+}
+
+bool RememberQuestion(const std::string& folder, std::vector<RecentQuestion> recent,
+                      const RecentQuestion& asked)
+{
+    std::erase_if(recent, [&](const RecentQuestion& r) { return r.text == asked.text; });
+    recent.insert(recent.begin(), asked);
     if (recent.size() > RecentKept)
         recent.resize(RecentKept);
     std::string bytes;
-    for (const std::string& line : recent) {
-        if (line.size() <= LineLimit && line.find('\n') == std::string::npos)
+    for (const RecentQuestion& r : recent) {
+        const std::string line = TopicWord(r.topic) + "\t" + r.text;
+        if (line.size() <= LineLimit && line.find_first_of("\r\n") == std::string::npos)
             bytes += line + "\r\n";
     }
     return ReplaceFile(PathIn(folder, RecentFileName), bytes);
 }
 
-Topic TopicOfText(const std::string& text)
-{
-    if (text.find("(LCM)") != std::string::npos)
-        return Topic::Lcm;
-    if (text.find("(GCF)") != std::string::npos)
-        return Topic::Gcf;
-    return Topic::Fractions;
-}
-
-Topic LeastRecentTopic(const std::vector<Topic>& offered, const std::vector<std::string>& recent,
+Topic LeastRecentTopic(const std::vector<Topic>& offered, const std::vector<RecentQuestion>& recent,
                        std::mt19937& rng)
 {
     // How many questions ago each topic was last asked; never: beyond all.
     std::vector<std::size_t> ago(offered.size(), recent.size());
     for (std::size_t i = 0; i < offered.size(); ++i)
         for (std::size_t r = 0; r < recent.size(); ++r)
-            if (TopicOfText(recent[r]) == offered[i]) {
+            if (recent[r].topic == offered[i]) {
                 ago[i] = r;
                 break;
             }

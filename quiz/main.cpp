@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     // The quiz starts afresh for each question: a well-seeded generator and
     // the small list of the last questions keep the next one from repeating.
     std::mt19937 rng = SeededGenerator();
-    const std::vector<std::string> recent = ReadRecent(folderBytes);
+    const std::vector<RecentQuestion> recent = ReadRecent(folderBytes);
     const Topic topic = LeastRecentTopic(
         OfferedTopics(args, ParentWords(),
                       QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString()),
@@ -55,14 +55,14 @@ int main(int argc, char** argv)
     const int step = StepFor(args.difficulty, ceiling,
                              StepsEased(topic, ReadJournal(zorbik::PathIn(folderBytes, JournalFileName))));
     QuizSetup setup;
-    setup.question = MakeFreshQuestion(topic, step, rng, recent);
+    setup.question = MakeFreshQuestion(topic, step, rng, RecentTexts(recent));
     setup.difficulty = args.difficulty;
     setup.step = step;
     setup.game = static_cast<long>(getppid());
     setup.unknownTopic = args.unknownTopic;
     setup.folder = folder;
     setup.sound = args.sound;
-    RememberQuestion(folderBytes, recent, setup.question.text);
+    RememberQuestion(folderBytes, recent, {topic, setup.question.text});
 
     int status = 0;
     {

@@ -140,16 +140,20 @@
         <translation>%1 kann nicht benutzt werden: Es ist kein Ordner.</translation>
     </message>
     <message>
-        <source>%1 belongs to another user; remove it (or set up with sudo) and try again.</source>
-        <translation>%1 gehört jemand anderem; entferne es (oder richte mit sudo ein) und versuche es noch einmal.</translation>
-    </message>
-    <message>
         <source>Cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>No folder to play in: neither XDG_DATA_HOME nor HOME is set.</source>
-        <translation>Kein Ordner zum Spielen: Weder XDG_DATA_HOME noch HOME ist gesetzt.</translation>
+        <source>%1 belongs to another user; remove it and try again.</source>
+        <translation>%1 gehört jemand anderem; entferne es und versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>%1 may be changed by other users; remove it and try again.</source>
+        <translation>%1 kann von anderen verändert werden; entferne es und versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>No folder to play in: your home folder is unknown, or other users may change it.</source>
+        <translation>Kein Ordner zum Spielen: Dein persönlicher Ordner ist unbekannt, oder andere können ihn verändern.</translation>
     </message>
 </context>
 <context>
@@ -172,7 +176,7 @@
     </message>
     <message>
         <source>GAME OVER</source>
-        <translation>SPIELENDE</translation>
+        <translation>SPIEL AUS</translation>
     </message>
     <message>
         <source>Are You sure You want to exit?</source>
@@ -272,6 +276,13 @@
     <message>
         <source>Press 'Ctrl' to continue the game.</source>
         <translation>Drücke „Strg“, um weiterzuspielen.</translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>Default player</source>
+        <translation>Standardspieler</translation>
     </message>
 </context>
 <context>
@@ -560,6 +571,14 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
         <source>Language:</source>
         <translation>Sprache:</translation>
     </message>
+    <message numerus="yes">
+        <source>%n line of the journal could not be read and is left out.</source>
+        <translation><numerusform>%n Zeile des Tagebuchs konnte nicht gelesen werden und fehlt hier.</numerusform><numerusform>%n Zeilen des Tagebuchs konnten nicht gelesen werden und fehlen hier.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the journal could not be read and are left out.</source>
+        <translation><numerusform>%n Zeile des Tagebuchs konnte nicht gelesen werden und fehlt hier.</numerusform><numerusform>%n Zeilen des Tagebuchs konnten nicht gelesen werden und fehlen hier.</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>Quiz</name>
@@ -573,7 +592,7 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
     </message>
     <message>
         <source>%1 is their greatest common factor; the LCM is the smallest number that both go into.</source>
-        <translation>%1 ist ihr größter gemeinsamer Teiler; das kgV ist die kleinste Zahl, in die beide hineinpassen.</translation>
+        <translation>%1 ist ihr größter gemeinsamer Teiler; das kgV ist die kleinste Zahl, die durch beide teilbar ist.</translation>
     </message>
     <message>
         <source>%1 goes into both %2 and %3, but it is not the greatest common factor: look for a bigger one.</source>
@@ -629,7 +648,7 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
     </message>
     <message>
         <source>Find a number that goes into both %1 and %2 (try %3), divide both by it, and do the same with what is left. The GCF is all the numbers you divided by, multiplied together.</source>
-        <translation>Such eine Zahl, die %1 und %2 teilt (probier %3), teile beide dadurch und mach mit dem Rest genauso weiter. Der ggT ist das Produkt aller Zahlen, durch die du geteilt hast.</translation>
+        <translation>Such eine Zahl, die %1 und %2 teilt (probier %3), teile beide Zahlen durch sie und mach mit dem Rest genauso weiter. Der ggT ist das Produkt aller Zahlen, durch die du geteilt hast.</translation>
     </message>
     <message>
         <source>%1 goes into %2 (%2 = %3), so the GCF is %4 itself.</source>
@@ -649,7 +668,7 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
     </message>
     <message>
         <source>Find the biggest number that divides both %1 and %2, and divide both by it.</source>
-        <translation>Such die größte Zahl, die %1 und %2 teilt, und teile beide dadurch.</translation>
+        <translation>Such die größte Zahl, die %1 und %2 teilt, und teile beide Zahlen durch sie.</translation>
     </message>
     <message>
         <source>Divide the top and the bottom by %1: %2 = %3.</source>
@@ -704,16 +723,16 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
         <translation>Bitte schreib deine Antwort so wie oben gezeigt. %1</translation>
     </message>
     <message numerus="yes">
-        <source>A right answer wins %n points. A wrong answer or the hint costs 10 health and up to 1000 points.</source>
-        <translation><numerusform>Eine richtige Antwort bringt %n Punkt. Eine falsche Antwort oder der Tipp kostet 10 Leben und bis zu 1000 Punkte.</numerusform><numerusform>Eine richtige Antwort bringt %n Punkte. Eine falsche Antwort oder der Tipp kostet 10 Leben und bis zu 1000 Punkte.</numerusform></translation>
+        <source>A right answer wins %n points. A wrong answer or the hint costs 10 percent of your health and up to 1000 points.</source>
+        <translation><numerusform>Eine richtige Antwort bringt %n Punkt. Eine falsche Antwort oder der Tipp kostet 10 Prozent Leben und bis zu 1000 Punkte.</numerusform><numerusform>Eine richtige Antwort bringt %n Punkte. Eine falsche Antwort oder der Tipp kostet 10 Prozent Leben und bis zu 1000 Punkte.</numerusform></translation>
     </message>
     <message>
         <source>Enter checks your answer. Escape closes the quiz without an answer, which costs the same as a wrong one.</source>
         <translation>Enter prüft deine Antwort. Escape schließt das Quiz ohne Antwort – das kostet so viel wie eine falsche.</translation>
     </message>
     <message>
-        <source>With the hint, your answer will not count: no points, and the maze takes 10 health and up to 1000 points. Press "Show the hint" if you still want it.</source>
-        <translation>Mit dem Tipp zählt deine Antwort nicht: keine Punkte, und das Labyrinth nimmt dir 10 Leben und bis zu 1000 Punkte. Drück „Tipp zeigen“, wenn du ihn trotzdem willst.</translation>
+        <source>With the hint, your answer will not count: no points, and the maze takes 10 percent of your health and up to 1000 points. Press "Show the hint" if you still want it.</source>
+        <translation>Mit dem Tipp zählt deine Antwort nicht: keine Punkte, und das Labyrinth nimmt dir 10 Prozent Leben und bis zu 1000 Punkte. Drück „Tipp zeigen“, wenn du ihn trotzdem willst.</translation>
     </message>
     <message>
         <source>Your answer is right, but it could not be passed to the game, so the game will count it as not answered. Sorry!</source>
@@ -724,8 +743,8 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
         <translation><numerusform>Richtig! Gut gemacht. Das gibt %n Punkt.</numerusform><numerusform>Richtig! Gut gemacht. Das gibt %n Punkte.</numerusform></translation>
     </message>
     <message>
-        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 health and up to 1000 points.</source>
-        <translation>Richtig, aber mit dem Tipp zählt es als nicht beantwortet: keine Punkte, und das Labyrinth nimmt dir 10 Leben und bis zu 1000 Punkte.</translation>
+        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 percent of your health and up to 1000 points.</source>
+        <translation>Richtig, aber mit dem Tipp zählt es als nicht beantwortet: keine Punkte, und das Labyrinth nimmt dir 10 Prozent Leben und bis zu 1000 Punkte.</translation>
     </message>
     <message>
         <source>%1 is equal to %2, but it is not in lowest terms: %3 and %4 can both still be divided by %5. The answer is %6. So close - well tried!</source>
@@ -787,6 +806,11 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
         <source>Enter closes the quiz.</source>
         <translation>Enter schließt das Quiz.</translation>
     </message>
+    <message>
+        <source>.</source>
+        <comment>decimal sign</comment>
+        <translation>,</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
@@ -839,7 +863,7 @@ by 1000 points.</source>
         <source>     When you complete the level the bonus for time spent at the level add to your 
 score. The time has counting only for your movement in the maze. When you solve 
 the mathematical example the time stops and the maze disappears from the screen.</source>
-        <translation>     Schaffst du eine Stufe, bekommst du einen Zeitbonus zu deinen Punkten. Die Zeit läuft nur, während du dich im Labyrinth bewegst. Während du eine Rechenaufgabe löst, bleibt die Uhr stehen und das Labyrinth verschwindet vom Bildschirm.</translation>
+        <translation>     Schaffst du eine Stufe, bekommst du einen Zeitbonus zu deinen Punkten. Die Zeit läuft nur, während du dich im Labyrinth bewegst. Während du eine Rechenaufgabe löst, bleibt die Uhr stehen und das Labyrinth verschwindet vom Bildschirm. In der Bestenliste zählt Sc die Schätze und Dinge, die du eingesammelt hast, Fe die besiegten Feinde und Tü die geöffneten Türen; S zeigt die erreichte Stufe.</translation>
     </message>
 </context>
 </TS>

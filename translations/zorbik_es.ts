@@ -140,16 +140,20 @@
         <translation>No se puede usar %1: no es una carpeta.</translation>
     </message>
     <message>
-        <source>%1 belongs to another user; remove it (or set up with sudo) and try again.</source>
-        <translation>%1 pertenece a otro usuario; bórralo (o prepara con sudo) y vuelve a intentarlo.</translation>
-    </message>
-    <message>
         <source>Cannot read %1: %2</source>
         <translation>No se puede leer %1: %2</translation>
     </message>
     <message>
-        <source>No folder to play in: neither XDG_DATA_HOME nor HOME is set.</source>
-        <translation>No hay carpeta para jugar: no están definidos ni XDG_DATA_HOME ni HOME.</translation>
+        <source>%1 belongs to another user; remove it and try again.</source>
+        <translation>%1 pertenece a otro usuario; bórralo y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 may be changed by other users; remove it and try again.</source>
+        <translation>Otros usuarios pueden modificar %1; bórralo y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>No folder to play in: your home folder is unknown, or other users may change it.</source>
+        <translation>No hay carpeta para jugar: no se conoce tu carpeta personal, o bien otros usuarios pueden modificarla.</translation>
     </message>
 </context>
 <context>
@@ -168,7 +172,7 @@
     </message>
     <message>
         <source>Press 'Ctrl' to view the map of explored maze.</source>
-        <translation>Pulsa «Ctrl» para ver el mapa del laberinto explorado.</translation>
+        <translation>Presiona «Ctrl» para ver el mapa del laberinto explorado.</translation>
     </message>
     <message>
         <source>GAME OVER</source>
@@ -206,7 +210,7 @@
     </message>
     <message>
         <source>Congratulations! Level is complete! Time bonus is %1</source>
-        <translation>¡Enhorabuena! ¡Nivel completado! Bonus de tiempo: %1</translation>
+        <translation>¡Felicidades! ¡Nivel completado! Bonus de tiempo: %1</translation>
     </message>
     <message>
         <source>The door is locked. To open this door You have to answer to a simple question. Ask the question?</source>
@@ -271,7 +275,14 @@
     </message>
     <message>
         <source>Press 'Ctrl' to continue the game.</source>
-        <translation>Pulsa «Ctrl» para seguir jugando.</translation>
+        <translation>Presiona «Ctrl» para seguir jugando.</translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>Default player</source>
+        <translation>Jugador inicial</translation>
     </message>
 </context>
 <context>
@@ -554,11 +565,19 @@ Sin opciones, el lanzador abre su ventana.</translation>
     </message>
     <message>
         <source>The computer's language</source>
-        <translation>Idioma del ordenador</translation>
+        <translation>Idioma de la computadora</translation>
     </message>
     <message>
         <source>Language:</source>
         <translation>Idioma:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line of the journal could not be read and is left out.</source>
+        <translation><numerusform>No se pudo leer %n línea del diario; no se tiene en cuenta.</numerusform><numerusform>No se pudieron leer %n líneas del diario; no se tienen en cuenta.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the journal could not be read and are left out.</source>
+        <translation><numerusform>No se pudo leer %n línea del diario; no se tiene en cuenta.</numerusform><numerusform>No se pudieron leer %n líneas del diario; no se tienen en cuenta.</numerusform></translation>
     </message>
 </context>
 <context>
@@ -704,16 +723,16 @@ Sin opciones, el lanzador abre su ventana.</translation>
         <translation>Por favor, escribe tu respuesta como se indica arriba. %1</translation>
     </message>
     <message numerus="yes">
-        <source>A right answer wins %n points. A wrong answer or the hint costs 10 health and up to 1000 points.</source>
-        <translation><numerusform>Una respuesta correcta gana %n punto. Una respuesta incorrecta o la pista cuesta 10 de salud y hasta 1000 puntos.</numerusform><numerusform>Una respuesta correcta gana %n puntos. Una respuesta incorrecta o la pista cuesta 10 de salud y hasta 1000 puntos.</numerusform></translation>
+        <source>A right answer wins %n points. A wrong answer or the hint costs 10 percent of your health and up to 1000 points.</source>
+        <translation><numerusform>Una respuesta correcta gana %n punto. Una respuesta incorrecta o la pista cuesta un 10 por ciento de tu salud y hasta 1000 puntos.</numerusform><numerusform>Una respuesta correcta gana %n puntos. Una respuesta incorrecta o la pista cuesta un 10 por ciento de tu salud y hasta 1000 puntos.</numerusform></translation>
     </message>
     <message>
         <source>Enter checks your answer. Escape closes the quiz without an answer, which costs the same as a wrong one.</source>
-        <translation>Intro comprueba tu respuesta. Esc cierra el cuestionario sin respuesta, y eso cuesta lo mismo que una respuesta incorrecta.</translation>
+        <translation>Enter comprueba tu respuesta. Esc cierra el cuestionario sin respuesta, y eso cuesta lo mismo que una respuesta incorrecta.</translation>
     </message>
     <message>
-        <source>With the hint, your answer will not count: no points, and the maze takes 10 health and up to 1000 points. Press "Show the hint" if you still want it.</source>
-        <translation>Con la pista, tu respuesta no contará: no ganas puntos y el laberinto te quita 10 de salud y hasta 1000 puntos. Pulsa «Ver la pista» si aun así la quieres.</translation>
+        <source>With the hint, your answer will not count: no points, and the maze takes 10 percent of your health and up to 1000 points. Press "Show the hint" if you still want it.</source>
+        <translation>Con la pista, tu respuesta no contará: no ganas puntos y el laberinto te quita un 10 por ciento de tu salud y hasta 1000 puntos. Presiona «Ver la pista» si aun así la quieres.</translation>
     </message>
     <message>
         <source>Your answer is right, but it could not be passed to the game, so the game will count it as not answered. Sorry!</source>
@@ -721,11 +740,11 @@ Sin opciones, el lanzador abre su ventana.</translation>
     </message>
     <message numerus="yes">
         <source>Right! Well done. That is %n points.</source>
-        <translation><numerusform>¡Correcto! Muy bien. Son %n punto.</numerusform><numerusform>¡Correcto! Muy bien. Son %n puntos.</numerusform></translation>
+        <translation><numerusform>¡Correcto! Muy bien. Es %n punto.</numerusform><numerusform>¡Correcto! Muy bien. Son %n puntos.</numerusform></translation>
     </message>
     <message>
-        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 health and up to 1000 points.</source>
-        <translation>Correcto, pero con la pista cuenta como sin responder: no ganas puntos y el laberinto te quita 10 de salud y hasta 1000 puntos.</translation>
+        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 percent of your health and up to 1000 points.</source>
+        <translation>Correcto, pero con la pista cuenta como sin responder: no ganas puntos y el laberinto te quita un 10 por ciento de tu salud y hasta 1000 puntos.</translation>
     </message>
     <message>
         <source>%1 is equal to %2, but it is not in lowest terms: %3 and %4 can both still be divided by %5. The answer is %6. So close - well tried!</source>
@@ -733,11 +752,11 @@ Sin opciones, el lanzador abre su ventana.</translation>
     </message>
     <message>
         <source>Not quite. The answer is %1. Good try - you will get the next one!</source>
-        <translation>Casi. La respuesta es %1. ¡Buen intento, la próxima te sale!</translation>
+        <translation>Esta vez no. La respuesta es %1. ¡Buen intento, la próxima te sale!</translation>
     </message>
     <message>
         <source>Not quite. The answer is %1. %2 Good try - you will get the next one!</source>
-        <translation>Casi. La respuesta es %1. %2 ¡Buen intento, la próxima te sale!</translation>
+        <translation>Esta vez no. La respuesta es %1. %2 ¡Buen intento, la próxima te sale!</translation>
     </message>
     <message>
         <source>The quiz does not know the topic "%1", so the question comes from any of LCM, GCF and fractions.</source>
@@ -785,7 +804,12 @@ Sin opciones, el lanzador abre su ventana.</translation>
     </message>
     <message>
         <source>Enter closes the quiz.</source>
-        <translation>Intro cierra el cuestionario.</translation>
+        <translation>Enter cierra el cuestionario.</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>decimal sign</comment>
+        <translation>,</translation>
     </message>
 </context>
 <context>
@@ -807,7 +831,7 @@ behind the doors). If you take the first-aid kit the your health will increase b
 percent. There are torches located in the maze (it is usually located behind the 
 doors). The torches are useful in the game with hidden maze because it increase 
 the size of viewable area.</source>
-        <translation>     También hay objetos útiles que no dan puntos, pero que te pueden ayudar. En el laberinto hay botiquines (casi siempre detrás de las puertas). Si coges un botiquín, tu salud sube un 10 por ciento. También hay antorchas (casi siempre detrás de las puertas). Las antorchas sirven en el laberinto oculto, porque te dejan ver una zona más grande.</translation>
+        <translation>     También hay objetos útiles que no dan puntos, pero que te pueden ayudar. En el laberinto hay botiquines (casi siempre detrás de las puertas). Si tomas un botiquín, tu salud sube un 10 por ciento. También hay antorchas (casi siempre detrás de las puertas). Las antorchas sirven en el laberinto oculto, porque te dejan ver una zona más grande.</translation>
     </message>
     <message>
         <source>     The movement of the Zorbik can be made by the arrows on the keyboard, or by 
@@ -839,7 +863,7 @@ by 1000 points.</source>
         <source>     When you complete the level the bonus for time spent at the level add to your 
 score. The time has counting only for your movement in the maze. When you solve 
 the mathematical example the time stops and the maze disappears from the screen.</source>
-        <translation>     Cuando completas un nivel, se suma a tu puntuación un bonus por el tiempo. El tiempo solo cuenta mientras te mueves por el laberinto. Mientras resuelves un ejercicio de matemáticas, el reloj se para y el laberinto desaparece de la pantalla.</translation>
+        <translation>     Cuando completas un nivel, se suma a tu puntuación un bonus por el tiempo. El tiempo solo cuenta mientras te mueves por el laberinto. Mientras resuelves un ejercicio de matemáticas, el reloj se para y el laberinto desaparece de la pantalla. En la tabla de récords, Ob cuenta los objetos que recogiste, En los enemigos vencidos y Pu las puertas abiertas; N muestra el nivel al que llegaste.</translation>
     </message>
 </context>
 </TS>

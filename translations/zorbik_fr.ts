@@ -140,16 +140,20 @@
         <translation>Impossible d’utiliser %1 : ce n’est pas un dossier.</translation>
     </message>
     <message>
-        <source>%1 belongs to another user; remove it (or set up with sudo) and try again.</source>
-        <translation>%1 appartient à un autre utilisateur ; supprime-le (ou prépare avec sudo) et réessaie.</translation>
-    </message>
-    <message>
         <source>Cannot read %1: %2</source>
         <translation>Impossible de lire %1 : %2</translation>
     </message>
     <message>
-        <source>No folder to play in: neither XDG_DATA_HOME nor HOME is set.</source>
-        <translation>Aucun dossier pour jouer : ni XDG_DATA_HOME ni HOME n’est défini.</translation>
+        <source>%1 belongs to another user; remove it and try again.</source>
+        <translation>%1 appartient à un autre utilisateur ; supprime-le et réessaie.</translation>
+    </message>
+    <message>
+        <source>%1 may be changed by other users; remove it and try again.</source>
+        <translation>%1 peut être modifié par d’autres utilisateurs ; supprime-le et réessaie.</translation>
+    </message>
+    <message>
+        <source>No folder to play in: your home folder is unknown, or other users may change it.</source>
+        <translation>Aucun dossier pour jouer : ton dossier personnel est inconnu, ou d’autres utilisateurs peuvent le modifier.</translation>
     </message>
 </context>
 <context>
@@ -272,6 +276,13 @@
     <message>
         <source>Press 'Ctrl' to continue the game.</source>
         <translation>Appuie sur « Ctrl » pour continuer la partie.</translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>Default player</source>
+        <translation>Joueur par défaut</translation>
     </message>
 </context>
 <context>
@@ -560,6 +571,14 @@ Sans option, le lanceur ouvre sa fenêtre.</translation>
         <source>Language:</source>
         <translation>Langue :</translation>
     </message>
+    <message numerus="yes">
+        <source>%n line of the journal could not be read and is left out.</source>
+        <translation><numerusform>%n ligne du journal n’a pas pu être lue et n’est pas comptée.</numerusform><numerusform>%n lignes du journal n’ont pas pu être lues et ne sont pas comptées.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the journal could not be read and are left out.</source>
+        <translation><numerusform>%n ligne du journal n’a pas pu être lue et n’est pas comptée.</numerusform><numerusform>%n lignes du journal n’ont pas pu être lues et ne sont pas comptées.</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>Quiz</name>
@@ -704,16 +723,16 @@ Sans option, le lanceur ouvre sa fenêtre.</translation>
         <translation>Écris ta réponse comme indiqué ci-dessus, s’il te plaît. %1</translation>
     </message>
     <message numerus="yes">
-        <source>A right answer wins %n points. A wrong answer or the hint costs 10 health and up to 1000 points.</source>
-        <translation><numerusform>Une bonne réponse rapporte %n point. Une mauvaise réponse ou l’indice coûte 10 de santé et jusqu’à 1000 points.</numerusform><numerusform>Une bonne réponse rapporte %n points. Une mauvaise réponse ou l’indice coûte 10 de santé et jusqu’à 1000 points.</numerusform></translation>
+        <source>A right answer wins %n points. A wrong answer or the hint costs 10 percent of your health and up to 1000 points.</source>
+        <translation><numerusform>Une bonne réponse rapporte %n point. Une mauvaise réponse ou l’indice coûte 10 pour cent de ta santé et jusqu’à 1000 points.</numerusform><numerusform>Une bonne réponse rapporte %n points. Une mauvaise réponse ou l’indice coûte 10 pour cent de ta santé et jusqu’à 1000 points.</numerusform></translation>
     </message>
     <message>
         <source>Enter checks your answer. Escape closes the quiz without an answer, which costs the same as a wrong one.</source>
         <translation>Entrée vérifie ta réponse. Échap ferme le quiz sans réponse, ce qui coûte autant qu’une mauvaise réponse.</translation>
     </message>
     <message>
-        <source>With the hint, your answer will not count: no points, and the maze takes 10 health and up to 1000 points. Press "Show the hint" if you still want it.</source>
-        <translation>Avec l’indice, ta réponse ne comptera pas : pas de points, et le labyrinthe te prend 10 de santé et jusqu’à 1000 points. Appuie sur « Voir l’indice » si tu le veux quand même.</translation>
+        <source>With the hint, your answer will not count: no points, and the maze takes 10 percent of your health and up to 1000 points. Press "Show the hint" if you still want it.</source>
+        <translation>Avec l’indice, ta réponse ne comptera pas : pas de points, et le labyrinthe te prend 10 pour cent de ta santé et jusqu’à 1000 points. Appuie sur « Voir l’indice » si tu le veux quand même.</translation>
     </message>
     <message>
         <source>Your answer is right, but it could not be passed to the game, so the game will count it as not answered. Sorry!</source>
@@ -724,8 +743,8 @@ Sans option, le lanceur ouvre sa fenêtre.</translation>
         <translation><numerusform>Juste ! Bravo. Ça fait %n point.</numerusform><numerusform>Juste ! Bravo. Ça fait %n points.</numerusform></translation>
     </message>
     <message>
-        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 health and up to 1000 points.</source>
-        <translation>Juste, mais avec l’indice, elle compte comme sans réponse : pas de points, et le labyrinthe te prend 10 de santé et jusqu’à 1000 points.</translation>
+        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 percent of your health and up to 1000 points.</source>
+        <translation>Juste, mais avec l’indice, ta réponse compte comme si tu n’avais pas répondu : pas de points, et le labyrinthe te prend 10 pour cent de ta santé et jusqu’à 1000 points.</translation>
     </message>
     <message>
         <source>%1 is equal to %2, but it is not in lowest terms: %3 and %4 can both still be divided by %5. The answer is %6. So close - well tried!</source>
@@ -787,6 +806,11 @@ Sans option, le lanceur ouvre sa fenêtre.</translation>
         <source>Enter closes the quiz.</source>
         <translation>Entrée ferme le quiz.</translation>
     </message>
+    <message>
+        <source>.</source>
+        <comment>decimal sign</comment>
+        <translation>,</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
@@ -839,7 +863,7 @@ by 1000 points.</source>
         <source>     When you complete the level the bonus for time spent at the level add to your 
 score. The time has counting only for your movement in the maze. When you solve 
 the mathematical example the time stops and the maze disappears from the screen.</source>
-        <translation>     Quand tu termines un niveau, un bonus de temps s’ajoute à ton score. Le temps ne compte que pendant que tu te déplaces dans le labyrinthe. Pendant que tu résous un calcul, le chronomètre s’arrête et le labyrinthe disparaît de l’écran.</translation>
+        <translation>     Quand tu termines un niveau, un bonus de temps s’ajoute à ton score. Le temps ne compte que pendant que tu te déplaces dans le labyrinthe. Pendant que tu résous un calcul, le chronomètre s’arrête et le labyrinthe disparaît de l’écran. Dans le tableau des scores, Ob compte les objets que tu as ramassés, En les ennemis vaincus et Po les portes ouvertes ; N indique le niveau atteint.</translation>
     </message>
 </context>
 </TS>

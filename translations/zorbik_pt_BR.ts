@@ -140,16 +140,20 @@
         <translation>Não foi possível usar %1: não é uma pasta.</translation>
     </message>
     <message>
-        <source>%1 belongs to another user; remove it (or set up with sudo) and try again.</source>
-        <translation>%1 pertence a outro usuário; apague-o (ou prepare com sudo) e tente de novo.</translation>
-    </message>
-    <message>
         <source>Cannot read %1: %2</source>
         <translation>Não foi possível ler %1: %2</translation>
     </message>
     <message>
-        <source>No folder to play in: neither XDG_DATA_HOME nor HOME is set.</source>
-        <translation>Não há pasta para jogar: nem XDG_DATA_HOME nem HOME estão definidos.</translation>
+        <source>%1 belongs to another user; remove it and try again.</source>
+        <translation>%1 pertence a outro usuário; apague-o e tente de novo.</translation>
+    </message>
+    <message>
+        <source>%1 may be changed by other users; remove it and try again.</source>
+        <translation>Outros usuários podem alterar %1; apague-o e tente de novo.</translation>
+    </message>
+    <message>
+        <source>No folder to play in: your home folder is unknown, or other users may change it.</source>
+        <translation>Não há pasta para jogar: sua pasta pessoal é desconhecida, ou outros usuários podem alterá-la.</translation>
     </message>
 </context>
 <context>
@@ -272,6 +276,13 @@
     <message>
         <source>Press 'Ctrl' to continue the game.</source>
         <translation>Aperte “Ctrl” para continuar o jogo.</translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>Default player</source>
+        <translation>Jogador padrão</translation>
     </message>
 </context>
 <context>
@@ -560,6 +571,14 @@ Sem opções, o lançador abre a sua janela.</translation>
         <source>Language:</source>
         <translation>Idioma:</translation>
     </message>
+    <message numerus="yes">
+        <source>%n line of the journal could not be read and is left out.</source>
+        <translation><numerusform>Não foi possível ler %n linha do diário; ela ficou de fora.</numerusform><numerusform>Não foi possível ler %n linhas do diário; elas ficaram de fora.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the journal could not be read and are left out.</source>
+        <translation><numerusform>Não foi possível ler %n linha do diário; ela ficou de fora.</numerusform><numerusform>Não foi possível ler %n linhas do diário; elas ficaram de fora.</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>Quiz</name>
@@ -704,16 +723,16 @@ Sem opções, o lançador abre a sua janela.</translation>
         <translation>Por favor, digite sua resposta como mostrado acima. %1</translation>
     </message>
     <message numerus="yes">
-        <source>A right answer wins %n points. A wrong answer or the hint costs 10 health and up to 1000 points.</source>
-        <translation><numerusform>Uma resposta certa vale %n ponto. Uma resposta errada ou a dica custa 10 de saúde e até 1000 pontos.</numerusform><numerusform>Uma resposta certa vale %n pontos. Uma resposta errada ou a dica custa 10 de saúde e até 1000 pontos.</numerusform></translation>
+        <source>A right answer wins %n points. A wrong answer or the hint costs 10 percent of your health and up to 1000 points.</source>
+        <translation><numerusform>Uma resposta certa vale %n ponto. Uma resposta errada ou a dica custa 10 por cento da sua saúde e até 1000 pontos.</numerusform><numerusform>Uma resposta certa vale %n pontos. Uma resposta errada ou a dica custa 10 por cento da sua saúde e até 1000 pontos.</numerusform></translation>
     </message>
     <message>
         <source>Enter checks your answer. Escape closes the quiz without an answer, which costs the same as a wrong one.</source>
         <translation>Enter confere sua resposta. Esc fecha o quiz sem resposta, o que custa o mesmo que uma resposta errada.</translation>
     </message>
     <message>
-        <source>With the hint, your answer will not count: no points, and the maze takes 10 health and up to 1000 points. Press "Show the hint" if you still want it.</source>
-        <translation>Com a dica, sua resposta não vai contar: nada de pontos, e o labirinto tira 10 de saúde e até 1000 pontos. Aperte “Mostrar a dica” se ainda quiser.</translation>
+        <source>With the hint, your answer will not count: no points, and the maze takes 10 percent of your health and up to 1000 points. Press "Show the hint" if you still want it.</source>
+        <translation>Com a dica, sua resposta não vai contar: nada de pontos, e o labirinto tira 10 por cento da sua saúde e até 1000 pontos. Aperte “Mostrar a dica” se ainda quiser.</translation>
     </message>
     <message>
         <source>Your answer is right, but it could not be passed to the game, so the game will count it as not answered. Sorry!</source>
@@ -721,11 +740,11 @@ Sem opções, o lançador abre a sua janela.</translation>
     </message>
     <message numerus="yes">
         <source>Right! Well done. That is %n points.</source>
-        <translation><numerusform>Certo! Muito bem. São %n ponto.</numerusform><numerusform>Certo! Muito bem. São %n pontos.</numerusform></translation>
+        <translation><numerusform>Certo! Muito bem. É %n ponto.</numerusform><numerusform>Certo! Muito bem. São %n pontos.</numerusform></translation>
     </message>
     <message>
-        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 health and up to 1000 points.</source>
-        <translation>Certo, mas com a dica conta como sem resposta: nada de pontos, e o labirinto tira 10 de saúde e até 1000 pontos.</translation>
+        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 percent of your health and up to 1000 points.</source>
+        <translation>Certo, mas com a dica conta como sem resposta: nada de pontos, e o labirinto tira 10 por cento da sua saúde e até 1000 pontos.</translation>
     </message>
     <message>
         <source>%1 is equal to %2, but it is not in lowest terms: %3 and %4 can both still be divided by %5. The answer is %6. So close - well tried!</source>
@@ -733,11 +752,11 @@ Sem opções, o lançador abre a sua janela.</translation>
     </message>
     <message>
         <source>Not quite. The answer is %1. Good try - you will get the next one!</source>
-        <translation>Quase. A resposta é %1. Boa tentativa – você acerta a próxima!</translation>
+        <translation>Não foi dessa vez. A resposta é %1. Boa tentativa – você acerta a próxima!</translation>
     </message>
     <message>
         <source>Not quite. The answer is %1. %2 Good try - you will get the next one!</source>
-        <translation>Quase. A resposta é %1. %2 Boa tentativa – você acerta a próxima!</translation>
+        <translation>Não foi dessa vez. A resposta é %1. %2 Boa tentativa – você acerta a próxima!</translation>
     </message>
     <message>
         <source>The quiz does not know the topic "%1", so the question comes from any of LCM, GCF and fractions.</source>
@@ -786,6 +805,11 @@ Sem opções, o lançador abre a sua janela.</translation>
     <message>
         <source>Enter closes the quiz.</source>
         <translation>Enter fecha o quiz.</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>decimal sign</comment>
+        <translation>,</translation>
     </message>
 </context>
 <context>
@@ -839,7 +863,7 @@ by 1000 points.</source>
         <source>     When you complete the level the bonus for time spent at the level add to your 
 score. The time has counting only for your movement in the maze. When you solve 
 the mathematical example the time stops and the maze disappears from the screen.</source>
-        <translation>     Quando você termina uma fase, ganha um bônus de tempo nos seus pontos. O tempo só conta enquanto você anda pelo labirinto. Enquanto você resolve uma conta, o relógio para e o labirinto some da tela.</translation>
+        <translation>     Quando você termina uma fase, ganha um bônus de tempo nos seus pontos. O tempo só conta enquanto você anda pelo labirinto. Enquanto você resolve uma conta, o relógio para e o labirinto some da tela. No placar, Ob conta os objetos que você pegou, In os inimigos vencidos e Po as portas abertas; F mostra a fase a que você chegou.</translation>
     </message>
 </context>
 </TS>

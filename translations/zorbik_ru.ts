@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>The classroom folder %1 holds another version of Zorbik than the one installed here, so the teacher needs to set it up again. %2</source>
-        <translation>В папке класса %1 другая версия Zorbik, чем установлена здесь, поэтому учителю нужно настроить её заново. %2</translation>
+        <translation>В папке класса %1 не та версия Зорбика, что установлена здесь, поэтому учителю нужно настроить её заново. %2</translation>
     </message>
     <message>
         <source>The class's high-score table in %1/Maze cannot be written by %2, so your score would be lost. Ask the teacher to add you to the group %3 (then log in again). If you are in it, the table needs a new set-up. %4</source>
@@ -140,16 +140,20 @@
         <translation>Нельзя использовать %1: это не папка.</translation>
     </message>
     <message>
-        <source>%1 belongs to another user; remove it (or set up with sudo) and try again.</source>
-        <translation>%1 принадлежит другому пользователю; удалите это (или настройте через sudo) и попробуйте снова.</translation>
-    </message>
-    <message>
         <source>Cannot read %1: %2</source>
         <translation>Не удаётся прочитать %1: %2</translation>
     </message>
     <message>
-        <source>No folder to play in: neither XDG_DATA_HOME nor HOME is set.</source>
-        <translation>Нет папки для игры: не заданы ни XDG_DATA_HOME, ни HOME.</translation>
+        <source>%1 belongs to another user; remove it and try again.</source>
+        <translation>%1 принадлежит другому пользователю. Удали его и попробуй ещё раз.</translation>
+    </message>
+    <message>
+        <source>%1 may be changed by other users; remove it and try again.</source>
+        <translation>%1 могут изменить другие пользователи. Удали его и попробуй ещё раз.</translation>
+    </message>
+    <message>
+        <source>No folder to play in: your home folder is unknown, or other users may change it.</source>
+        <translation>Нет папки для игры: твоя домашняя папка неизвестна, или её могут изменить другие пользователи.</translation>
     </message>
 </context>
 <context>
@@ -247,7 +251,7 @@
     </message>
     <message>
         <source>EXIT</source>
-        <translation>Выйти</translation>
+        <translation>СТОП</translation>
     </message>
     <message>
         <source>Time on 1 level</source>
@@ -272,6 +276,13 @@
     <message>
         <source>Press 'Ctrl' to continue the game.</source>
         <translation>Нажми «Ctrl», чтобы продолжить игру.</translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>Default player</source>
+        <translation>Новичок</translation>
     </message>
 </context>
 <context>
@@ -560,6 +571,14 @@ Without options the launcher opens its window.</source>
         <source>Language:</source>
         <translation>Язык:</translation>
     </message>
+    <message numerus="yes">
+        <source>%n line of the journal could not be read and is left out.</source>
+        <translation><numerusform>Не удалось прочитать %n строку дневника, она пропущена.</numerusform><numerusform>Не удалось прочитать %n строки дневника, они пропущены.</numerusform><numerusform>Не удалось прочитать %n строк дневника, они пропущены.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the journal could not be read and are left out.</source>
+        <translation><numerusform>Не удалось прочитать %n строку дневника, она пропущена.</numerusform><numerusform>Не удалось прочитать %n строки дневника, они пропущены.</numerusform><numerusform>Не удалось прочитать %n строк дневника, они пропущены.</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>Quiz</name>
@@ -629,7 +648,7 @@ Without options the launcher opens its window.</source>
     </message>
     <message>
         <source>Find a number that goes into both %1 and %2 (try %3), divide both by it, and do the same with what is left. The GCF is all the numbers you divided by, multiplied together.</source>
-        <translation>Найди число, на которое делятся и %1, и %2 (попробуй %3), раздели оба числа на него и сделай то же с тем, что осталось. НОД — это произведение всех чисел, на которые ты делил.</translation>
+        <translation>Найди число, на которое делятся и %1, и %2 (попробуй %3), раздели оба числа на него и сделай то же с тем, что осталось. НОД — это произведение всех чисел, на которые пришлось делить.</translation>
     </message>
     <message>
         <source>%1 goes into %2 (%2 = %3), so the GCF is %4 itself.</source>
@@ -704,16 +723,16 @@ Without options the launcher opens its window.</source>
         <translation>Пожалуйста, введи ответ так, как показано выше. %1</translation>
     </message>
     <message numerus="yes">
-        <source>A right answer wins %n points. A wrong answer or the hint costs 10 health and up to 1000 points.</source>
-        <translation><numerusform>Верный ответ приносит %n очко. Неверный ответ или подсказка стоит 10 жизни и до 1000 очков.</numerusform><numerusform>Верный ответ приносит %n очка. Неверный ответ или подсказка стоит 10 жизни и до 1000 очков.</numerusform><numerusform>Верный ответ приносит %n очков. Неверный ответ или подсказка стоит 10 жизни и до 1000 очков.</numerusform></translation>
+        <source>A right answer wins %n points. A wrong answer or the hint costs 10 percent of your health and up to 1000 points.</source>
+        <translation><numerusform>Верный ответ приносит %n очко. Неверный ответ или подсказка стоит 10 процентов жизни и до 1000 очков.</numerusform><numerusform>Верный ответ приносит %n очка. Неверный ответ или подсказка стоит 10 процентов жизни и до 1000 очков.</numerusform><numerusform>Верный ответ приносит %n очков. Неверный ответ или подсказка стоит 10 процентов жизни и до 1000 очков.</numerusform></translation>
     </message>
     <message>
         <source>Enter checks your answer. Escape closes the quiz without an answer, which costs the same as a wrong one.</source>
         <translation>Enter проверяет ответ. Esc закрывает викторину без ответа — это стоит столько же, сколько неверный ответ.</translation>
     </message>
     <message>
-        <source>With the hint, your answer will not count: no points, and the maze takes 10 health and up to 1000 points. Press "Show the hint" if you still want it.</source>
-        <translation>С подсказкой ответ не засчитается: очков не будет, а лабиринт отнимет 10 жизни и до 1000 очков. Нажми «Показать подсказку», если она всё равно нужна.</translation>
+        <source>With the hint, your answer will not count: no points, and the maze takes 10 percent of your health and up to 1000 points. Press "Show the hint" if you still want it.</source>
+        <translation>С подсказкой ответ не засчитается: очков не будет, а лабиринт отнимет 10 процентов жизни и до 1000 очков. Нажми «Показать подсказку», если она всё равно нужна.</translation>
     </message>
     <message>
         <source>Your answer is right, but it could not be passed to the game, so the game will count it as not answered. Sorry!</source>
@@ -724,8 +743,8 @@ Without options the launcher opens its window.</source>
         <translation><numerusform>Верно! Молодец. Это %n очко.</numerusform><numerusform>Верно! Молодец. Это %n очка.</numerusform><numerusform>Верно! Молодец. Это %n очков.</numerusform></translation>
     </message>
     <message>
-        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 health and up to 1000 points.</source>
-        <translation>Верно, но с подсказкой ответ не засчитывается: очков нет, а лабиринт отнимет 10 жизни и до 1000 очков.</translation>
+        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 percent of your health and up to 1000 points.</source>
+        <translation>Верно, но с подсказкой ответ не засчитывается: очков нет, а лабиринт отнимет 10 процентов жизни и до 1000 очков.</translation>
     </message>
     <message>
         <source>%1 is equal to %2, but it is not in lowest terms: %3 and %4 can both still be divided by %5. The answer is %6. So close - well tried!</source>
@@ -787,6 +806,11 @@ Without options the launcher opens its window.</source>
         <source>Enter closes the quiz.</source>
         <translation>Enter закрывает викторину.</translation>
     </message>
+    <message>
+        <source>.</source>
+        <comment>decimal sign</comment>
+        <translation>,</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
@@ -839,7 +863,7 @@ by 1000 points.</source>
         <source>     When you complete the level the bonus for time spent at the level add to your 
 score. The time has counting only for your movement in the maze. When you solve 
 the mathematical example the time stops and the maze disappears from the screen.</source>
-        <translation>     Когда ты проходишь уровень, к очкам добавляется бонус за время. Время идёт только пока ты ходишь по лабиринту. Пока ты решаешь пример, время стоит, а лабиринт исчезает с экрана.</translation>
+        <translation>     Когда ты проходишь уровень, к очкам добавляется бонус за время. Время идёт только пока ты ходишь по лабиринту. Пока ты решаешь пример, время стоит, а лабиринт исчезает с экрана. В таблице рекордов Пр — это собранные предметы, Вр — побеждённые враги, Дв — открытые двери, а У — достигнутый уровень.</translation>
     </message>
 </context>
 </TS>

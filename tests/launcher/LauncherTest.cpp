@@ -1,10 +1,12 @@
 #include "common/NameFile.h"
+#include "common/Programs.h"
 #include "launcher/ClassroomFolder.h"
 #include "launcher/GameStart.h"
 #include "launcher/LauncherLogic.h"
 #include "launcher/LauncherOptions.h"
 #include "launcher/LauncherWindow.h"
 #include "launcher/PlayingFolder.h"
+#include "quiz/Journal.h"
 #include "tests/support/RunBounded.h"
 #include "tests/support/TempFolder.h"
 #include "world/StartUp.h"
@@ -19,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,10 +33,11 @@ using testing::Put;
 using testing::RunBounded;
 using testing::Slurp;
 
-// A fresh temporary folder per test, readable by every user.
+// A fresh temporary folder per test, where every user may make a folder.
 class LauncherFolder : public ::testing::Test {
   protected:
-    void SetUp() override { fs::permissions(root, fs::perms::all); }
+    // Sticky, as /tmp: a player's folder made in it stays that player's.
+    void SetUp() override { fs::permissions(root, fs::perms::all | fs::perms::sticky_bit); }
 
     // An installed suite as the package lays it out, with a launcher folder
     // "bin" beside "lib/zorbik".
@@ -151,7 +155,6 @@ TEST_F(LauncherFolder, PlayingFolderIsLaidOutAndRefreshedWithoutTouchingThePlaye
     for (const char* file :
          {"Maze/Game1", "Maze/Images/Road.bmp", "Maze/Sounds/Door.wav", "Quiz/quiz", "Quiz/Sounds/Right.wav"})
         EXPECT_EQ(Slurp(playing + file), Slurp(installed + file)) << file;
-    EXPECT_EQ(fs::status(playing + "Maze/Game1").permissions(), fs::perms(0755));
     EXPECT_FALSE(fs::exists(playing + "Maze/Game1.hrs")); // the builder's table stays behind
     EXPECT_FALSE(fs::exists(fs::symlink_status(playing + "Maze/Images/Link.bmp")));
 
@@ -194,6 +197,95 @@ TEST_F(LauncherFolder, PlayingFolderIsLaidOutAndRefreshedWithoutTouchingThePlaye
     EXPECT_NE(error.find("linked"), std::string::npos);
 }
 
+// Folders and programs 0700, every other file 0600, whatever the umask, for
+// what the launcher lays out and what the game, the quiz and the launcher
+// write there later; an earlier folder is made private, and whatever another
+// user owns or others may write is refused by name.
+TEST_F(LauncherFolder, PlayingFolderIsThePlayersAloneWhateverTheUmask)
+{
+    const std::string installed = Install().string() + "/";
+    const auto expectPrivate = [](const std::string& playing) {
+        EXPECT_EQ(fs::status(playing).permissions(), fs::perms(0700));
+        for (const auto& entry : fs::recursive_directory_iterator(playing)) {
+            const std::string name = entry.path().filename();
+            const bool program = name == "Game1" || name == "quiz" || name == "game.sh";
+            EXPECT_EQ(fs::symlink_status(entry).permissions(),
+                      fs::perms(entry.is_directory() || program ? 0700 : 0600))
+                << entry.path();
+        }
+    };
+    for (const mode_t mask : {0000, 0022, 0077}) {
+        const std::string playing = (root / ("mask" + std::to_string(mask)) / "zorbik").string() + "/";
+        const mode_t before = ::umask(mask);
+        std::string error;
+        const bool made = UpdatePlayingFolder(installed, playing, "v1", error);
+        WriteNameFile(playing, "Ann");
+        quiz::AppendToJournal(playing + "Quiz/Journal.txt", quiz::JournalEntry{});
+        // A game in the player's folder makes its files with a private umask.
+        Put(playing + "game.sh", "#!/bin/sh\numask > Maze/umask\n");
+        fs::permissions(playing + "game.sh", fs::perms(0700));
+        const pid_t game =
+            StartGame({playing + "game.sh", playing + "game.sh", playing, "", true}, {"Ann"}, error);
+        ::umask(before);
+        ASSERT_TRUE(made) << error;
+        ASSERT_GT(game, 0) << error;
+        EXPECT_EQ(WaitForGame(game, true), 0);
+        EXPECT_EQ(Slurp(playing + "Maze/umask"), "0077\n");
+        expectPrivate(playing);
+    }
+
+    const std::string playing = (root / "mask0" / "zorbik").string() + "/";
+    fs::permissions(playing + "Maze", fs::perms(0755));
+    fs::permissions(playing + "Maze/Game1", fs::perms(0755));
+    fs::permissions(playing + "Gamer.nam", fs::perms(0644));
+    std::string error;
+    ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v1", error)) << error;
+    expectPrivate(playing);
+    const struct {
+        const char* path;
+        std::function<void()> make, undo;
+        const char* says;
+    } refused[] = {
+        {"Maze/Sounds", [&] { fs::permissions(playing + "Maze/Sounds", fs::perms(0770)); },
+         [&] { fs::permissions(playing + "Maze/Sounds", fs::perms(0700)); }, "may be changed by other users"},
+        {"Installed.stamp", [&] { fs::permissions(playing + "Installed.stamp", fs::perms(0602)); },
+         [&] { fs::permissions(playing + "Installed.stamp", fs::perms(0600)); },
+         "may be changed by other users"},
+        {"Quiz/quiz", [&] { ASSERT_EQ(::chown((playing + "Quiz/quiz").c_str(), 65534, 65534), 0); },
+         [&] { ASSERT_EQ(::chown((playing + "Quiz/quiz").c_str(), 0, 0), 0); }, "belongs to another user"},
+        {"zorbik", [&] { ASSERT_EQ(::chown(playing.c_str(), 65534, 65534), 0); },
+         [&] { ASSERT_EQ(::chown(playing.c_str(), 0, 0), 0); }, "belongs to another user"},
+    };
+    for (const auto& r : refused) {
+        if (::geteuid() != 0 && r.says[0] == 'b')
+            continue; // only root can give a file away
+        r.make();
+        EXPECT_FALSE(UpdatePlayingFolder(installed, playing, "v1", error)) << r.path;
+        EXPECT_NE(error.find(r.path), std::string::npos) << error;
+        EXPECT_NE(error.find(r.says), std::string::npos) << error;
+        r.undo();
+    }
+    ASSERT_TRUE(UpdatePlayingFolder(installed, playing, "v1", error)) << error;
+
+    // The environment moves the folder only to a place no other user can
+    // change: root given a pupil's XDG_DATA_HOME or HOME plays in its own.
+    if (::geteuid() == 0) {
+        const fs::path pupil = root / "pupil";
+        fs::create_directories(pupil / ".local" / "share");
+        ASSERT_EQ(::chown(pupil.c_str(), 65534, 65534), 0);
+        ::setenv("XDG_DATA_HOME", (pupil / ".local" / "share").c_str(), 1);
+        const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+        ::setenv("HOME", pupil.c_str(), 1);
+        EXPECT_EQ(PersonalPlayingFolder().rfind(pupil.string(), 0), std::string::npos)
+            << PersonalPlayingFolder();
+        EXPECT_EQ(PersonalPlayingFolder(), PathIn(::getpwuid(0)->pw_dir, ".local/share/zorbik/"));
+        ::setenv("XDG_DATA_HOME", (root / "own").c_str(), 1);
+        EXPECT_EQ(PersonalPlayingFolder(), (root / "own" / "zorbik").string() + "/");
+        ::unsetenv("XDG_DATA_HOME");
+        ::setenv("HOME", home.c_str(), 1);
+    }
+}
+
 TEST_F(LauncherFolder, PlanPlaysInPlaceOnlyInASuiteThePlayerOwnsAndNeverRootInTheInstall)
 {
     const fs::path suite = Install();
@@ -229,7 +321,7 @@ TEST_F(LauncherFolder, PlanPlaysInPlaceOnlyInASuiteThePlayerOwnsAndNeverRootInTh
     const fs::path data = root / "home" / "data";
     fs::create_directories(data);
     if (::geteuid() == 0)
-        fs::permissions(data, fs::perms::all);
+        ASSERT_EQ(::chown(data.c_str(), 65534, 65534), 0);
     else
         fs::permissions(suite, fs::perms::owner_write, fs::perm_options::remove);
     const auto planned = RunBounded([&] {
@@ -398,7 +490,7 @@ TEST_F(LauncherFolder, NameFileIsWrittenSafelyOrTheGameDoesNotStart)
     Put(root / "Maze" / "Game1", "#!/bin/sh\ntouch started\n");
     fs::permissions(root / "Maze" / "Game1", fs::perms(0755));
     std::string error;
-    const GamePlan plan{folder + "Maze/Game1", folder + "Maze/Game1", folder, ""};
+    const GamePlan plan{folder + "Maze/Game1", folder + "Maze/Game1", folder, "", false};
     EXPECT_EQ(StartGame(plan, LaunchChoice{"Cy"}, error), -1);
     EXPECT_NE(error.find("does not start"), std::string::npos) << error;
     EXPECT_FALSE(fs::exists(root / "started"));

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 using namespace zorbik;
@@ -64,10 +65,52 @@ TEST(GameSummary, TellsTheGameAndTheHistoryFromTheJournal)
          {"2026-12-07 09:15  2 of 3 right  (LCM: 1 of 1 right, GCF: 1 of 2 right)",
           "2026-12-08 10:02  1 of 4 right", "All 2 games: 3 of 7 right", "GCF: 1 of 4 right"})
         EXPECT_NE(report.find(part), std::string::npos) << part << "\n" << report;
-    EXPECT_EQ(ReportCsv(all), "start,questions,right,lcm_asked,lcm_right,gcf_asked,gcf_right,fractions_asked,"
-                              "fractions_right\r\n"
-                              "2026-12-07 09:15,3,2,1,1,2,1,0,0\r\n"
-                              "2026-12-08 10:02,4,1,2,1,2,0,0,0\r\n");
+    EXPECT_EQ(ReportCsv(all),
+              "\"start\",\"questions\",\"right\",\"lcm_asked\",\"lcm_right\",\"gcf_asked\",\"gcf_right\","
+              "\"fractions_asked\",\"fractions_right\"\r\n"
+              "\"2026-12-07 09:15\",3,2,1,1,2,1,0,0\r\n"
+              "\"2026-12-08 10:02\",4,1,2,1,2,0,0,0\r\n");
+}
+
+// A classmate's journal meant to take over the teacher's spreadsheet or
+// terminal: lines that do not parse are skipped and counted, the CSV holds
+// nothing a spreadsheet runs and exactly nine cells a row, the texts no
+// control character at all.
+TEST(GameSummary, AHostileJournalReachesNeitherSpreadsheetNorTerminal)
+{
+    const zorbik::testing::TempFolder temp("zorbik-hostile");
+    const std::string journal = temp.at("Journal.txt");
+    const std::string rest = "\t7\tLCM\t1\t1\tright\tno-hint\tq\t1\t1\tw\r\n";
+    std::string bytes;
+    for (const char* time : {"=HYPERLINK(\"http://x\",\"y\")", "+cmd|' /C calc'!A0", "@SUM(A1:A9)",
+                             "-2+3,4,5,6", "2026-12-08T10:02:03+0100\x1B]0;owned\x07", "\t", ""})
+        bytes += time + rest;
+    bytes += quiz::JournalLine(Asked(7, Topic::Lcm, "right", "12"));
+    zorbik::testing::Put(journal, bytes + "2026-12-08T10:02:03+0100\t8\tGCF\t1\t1\twrong\tno-hint\t"
+                                          "Q\x1B[31m\t\x1B]52;c;x\x07\xE2\x80\xAE"
+                                          "6\t6\tw\x9B\r\n");
+    std::size_t skipped = 0;
+    const auto entries = quiz::ReadJournal(journal, 0, &skipped);
+    EXPECT_EQ(entries.size(), 2u);
+    EXPECT_EQ(skipped, 7u);
+
+    const std::string csv = ReportCsv(entries);
+    std::size_t rows = 0;
+    for (std::size_t at = 0, end; (end = csv.find("\r\n", at)) != std::string::npos; at = end + 2, ++rows) {
+        const std::string row = csv.substr(at, end - at);
+        EXPECT_EQ(std::count(row.begin(), row.end(), ','), 8) << row;
+        EXPECT_EQ(row.front(), '"') << row;
+        EXPECT_EQ(std::string("=+-@\t\r").find(row[1]), std::string::npos) << row;
+    }
+    EXPECT_EQ(rows, 3u);
+    const std::string texts =
+        ReportText(entries, journal + "\x1B[0m", skipped) + SummaryText(entries, "Bo\x07");
+    EXPECT_NE(texts.find("7 lines of the journal could not be read"), std::string::npos) << texts;
+    EXPECT_NE(texts.find("Q[31m (you typed ]52;c;x6;"), std::string::npos) << texts;
+    for (unsigned char c : texts)
+        EXPECT_TRUE(c == '\n' || (c >= 0x20 && c != 0x7F)) << int(c);
+    EXPECT_EQ(texts.find("\xE2\x80\xAE"), std::string::npos);
+    EXPECT_EQ(texts.find("\xC2\x9B"), std::string::npos);
 }
 
 // --questions is checked and handed to the quiz through the environment;

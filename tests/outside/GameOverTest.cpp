@@ -4,6 +4,8 @@
 #include "outside/Buttons.h"
 #include "outside/HighScoreFile.h"
 #include "outside/HighScores.h"
+#include "outside/ShownName.h"
+#include "tests/support/Languages.h"
 #include "tests/support/RunBounded.h"
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/TempFolder.h"
@@ -201,7 +203,30 @@ TEST_F(GameOverTest, NamesAreCutToTwentyBytesButNeverInsideACharacter)
     EXPECT_EQ(NameField(tenE), tenE.substr(0, 20));
     // A four-byte character across the cut.
     EXPECT_EQ(NameField(std::string(18, 'b') + "\xF0\x9F\x98\x80"), std::string(18, 'b') + "  ");
-    EXPECT_EQ(NameField("a\tb"), "a b" + std::string(17, ' '));
+    // Controls (C0 and C1) and the marks that turn text round never reach
+    // the file; what an earlier table stored is read and written back as it
+    // is, byte for byte.
+    EXPECT_EQ(NameField("a\tb\xC2\x85"
+                        "c\xE2\x80\xAE"
+                        "d\xE2\x81\xA6"
+                        "e\xE2\x80\x8B"
+                        "f\x1B"),
+              "abcdef" + std::string(14, ' '));
+    EXPECT_EQ(NameField(std::string(19, 'a') + "\xE2\x80\x8F" + "b"), std::string(19, 'a') + "b");
+    const std::string stored = HighScoreLine({"Ann\xE2\x80\xAE"
+                                              "x\xC2\x9B  \xD0        ",
+                                              1, 2, 3, 4, 500});
+    HighScoreEntry read;
+    ASSERT_TRUE(ParseHighScoreLine(stored, read));
+    EXPECT_EQ(HighScoreLine(read), stored);
+    // A new table's default name is in the player's language.
+    EXPECT_EQ(DefaultEntry(1).Name, "Default player      ");
+    {
+        const zorbik::testing::ScopedLanguage russian("ru");
+        ASSERT_TRUE(russian.installed());
+        EXPECT_EQ(DefaultEntry(1, StartingName()).Name,
+                  NameField("\u041d\u043e\u0432\u0438\u0447\u043e\u043a"));
+    }
 
     s.GamerName = "ABCDEFGHIJKLMNOPQRSTUVWXY";
     s.Score = 1000;

@@ -50,6 +50,14 @@ TEST(Journal, AppendsWholeLinesSafely)
     auto entries = ReadJournal(path);
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].typed, "24 or 12"); // a tab or line break cannot split a line
+    // What was typed is kept to 40 bytes, cut between whole letters (never a
+    // stray half of a Cyrillic letter), without controls or direction marks.
+    JournalEntry typed = Entry(Topic::Lcm, "wrong");
+    typed.typed = "1\xE2\x80\xAE" + std::string(22, ' ') +
+                  "\x1B"
+                  "\u0434\u0432\u0435\u043d\u0430\u0434\u0446\u0430\u0442\u044c";
+    ASSERT_EQ(ParseJournalLine(JournalLine(typed)).value().typed,
+              "1" + std::string(22, ' ') + "\u0434\u0432\u0435\u043d\u0430\u0434\u0446\u0430");
     EXPECT_EQ(entries[0].working, Entry(Topic::Lcm, "").working);
     EXPECT_EQ(entries[1].topic, Topic::Fractions);
     EXPECT_TRUE(entries[1].hint);

@@ -2,6 +2,7 @@
 #include "quiz/QuizLogic.h"
 #include "quiz/OfferedTopics.h"
 #include "quiz/RecentQuestions.h"
+#include "tests/support/Languages.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -256,6 +257,24 @@ TEST(QuizAnswers, AsChildrenWriteThem)
                 << RetypeAdvice(c.q, c.typed);
         }
     }
+
+    // Every other language writes decimals with a comma: "1,125" is 1.125,
+    // never 1125, and neither it nor "1,200" is judged; blanks still group.
+    Question eighths = sum;
+    eighths.answer = {9, 8};
+    for (const std::string& language : zorbik::testing::AllLanguages) {
+        const zorbik::testing::ScopedLanguage speaking(language);
+        SCOPED_TRACE(language);
+        ASSERT_EQ(DecimalComma(), !language.empty());
+        if (language.empty())
+            continue;
+        EXPECT_EQ(CheckAnswer(eighths, "1,125"), Check::Decimal);
+        EXPECT_NE(RetypeAdvice(eighths, "1,125").find("9/8"), std::string::npos)
+            << RetypeAdvice(eighths, "1,125");
+        EXPECT_EQ(CheckAnswer(lcm, "1,200"), Check::Decimal);
+        EXPECT_EQ(CheckAnswer(lcm, "1 200"), Check::Right);
+        EXPECT_EQ(CheckAnswer(eighths, "1 1/8"), Check::Right);
+    }
 }
 
 TEST(QuizVerdict, OnlyARightAnswerWithoutHintIsOne)
@@ -322,14 +341,14 @@ TEST(QuizQuestions, RecentQuestionsAreAvoidedAndTheListStaysSmall)
     std::mt19937 rng(7);
     std::set<std::string> seen;
     for (int i = 0; i < 30; ++i) {
-        const std::vector<std::string> recent = ReadRecent(dir);
+        const std::vector<RecentQuestion> recent = ReadRecent(dir);
         EXPECT_EQ(recent.size(), std::min<size_t>(i, RecentKept));
-        const Question q = MakeFreshQuestion(Topic::Lcm, 0, rng, recent);
+        const Question q = MakeFreshQuestion(Topic::Lcm, 0, rng, RecentTexts(recent));
         if (i < int(RecentKept)) {
             EXPECT_TRUE(seen.insert(q.text).second) << q.text;
         }
-        ASSERT_TRUE(RememberQuestion(dir, recent, q.text));
-        EXPECT_EQ(ReadRecent(dir).front(), q.text);
+        ASSERT_TRUE(RememberQuestion(dir, recent, {Topic::Lcm, q.text}));
+        EXPECT_EQ(ReadRecent(dir).front().text, q.text);
     }
     // A FIFO or a folder in the list's place is simply no list.
     fs::remove(fs::path(dir) / RecentFileName);
@@ -346,7 +365,7 @@ TEST(QuizFeedback, StakesWorkingAndHonestVerdicts)
     for (auto [d, points] : {std::pair{0, "100 points"}, {3, "400 points"}, {14, "1500 points"}}) {
         const std::string line = StakeLine(d);
         EXPECT_NE(line.find(points), std::string::npos) << line;
-        EXPECT_NE(line.find("10 health"), std::string::npos) << line;
+        EXPECT_NE(line.find("10 percent of your health"), std::string::npos) << line;
         EXPECT_NE(line.find("1000 points"), std::string::npos) << line;
     }
 
@@ -429,14 +448,14 @@ TEST(QuizFeedback, NamesTheCommonMistakes)
     const std::string withHint = Feedback(lcm, Check::Right, true, "36", 2, true);
     EXPECT_EQ(
         withHint.rfind("Right, but with the hint it counts as not answered: no points, and the maze takes 10 "
-                       "health",
+                       "percent of your health",
                        0),
         0u)
         << withHint;
 }
 
 // With two or three topics on offer the least recently asked comes next, so
-// no topic runs longer than three; the game's "BOTH" offers LCM and GCF again
+// no topic comes twice in a row; the game's "BOTH" offers LCM and GCF again
 // although it sent only one of them.
 TEST(QuizTopics, BalancedAcrossQuestions)
 {
@@ -450,26 +469,31 @@ TEST(QuizTopics, BalancedAcrossQuestions)
     EXPECT_EQ(OfferedTopics(lcmSent, fractionsGame, "quiz"), std::vector<Topic>{Topic::Lcm});
     EXPECT_EQ(OfferedTopics(Parse({"3", "SOUND"}), game, "quiz"), std::vector<Topic>{Topic::Fractions});
 
+    // Every shipped language: the topic goes through the list's file as a
+    // field of its own, whatever words the question is in.
+    const zorbik::testing::TempFolder temp("zorbik-topics");
     std::mt19937 rng(1);
-    for (const auto& offered : {std::vector<Topic>{Topic::Lcm, Topic::Gcf},
-                                std::vector<Topic>{Topic::Lcm, Topic::Gcf, Topic::Fractions}}) {
-        std::vector<std::string> recent;
-        std::vector<int> counts(3, 0);
-        int run = 0;
-        Topic last = Topic::Fractions;
-        for (int i = 0; i < 60; ++i) {
-            const Topic t = LeastRecentTopic(offered, recent, rng);
-            run = i > 0 && t == last ? run + 1 : 1;
-            EXPECT_LE(run, 3);
-            last = t;
-            ++counts[int(t)];
-            const Question q = MakeFreshQuestion(t, 2, rng, recent);
-            EXPECT_EQ(TopicOfText(q.text), t);
-            recent.insert(recent.begin(), q.text);
-            recent.resize(std::min(recent.size(), RecentKept));
+    for (const std::string& language : zorbik::testing::AllLanguages) {
+        const zorbik::testing::ScopedLanguage speaking(language);
+        ASSERT_TRUE(language.empty() || speaking.installed()) << language;
+        for (const auto& offered : {std::vector<Topic>{Topic::Lcm, Topic::Gcf},
+                                    std::vector<Topic>{Topic::Lcm, Topic::Gcf, Topic::Fractions}}) {
+            const std::string dir = (temp.dir / (language + std::to_string(offered.size()))).string();
+            fs::create_directory(dir);
+            std::vector<int> counts(3, 0);
+            Topic last = Topic::Fractions;
+            for (int i = 0; i < 60; ++i) {
+                const std::vector<RecentQuestion> recent = ReadRecent(dir);
+                const Topic t = LeastRecentTopic(offered, recent, rng);
+                EXPECT_TRUE(i == 0 || t != last) << language << ": the same topic twice in a row";
+                last = t;
+                ++counts[int(t)];
+                const Question q = MakeFreshQuestion(t, 2, rng, RecentTexts(recent));
+                ASSERT_TRUE(RememberQuestion(dir, recent, {t, q.text}));
+            }
+            for (Topic t : offered)
+                EXPECT_EQ(counts[int(t)], 60 / int(offered.size())) << language;
         }
-        for (Topic t : offered)
-            EXPECT_EQ(counts[int(t)], 60 / int(offered.size()));
     }
 }
 

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace zorbik {
@@ -118,6 +121,35 @@ TEST(SafeFiles, CopyingTakesOnlyARegularFileAndNeverWritesThroughALink)
         EXPECT_FALSE(CopyRegularFile(t.at(r.from), t.at(r.to), 0644)) << r.from << " to " << r.to;
     EXPECT_FALSE(fs::exists(t.at("copy")));
     EXPECT_EQ(std::distance(fs::directory_iterator(t.dir), fs::directory_iterator()), 6);
+}
+
+// Files are written while the sound thread opens files of its own: a number
+// closed twice would close the other thread's file, seen here as EBADF.
+TEST(SafeFiles, WritingNeverClosesADescriptorAnotherThreadOpened)
+{
+    TempFolder t;
+    const UniqueFd folder = OpenFolderAt(AT_FDCWD, t.dir);
+    ASSERT_TRUE(folder);
+    std::atomic<bool> writing = true;
+    std::atomic<int> lost = 0;
+    std::thread other([&] {
+        while (writing) {
+            const int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+            std::this_thread::yield();
+            if (fd >= 0 && ::close(fd) != 0)
+                ++lost;
+        }
+    });
+    for (int i = 0; i < 400 && lost == 0; ++i)
+        ASSERT_TRUE(WriteFileAt(folder.get(), "Gamer.nam", 0600, -1, "Ann"));
+    writing = false;
+    other.join();
+    EXPECT_EQ(lost, 0);
+
+    UniqueFd once(::open("/dev/null", O_RDONLY | O_CLOEXEC));
+    EXPECT_EQ(once.close(), 0);
+    EXPECT_FALSE(once);
+    EXPECT_EQ(once.close(), 0); // nothing left to close
 }
 
 } // namespace
