@@ -14,7 +14,7 @@ namespace zorbik {
 
 namespace {
 
-constexpr int WeekLabels = 12; // at most, so that they never overlap
+constexpr std::size_t WeekLabels = 6; // at most, so that each shows whole
 
 QString WeekLabel(long long monday)
 {

@@ -51,10 +51,13 @@ int ClassTableModel::columnCount(const QModelIndex& parent) const
 QVariant ClassTableModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= int(rows_.size()) ||
-        (role != Qt::DisplayRole && role != SortRole && role != Qt::TextAlignmentRole))
+        (role != Qt::DisplayRole && role != SortRole && role != Qt::TextAlignmentRole &&
+         role != Qt::ToolTipRole))
         return {};
     const Row& row = rows_[std::size_t(index.row())];
     const int column = index.column();
+    if (role == Qt::ToolTipRole) // the whole mistakes, where the column cuts them
+        return column == Mistakes ? QVariant(row.mistakes) : QVariant();
     const bool number = column == Games || (column >= FirstTopic && column < Mistakes);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
