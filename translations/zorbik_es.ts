@@ -2,6 +2,201 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ClassReport</name>
+    <message>
+        <source>Week beginning</source>
+        <translation>Semana del</translation>
+    </message>
+    <message>
+        <source>Right of those asked</source>
+        <translation>Aciertos (de las preguntas hechas)</translation>
+    </message>
+    <message>
+        <source>%1 may be read only by the class's teachers (root, and the teacher group chosen at set-up: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</source>
+        <translation>Solo el profesorado de la clase puede leer %1 (root y el grupo de docentes elegido al preparar la carpeta: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</translation>
+    </message>
+    <message>
+        <source>%1 has no class record: the folder was not set up by this version of Zorbik. Set it up with: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</source>
+        <translation>%1 no tiene registro de la clase: la carpeta no se preparó con esta versión de Zorbik. Prepárela con: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be opened: %2.</source>
+        <translation>No se puede abrir la carpeta de la clase %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file (a link, a FIFO or a folder); it is not read.</source>
+        <translation>%1 no es un archivo normal (es un enlace, un FIFO o una carpeta); no se lee.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, more than a class writes in a school year; it is not read.</source>
+        <translation>%1 ocupa más de %2 MiB, más de lo que una clase escribe en un curso escolar; no se lee.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>No se pudo leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupil</source>
+        <translation><numerusform>%n alumno</numerusform><numerusform>%n alumnos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupils</source>
+        <translation><numerusform>%n alumno</numerusform><numerusform>%n alumnos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game</source>
+        <translation><numerusform>%n partida</numerusform><numerusform>%n partidas</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <translation><numerusform>%n partida</numerusform><numerusform>%n partidas</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>No se pudo leer %n línea del registro (cortada, o de una versión posterior).</numerusform><numerusform>No se pudieron leer %n líneas del registro (cortadas, o de una versión posterior).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>No se pudo leer %n línea del registro (cortada, o de una versión posterior).</numerusform><numerusform>No se pudieron leer %n líneas del registro (cortadas, o de una versión posterior).</numerusform></translation>
+    </message>
+    <message>
+        <source>the product for the LCM</source>
+        <translation>el producto en vez del mcm</translation>
+    </message>
+    <message>
+        <source>a common multiple, not the least</source>
+        <translation>un múltiplo común, pero no el menor</translation>
+    </message>
+    <message>
+        <source>the GCF for the LCM</source>
+        <translation>el MCD en vez del mcm</translation>
+    </message>
+    <message>
+        <source>a common factor, not the greatest</source>
+        <translation>un divisor común, pero no el mayor</translation>
+    </message>
+    <message>
+        <source>the LCM for the GCF</source>
+        <translation>el mcm en vez del MCD</translation>
+    </message>
+    <message>
+        <source>the bottom numbers added</source>
+        <translation>sumó los denominadores</translation>
+    </message>
+    <message>
+        <source>top and bottom numbers added</source>
+        <translation>sumó numeradores y denominadores</translation>
+    </message>
+    <message>
+        <source>the fractions multiplied</source>
+        <translation>multiplicó las fracciones</translation>
+    </message>
+    <message>
+        <source>not in lowest terms</source>
+        <translation>sin simplificar del todo</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>mcm</translation>
+    </message>
+    <message>
+        <source>GCF</source>
+        <translation>MCD</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Fracciones</translation>
+    </message>
+    <message>
+        <source>The class in %1: %2, %3.</source>
+        <translation>La clase en %1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Todavía no hay ninguna partida registrada.</translation>
+    </message>
+    <message>
+        <source>Per topic: right answers of those asked in the last 4 weeks (since %1) | in the weeks before.</source>
+        <translation>Por tema: aciertos de las preguntas hechas en las últimas 4 semanas (desde el %1) | en las semanas anteriores.</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Last game</source>
+        <translation>Última partida</translation>
+    </message>
+    <message>
+        <source>Most frequent mistakes</source>
+        <translation>Errores más frecuentes</translation>
+    </message>
+    <message>
+        <source>%1
+last 4 weeks</source>
+        <translation>%1
+últimas 4 semanas</translation>
+    </message>
+    <message>
+        <source>%1
+before</source>
+        <translation>%1
+antes</translation>
+    </message>
+    <message>
+        <source>The class - Zorbik on the maze</source>
+        <translation>La clase – Zorbik en el laberinto</translation>
+    </message>
+    <message>
+        <source>The pupils of the class</source>
+        <translation>Los alumnos de la clase</translation>
+    </message>
+    <message>
+        <source>Pupil in the right chart:</source>
+        <translation>Alumno en el gráfico de la derecha:</translation>
+    </message>
+    <message>
+        <source>Pupil shown in the right chart</source>
+        <translation>Alumno que muestra el gráfico de la derecha</translation>
+    </message>
+    <message>
+        <source>The class: right answers per week</source>
+        <translation>La clase: aciertos por semana</translation>
+    </message>
+    <message>
+        <source>Chart of the class</source>
+        <translation>Gráfico de la clase</translation>
+    </message>
+    <message>
+        <source>Chart of the chosen pupil</source>
+        <translation>Gráfico del alumno elegido</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close the class window</source>
+        <translation>Cerrar la ventana de la clase</translation>
+    </message>
+    <message>
+        <source>%1: right answers per week</source>
+        <translation>%1: aciertos por semana</translation>
+    </message>
+</context>
+<context>
     <name>Classroom</name>
     <message>
         <source>The teacher sets it up with:
@@ -559,6 +754,30 @@ Sin opciones, el lanzador abre su ventana.</translation>
     <message>
         <source>Language:</source>
         <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window show the class and start nothing; give one of them, and --csv only with --class-report.</source>
+        <translation>--class-report y --class-window muestran la clase y no inician nada; indique solo una de las dos, y --csv solo con --class-report.</translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window need the class folder: DIR.</source>
+        <translation>--class-report y --class-window necesitan la carpeta de la clase: DIR.</translation>
+    </message>
+    <message>
+        <source>Print the class of the classroom folder DIR (its pupils' games, right answers and mistakes) and exit; for its teachers. With --csv: one CSV row per pupil.</source>
+        <translation>Mostrar la clase de la carpeta DIR (partidas, aciertos y errores de sus alumnos) y salir; para su profesorado. Con --csv: una fila CSV por alumno.</translation>
+    </message>
+    <message>
+        <source>Show the class of the classroom folder DIR in a window, with charts.</source>
+        <translation>Mostrar la clase de la carpeta DIR en una ventana, con gráficos.</translation>
+    </message>
+    <message>
+        <source>The class...</source>
+        <translation>La clase…</translation>
+    </message>
+    <message>
+        <source>Show the class's games</source>
+        <translation>Mostrar las partidas de la clase</translation>
     </message>
 </context>
 <context>

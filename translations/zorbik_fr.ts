@@ -2,6 +2,201 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ClassReport</name>
+    <message>
+        <source>Week beginning</source>
+        <translation>Semaine du</translation>
+    </message>
+    <message>
+        <source>Right of those asked</source>
+        <translation>Justes (sur les questions posées)</translation>
+    </message>
+    <message>
+        <source>%1 may be read only by the class's teachers (root, and the teacher group chosen at set-up: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</source>
+        <translation>Seuls les enseignants de la classe peuvent lire %1 (root et le groupe des enseignants choisi à la préparation : sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</translation>
+    </message>
+    <message>
+        <source>%1 has no class record: the folder was not set up by this version of Zorbik. Set it up with: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</source>
+        <translation>%1 n’a pas de registre de la classe : le dossier n’a pas été préparé avec cette version de Zorbik. Préparez-le avec : sudo zorbik --shared-folder %1 --set-up --teacher GROUP</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be opened: %2.</source>
+        <translation>Impossible d’ouvrir le dossier de la classe %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file (a link, a FIFO or a folder); it is not read.</source>
+        <translation>%1 n’est pas un simple fichier (un lien, un FIFO ou un dossier) ; il n’est pas lu.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, more than a class writes in a school year; it is not read.</source>
+        <translation>%1 dépasse %2 Mio, plus qu’une classe n’en écrit en une année scolaire ; il n’est pas lu.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>Impossible de lire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupil</source>
+        <translation><numerusform>%n élève</numerusform><numerusform>%n élèves</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupils</source>
+        <translation><numerusform>%n élève</numerusform><numerusform>%n élèves</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game</source>
+        <translation><numerusform>%n partie</numerusform><numerusform>%n parties</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <translation><numerusform>%n partie</numerusform><numerusform>%n parties</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>%n ligne du registre n’a pas pu être lue (coupée, ou d’une version plus récente).</numerusform><numerusform>%n lignes du registre n’ont pas pu être lues (coupées, ou d’une version plus récente).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>%n ligne du registre n’a pas pu être lue (coupée, ou d’une version plus récente).</numerusform><numerusform>%n lignes du registre n’ont pas pu être lues (coupées, ou d’une version plus récente).</numerusform></translation>
+    </message>
+    <message>
+        <source>the product for the LCM</source>
+        <translation>le produit au lieu du PPCM</translation>
+    </message>
+    <message>
+        <source>a common multiple, not the least</source>
+        <translation>un multiple commun, mais pas le plus petit</translation>
+    </message>
+    <message>
+        <source>the GCF for the LCM</source>
+        <translation>le PGCD au lieu du PPCM</translation>
+    </message>
+    <message>
+        <source>a common factor, not the greatest</source>
+        <translation>un diviseur commun, mais pas le plus grand</translation>
+    </message>
+    <message>
+        <source>the LCM for the GCF</source>
+        <translation>le PPCM au lieu du PGCD</translation>
+    </message>
+    <message>
+        <source>the bottom numbers added</source>
+        <translation>les dénominateurs additionnés</translation>
+    </message>
+    <message>
+        <source>top and bottom numbers added</source>
+        <translation>numérateurs et dénominateurs additionnés</translation>
+    </message>
+    <message>
+        <source>the fractions multiplied</source>
+        <translation>les fractions multipliées</translation>
+    </message>
+    <message>
+        <source>not in lowest terms</source>
+        <translation>pas sous forme irréductible</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>PPCM</translation>
+    </message>
+    <message>
+        <source>GCF</source>
+        <translation>PGCD</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Fractions</translation>
+    </message>
+    <message>
+        <source>The class in %1: %2, %3.</source>
+        <translation>La classe dans %1 : %2, %3.</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Aucune partie n’a encore été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Per topic: right answers of those asked in the last 4 weeks (since %1) | in the weeks before.</source>
+        <translation>Par thème : réponses justes sur les questions posées ces 4 dernières semaines (depuis le %1) | les semaines d’avant.</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Last game</source>
+        <translation>Dernière partie</translation>
+    </message>
+    <message>
+        <source>Most frequent mistakes</source>
+        <translation>Erreurs les plus fréquentes</translation>
+    </message>
+    <message>
+        <source>%1
+last 4 weeks</source>
+        <translation>%1
+4 dernières semaines</translation>
+    </message>
+    <message>
+        <source>%1
+before</source>
+        <translation>%1
+avant</translation>
+    </message>
+    <message>
+        <source>The class - Zorbik on the maze</source>
+        <translation>La classe – Zorbik dans le labyrinthe</translation>
+    </message>
+    <message>
+        <source>The pupils of the class</source>
+        <translation>Les élèves de la classe</translation>
+    </message>
+    <message>
+        <source>Pupil in the right chart:</source>
+        <translation>Élève du graphique de droite :</translation>
+    </message>
+    <message>
+        <source>Pupil shown in the right chart</source>
+        <translation>Élève montré dans le graphique de droite</translation>
+    </message>
+    <message>
+        <source>The class: right answers per week</source>
+        <translation>La classe : réponses justes par semaine</translation>
+    </message>
+    <message>
+        <source>Chart of the class</source>
+        <translation>Graphique de la classe</translation>
+    </message>
+    <message>
+        <source>Chart of the chosen pupil</source>
+        <translation>Graphique de l’élève choisi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close the class window</source>
+        <translation>Fermer la fenêtre de la classe</translation>
+    </message>
+    <message>
+        <source>%1: right answers per week</source>
+        <translation>%1 : réponses justes par semaine</translation>
+    </message>
+</context>
+<context>
     <name>Classroom</name>
     <message>
         <source>The teacher sets it up with:
@@ -559,6 +754,30 @@ Sans option, le lanceur ouvre sa fenêtre.</translation>
     <message>
         <source>Language:</source>
         <translation>Langue :</translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window show the class and start nothing; give one of them, and --csv only with --class-report.</source>
+        <translation>--class-report et --class-window montrent la classe et ne lancent rien ; donnez l’une des deux seulement, et --csv seulement avec --class-report.</translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window need the class folder: DIR.</source>
+        <translation>--class-report et --class-window ont besoin du dossier de la classe : DIR.</translation>
+    </message>
+    <message>
+        <source>Print the class of the classroom folder DIR (its pupils' games, right answers and mistakes) and exit; for its teachers. With --csv: one CSV row per pupil.</source>
+        <translation>Afficher la classe du dossier DIR (parties, réponses justes et erreurs de ses élèves), puis quitter ; pour ses enseignants. Avec --csv : une ligne CSV par élève.</translation>
+    </message>
+    <message>
+        <source>Show the class of the classroom folder DIR in a window, with charts.</source>
+        <translation>Montrer la classe du dossier DIR dans une fenêtre, avec des graphiques.</translation>
+    </message>
+    <message>
+        <source>The class...</source>
+        <translation>La classe…</translation>
+    </message>
+    <message>
+        <source>Show the class's games</source>
+        <translation>Montrer les parties de la classe</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,201 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>ClassReport</name>
+    <message>
+        <source>Week beginning</source>
+        <translation>Semana de</translation>
+    </message>
+    <message>
+        <source>Right of those asked</source>
+        <translation>Acertos (das perguntas feitas)</translation>
+    </message>
+    <message>
+        <source>%1 may be read only by the class's teachers (root, and the teacher group chosen at set-up: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</source>
+        <translation>Só os professores da turma podem ler %1 (root e o grupo de professores escolhido na preparação: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</translation>
+    </message>
+    <message>
+        <source>%1 has no class record: the folder was not set up by this version of Zorbik. Set it up with: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</source>
+        <translation>%1 não tem registro da turma: a pasta não foi preparada com esta versão do Zorbik. Prepare-a com: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be opened: %2.</source>
+        <translation>Não foi possível abrir a pasta da turma %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file (a link, a FIFO or a folder); it is not read.</source>
+        <translation>%1 não é um arquivo comum (é um link, um FIFO ou uma pasta); não será lido.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, more than a class writes in a school year; it is not read.</source>
+        <translation>%1 tem mais de %2 MiB, mais do que uma turma escreve em um ano letivo; não será lido.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>Não foi possível ler %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupil</source>
+        <translation><numerusform>%n aluno</numerusform><numerusform>%n alunos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupils</source>
+        <translation><numerusform>%n aluno</numerusform><numerusform>%n alunos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game</source>
+        <translation><numerusform>%n jogo</numerusform><numerusform>%n jogos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <translation><numerusform>%n jogo</numerusform><numerusform>%n jogos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>Não foi possível ler %n linha do registro (cortada, ou de uma versão mais nova).</numerusform><numerusform>Não foi possível ler %n linhas do registro (cortadas, ou de uma versão mais nova).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>Não foi possível ler %n linha do registro (cortada, ou de uma versão mais nova).</numerusform><numerusform>Não foi possível ler %n linhas do registro (cortadas, ou de uma versão mais nova).</numerusform></translation>
+    </message>
+    <message>
+        <source>the product for the LCM</source>
+        <translation>o produto em vez do MMC</translation>
+    </message>
+    <message>
+        <source>a common multiple, not the least</source>
+        <translation>um múltiplo comum, mas não o menor</translation>
+    </message>
+    <message>
+        <source>the GCF for the LCM</source>
+        <translation>o MDC em vez do MMC</translation>
+    </message>
+    <message>
+        <source>a common factor, not the greatest</source>
+        <translation>um divisor comum, mas não o maior</translation>
+    </message>
+    <message>
+        <source>the LCM for the GCF</source>
+        <translation>o MMC em vez do MDC</translation>
+    </message>
+    <message>
+        <source>the bottom numbers added</source>
+        <translation>somou os denominadores</translation>
+    </message>
+    <message>
+        <source>top and bottom numbers added</source>
+        <translation>somou numeradores e denominadores</translation>
+    </message>
+    <message>
+        <source>the fractions multiplied</source>
+        <translation>multiplicou as frações</translation>
+    </message>
+    <message>
+        <source>not in lowest terms</source>
+        <translation>não simplificada ao máximo</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>MMC</translation>
+    </message>
+    <message>
+        <source>GCF</source>
+        <translation>MDC</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Frações</translation>
+    </message>
+    <message>
+        <source>The class in %1: %2, %3.</source>
+        <translation>A turma em %1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Ainda não há nenhum jogo registrado.</translation>
+    </message>
+    <message>
+        <source>Per topic: right answers of those asked in the last 4 weeks (since %1) | in the weeks before.</source>
+        <translation>Por tema: acertos das perguntas feitas nas últimas 4 semanas (desde %1) | nas semanas anteriores.</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Usuário</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Jogos</translation>
+    </message>
+    <message>
+        <source>Last game</source>
+        <translation>Último jogo</translation>
+    </message>
+    <message>
+        <source>Most frequent mistakes</source>
+        <translation>Erros mais frequentes</translation>
+    </message>
+    <message>
+        <source>%1
+last 4 weeks</source>
+        <translation>%1
+últimas 4 semanas</translation>
+    </message>
+    <message>
+        <source>%1
+before</source>
+        <translation>%1
+antes</translation>
+    </message>
+    <message>
+        <source>The class - Zorbik on the maze</source>
+        <translation>A turma – Zorbik no labirinto</translation>
+    </message>
+    <message>
+        <source>The pupils of the class</source>
+        <translation>Os alunos da turma</translation>
+    </message>
+    <message>
+        <source>Pupil in the right chart:</source>
+        <translation>Aluno no gráfico da direita:</translation>
+    </message>
+    <message>
+        <source>Pupil shown in the right chart</source>
+        <translation>Aluno mostrado no gráfico da direita</translation>
+    </message>
+    <message>
+        <source>The class: right answers per week</source>
+        <translation>A turma: acertos por semana</translation>
+    </message>
+    <message>
+        <source>Chart of the class</source>
+        <translation>Gráfico da turma</translation>
+    </message>
+    <message>
+        <source>Chart of the chosen pupil</source>
+        <translation>Gráfico do aluno escolhido</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Close the class window</source>
+        <translation>Fechar a janela da turma</translation>
+    </message>
+    <message>
+        <source>%1: right answers per week</source>
+        <translation>%1: acertos por semana</translation>
+    </message>
+</context>
+<context>
     <name>Classroom</name>
     <message>
         <source>The teacher sets it up with:
@@ -559,6 +754,30 @@ Sem opções, o lançador abre a sua janela.</translation>
     <message>
         <source>Language:</source>
         <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window show the class and start nothing; give one of them, and --csv only with --class-report.</source>
+        <translation>--class-report e --class-window mostram a turma e não iniciam nada; indique só uma das duas, e --csv só com --class-report.</translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window need the class folder: DIR.</source>
+        <translation>--class-report e --class-window precisam da pasta da turma: DIR.</translation>
+    </message>
+    <message>
+        <source>Print the class of the classroom folder DIR (its pupils' games, right answers and mistakes) and exit; for its teachers. With --csv: one CSV row per pupil.</source>
+        <translation>Mostrar a turma da pasta DIR (jogos, acertos e erros dos alunos) e sair; para os professores da turma. Com --csv: uma linha CSV por aluno.</translation>
+    </message>
+    <message>
+        <source>Show the class of the classroom folder DIR in a window, with charts.</source>
+        <translation>Mostrar a turma da pasta DIR em uma janela, com gráficos.</translation>
+    </message>
+    <message>
+        <source>The class...</source>
+        <translation>A turma…</translation>
+    </message>
+    <message>
+        <source>Show the class's games</source>
+        <translation>Mostrar os jogos da turma</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,201 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>ClassReport</name>
+    <message>
+        <source>Week beginning</source>
+        <translation>Неделя с</translation>
+    </message>
+    <message>
+        <source>Right of those asked</source>
+        <translation>Верно (из заданных)</translation>
+    </message>
+    <message>
+        <source>%1 may be read only by the class's teachers (root, and the teacher group chosen at set-up: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</source>
+        <translation>%1 могут читать только учителя класса (root и группа учителей, выбранная при настройке: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</translation>
+    </message>
+    <message>
+        <source>%1 has no class record: the folder was not set up by this version of Zorbik. Set it up with: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</source>
+        <translation>В %1 нет журнала класса: папка настроена не этой версией Zorbik. Настройте её: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be opened: %2.</source>
+        <translation>Не удаётся открыть папку класса %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file (a link, a FIFO or a folder); it is not read.</source>
+        <translation>%1 — не обычный файл (ссылка, FIFO или папка); он не читается.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, more than a class writes in a school year; it is not read.</source>
+        <translation>%1 больше %2 МиБ — больше, чем класс записывает за учебный год; он не читается.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>Не удалось прочитать %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupil</source>
+        <translation><numerusform>%n ученик</numerusform><numerusform>%n ученика</numerusform><numerusform>%n учеников</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupils</source>
+        <translation><numerusform>%n ученик</numerusform><numerusform>%n ученика</numerusform><numerusform>%n учеников</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game</source>
+        <translation><numerusform>%n игра</numerusform><numerusform>%n игры</numerusform><numerusform>%n игр</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <translation><numerusform>%n игра</numerusform><numerusform>%n игры</numerusform><numerusform>%n игр</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>%n строку журнала не удалось прочитать (обрезана или записана более новой версией).</numerusform><numerusform>%n строки журнала не удалось прочитать (обрезаны или записаны более новой версией).</numerusform><numerusform>%n строк журнала не удалось прочитать (обрезаны или записаны более новой версией).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>%n строку журнала не удалось прочитать (обрезана или записана более новой версией).</numerusform><numerusform>%n строки журнала не удалось прочитать (обрезаны или записаны более новой версией).</numerusform><numerusform>%n строк журнала не удалось прочитать (обрезаны или записаны более новой версией).</numerusform></translation>
+    </message>
+    <message>
+        <source>the product for the LCM</source>
+        <translation>произведение вместо НОК</translation>
+    </message>
+    <message>
+        <source>a common multiple, not the least</source>
+        <translation>общее кратное, но не наименьшее</translation>
+    </message>
+    <message>
+        <source>the GCF for the LCM</source>
+        <translation>НОД вместо НОК</translation>
+    </message>
+    <message>
+        <source>a common factor, not the greatest</source>
+        <translation>общий делитель, но не наибольший</translation>
+    </message>
+    <message>
+        <source>the LCM for the GCF</source>
+        <translation>НОК вместо НОД</translation>
+    </message>
+    <message>
+        <source>the bottom numbers added</source>
+        <translation>сложены знаменатели</translation>
+    </message>
+    <message>
+        <source>top and bottom numbers added</source>
+        <translation>сложены числители и знаменатели</translation>
+    </message>
+    <message>
+        <source>the fractions multiplied</source>
+        <translation>дроби перемножены</translation>
+    </message>
+    <message>
+        <source>not in lowest terms</source>
+        <translation>дробь не сокращена</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>НОК</translation>
+    </message>
+    <message>
+        <source>GCF</source>
+        <translation>НОД</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Дроби</translation>
+    </message>
+    <message>
+        <source>The class in %1: %2, %3.</source>
+        <translation>Класс в %1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Пока не записано ни одной игры.</translation>
+    </message>
+    <message>
+        <source>Per topic: right answers of those asked in the last 4 weeks (since %1) | in the weeks before.</source>
+        <translation>По темам: верные ответы из заданных за последние 4 недели (с %1) | за недели до этого.</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Логин</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Игры</translation>
+    </message>
+    <message>
+        <source>Last game</source>
+        <translation>Последняя игра</translation>
+    </message>
+    <message>
+        <source>Most frequent mistakes</source>
+        <translation>Самые частые ошибки</translation>
+    </message>
+    <message>
+        <source>%1
+last 4 weeks</source>
+        <translation>%1
+последние 4 недели</translation>
+    </message>
+    <message>
+        <source>%1
+before</source>
+        <translation>%1
+раньше</translation>
+    </message>
+    <message>
+        <source>The class - Zorbik on the maze</source>
+        <translation>Класс — Зорбик в лабиринте</translation>
+    </message>
+    <message>
+        <source>The pupils of the class</source>
+        <translation>Ученики класса</translation>
+    </message>
+    <message>
+        <source>Pupil in the right chart:</source>
+        <translation>Ученик на правом графике:</translation>
+    </message>
+    <message>
+        <source>Pupil shown in the right chart</source>
+        <translation>Ученик, показанный на правом графике</translation>
+    </message>
+    <message>
+        <source>The class: right answers per week</source>
+        <translation>Класс: верные ответы по неделям</translation>
+    </message>
+    <message>
+        <source>Chart of the class</source>
+        <translation>График класса</translation>
+    </message>
+    <message>
+        <source>Chart of the chosen pupil</source>
+        <translation>График выбранного ученика</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Close the class window</source>
+        <translation>Закрыть окно класса</translation>
+    </message>
+    <message>
+        <source>%1: right answers per week</source>
+        <translation>%1: верные ответы по неделям</translation>
+    </message>
+</context>
+<context>
     <name>Classroom</name>
     <message>
         <source>The teacher sets it up with:
@@ -559,6 +754,30 @@ Without options the launcher opens its window.</source>
     <message>
         <source>Language:</source>
         <translation>Язык:</translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window show the class and start nothing; give one of them, and --csv only with --class-report.</source>
+        <translation>--class-report и --class-window показывают класс и ничего не запускают; укажите только одну из них, а --csv — только с --class-report.</translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window need the class folder: DIR.</source>
+        <translation>Для --class-report и --class-window нужна папка класса: DIR.</translation>
+    </message>
+    <message>
+        <source>Print the class of the classroom folder DIR (its pupils' games, right answers and mistakes) and exit; for its teachers. With --csv: one CSV row per pupil.</source>
+        <translation>Вывести класс из папки DIR (игры, верные ответы и ошибки учеников) и выйти; для учителей класса. С --csv: одна строка CSV на ученика.</translation>
+    </message>
+    <message>
+        <source>Show the class of the classroom folder DIR in a window, with charts.</source>
+        <translation>Показать класс из папки DIR в окне с графиками.</translation>
+    </message>
+    <message>
+        <source>The class...</source>
+        <translation>Класс…</translation>
+    </message>
+    <message>
+        <source>Show the class's games</source>
+        <translation>Показать игры класса</translation>
     </message>
 </context>
 <context>
