@@ -64,6 +64,26 @@ LauncherOptions Refused(std::string why)
     return refused;
 }
 
+// --class-report DIR or --class-window DIR, alone but for --csv with the
+// report (and the language and questions, which do no harm).
+LauncherOptions ClassOptions(const QCommandLineParser& parser, const QCommandLineOption& which,
+                             LauncherOptions options, bool mixed)
+{
+    if (mixed)
+        return Refused("zorbik: " + Filled(QCoreApplication::translate(
+                                        "Launcher", "--class-report and --class-window show the class and "
+                                                    "start nothing; give one of them, and --csv only with "
+                                                    "--class-report.")));
+    options.classFolder = parser.value(which).toStdString();
+    if (options.classFolder.empty())
+        return Refused("zorbik: " + Filled(QCoreApplication::translate(
+                                        "Launcher", "--class-report and --class-window need the class "
+                                                    "folder: DIR.")));
+    options.action = which.names().first() == "class-report" ? LauncherOptions::Action::ClassReport
+                                                             : LauncherOptions::Action::ClassWindow;
+    return options;
+}
+
 } // namespace
 
 LauncherOptions ParseLauncherOptions(const QStringList& arguments)
@@ -118,7 +138,19 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
         QCoreApplication::translate("Launcher", "With --set-up: the group of the teachers who may read the "
                                                 "class record."),
         "GROUP");
-    parser.addOptions({play, name, topic, noSound, hidden, shared, setUp, questions, report, csv, language});
+    const QCommandLineOption classReport(
+        "class-report",
+        QCoreApplication::translate("Launcher", "Print the class of the classroom folder DIR (its pupils' "
+                                                "games, right answers and mistakes) and exit; for its "
+                                                "teachers. With --csv: one CSV row per pupil."),
+        "DIR");
+    const QCommandLineOption classWindow(
+        "class-window",
+        QCoreApplication::translate("Launcher",
+                                    "Show the class of the classroom folder DIR in a window, with charts."),
+        "DIR");
+    parser.addOptions({play, name, topic, noSound, hidden, shared, setUp, questions, report, csv, language,
+                       classReport, classWindow});
     parser.addOption(teacher);
 
     if (!parser.parse(arguments))
@@ -171,6 +203,11 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
                                   *options.questions, HighestDifficulty));
     }
     options.csv = parser.isSet(csv);
+    if (parser.isSet(classReport) || parser.isSet(classWindow))
+        return ClassOptions(parser, parser.isSet(classReport) ? classReport : classWindow, options,
+                            parser.isSet(play) || parser.isSet(setUp) || parser.isSet(report) ||
+                                (parser.isSet(classReport) && parser.isSet(classWindow)) ||
+                                (options.csv && !parser.isSet(classReport)));
     if (options.csv && !parser.isSet(report))
         return Refused("zorbik: " +
                        Filled(QCoreApplication::translate("Launcher", "--csv goes with --report.")));

@@ -14,7 +14,7 @@
 namespace zorbik {
 
 struct LauncherOptions {
-    enum class Action { Window, Play, SetUp, Report, Help, Version, Refuse };
+    enum class Action { Window, Play, SetUp, Report, Help, Version, Refuse, ClassReport, ClassWindow };
     Action action = Action::Window;
     // Choices given on the command line; the window starts from the
     // remembered ones where none was given.
@@ -27,6 +27,9 @@ struct LauncherOptions {
     // The ceiling on the quiz's steps (--questions) and the report's form.
     std::optional<std::string> questions;
     bool csv = false;
+    // The classroom folder whose class record --class-report or
+    // --class-window shows.
+    std::string classFolder;
     // The help or version text, or why the command line was refused.
     std::string text;
 };

@@ -1,5 +1,7 @@
 #include "LauncherWindow.h"
 
+#include "ClassRecordFile.h"
+#include "ClassWindow.h"
 #include "GameStart.h"
 #include "LanguageBox.h"
 #include "LanguageChoice.h"
@@ -93,6 +95,14 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
     playFont.setBold(true);
     play_->setFont(playFont);
     layout->addWidget(play_);
+    // For a teacher of the configured class: the class's window.
+    if (MayReadClassRecord(classroomFolder_)) {
+        auto* theClass = new QPushButton(QCoreApplication::translate("Launcher", "The class..."));
+        theClass->setObjectName("class");
+        theClass->setAccessibleName(QCoreApplication::translate("Launcher", "Show the class's games"));
+        layout->addWidget(theClass);
+        connect(theClass, &QPushButton::clicked, this, [this] { OpenClassWindow(this, classroomFolder_); });
+    }
     auto* quit = new QPushButton(QCoreApplication::translate("Launcher", "Quit"));
     layout->addWidget(quit);
 

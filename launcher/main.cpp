@@ -2,6 +2,8 @@
 // options, writes the name file and starts the game; with --play it starts the
 // game at once without a window, with --set-up it lays out a classroom's
 // shared folder.
+#include "ClassReport.h"
+#include "ClassWindow.h"
 #include "GameStart.h"
 #include "LanguageChoice.h"
 #include "LauncherOptions.h"
@@ -47,6 +49,9 @@ int RunWithoutWindow(const LauncherOptions& options)
         return zorbik::ReportAtOnce(options);
     case LauncherOptions::Action::SetUp:
         return zorbik::SetUpAtOnce(options);
+    case LauncherOptions::Action::ClassReport:
+        return zorbik::ClassReportAtOnce(options);
+    case LauncherOptions::Action::ClassWindow:
     case LauncherOptions::Action::Window:
         break;
     }
@@ -88,7 +93,8 @@ int main(int argc, char** argv)
         QCoreApplication core(coreArgc, argv);
         zorbik::LoadTranslations();
         options = zorbik::ParseLauncherOptions(arguments);
-        if (options.action != LauncherOptions::Action::Window)
+        if (options.action != LauncherOptions::Action::Window &&
+            options.action != LauncherOptions::Action::ClassWindow)
             return RunWithoutWindow(options);
     }
     // A language given to the window is remembered for the next starts.
@@ -100,6 +106,8 @@ int main(int argc, char** argv)
     zorbik::DisplayOpened();
     zorbik::LoadTranslations();
     zorbik::ApplyDesktopIdentity();
+    if (options.action == LauncherOptions::Action::ClassWindow)
+        return zorbik::ShowClassWindow(options.classFolder);
     zorbik::HandCeilingToQuiz(options, true);
     // A language picked in the window is spoken at once: the window is made
     // anew in it (once the old one has finished handling the pick).

@@ -2,15 +2,202 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>Classroom</name>
+    <name>ClassReport</name>
     <message>
-        <source>The teacher sets it up with:
-    sudo zorbik --shared-folder %1 --set-up
-(or as the folder's owner without sudo).</source>
-        <translation>Die Lehrkraft richtet ihn so ein:
-    sudo zorbik --shared-folder %1 --set-up
-(oder als Besitzer des Ordners ohne sudo).</translation>
+        <source>Week beginning</source>
+        <translation>Woche ab</translation>
     </message>
+    <message>
+        <source>Right of those asked</source>
+        <translation>Richtig (von den gestellten)</translation>
+    </message>
+    <message>
+        <source>%1 may be read only by the class's teachers (root, and the teacher group chosen at set-up: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</source>
+        <translation>%1 dürfen nur die Lehrkräfte der Klasse lesen (root und die Lehrkräftegruppe, die beim Einrichten gewählt wird: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</translation>
+    </message>
+    <message>
+        <source>%1 has no class record: the folder was not set up by this version of Zorbik. Set it up with: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</source>
+        <translation>%1 hat kein Klassenprotokoll: Der Ordner wurde nicht mit dieser Version von Zorbik eingerichtet. Richten Sie ihn ein mit: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be opened: %2.</source>
+        <translation>Der Klassenordner %1 lässt sich nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file (a link, a FIFO or a folder); it is not read.</source>
+        <translation>%1 ist keine einfache Datei (ein Link, ein FIFO oder ein Ordner) und wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, more than a class writes in a school year; it is not read.</source>
+        <translation>%1 ist größer als %2 MiB, mehr als eine Klasse in einem Schuljahr schreibt; die Datei wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupil</source>
+        <translation><numerusform>%n Schüler</numerusform><numerusform>%n Schüler</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupils</source>
+        <translation><numerusform>%n Schüler</numerusform><numerusform>%n Schüler</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game</source>
+        <translation><numerusform>%n Spiel</numerusform><numerusform>%n Spiele</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <translation><numerusform>%n Spiel</numerusform><numerusform>%n Spiele</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>%n Zeile des Protokolls konnte nicht gelesen werden (abgeschnitten oder von einer neueren Version).</numerusform><numerusform>%n Zeilen des Protokolls konnten nicht gelesen werden (abgeschnitten oder von einer neueren Version).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>%n Zeile des Protokolls konnte nicht gelesen werden (abgeschnitten oder von einer neueren Version).</numerusform><numerusform>%n Zeilen des Protokolls konnten nicht gelesen werden (abgeschnitten oder von einer neueren Version).</numerusform></translation>
+    </message>
+    <message>
+        <source>the product for the LCM</source>
+        <translation>das Produkt statt des kgV</translation>
+    </message>
+    <message>
+        <source>a common multiple, not the least</source>
+        <translation>ein gemeinsames Vielfaches, nicht das kleinste</translation>
+    </message>
+    <message>
+        <source>the GCF for the LCM</source>
+        <translation>der ggT statt des kgV</translation>
+    </message>
+    <message>
+        <source>a common factor, not the greatest</source>
+        <translation>ein gemeinsamer Teiler, nicht der größte</translation>
+    </message>
+    <message>
+        <source>the LCM for the GCF</source>
+        <translation>das kgV statt des ggT</translation>
+    </message>
+    <message>
+        <source>the bottom numbers added</source>
+        <translation>die Nenner addiert</translation>
+    </message>
+    <message>
+        <source>top and bottom numbers added</source>
+        <translation>Zähler und Nenner addiert</translation>
+    </message>
+    <message>
+        <source>the fractions multiplied</source>
+        <translation>die Brüche multipliziert</translation>
+    </message>
+    <message>
+        <source>not in lowest terms</source>
+        <translation>nicht vollständig gekürzt</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>kgV</translation>
+    </message>
+    <message>
+        <source>GCF</source>
+        <translation>ggT</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Brüche</translation>
+    </message>
+    <message>
+        <source>The class in %1: %2, %3.</source>
+        <translation>Die Klasse in %1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Es wurde noch kein Spiel aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Per topic: right answers of those asked in the last 4 weeks (since %1) | in the weeks before.</source>
+        <translation>Je Thema: richtige Antworten von den gestellten Fragen in den letzten 4 Wochen (seit %1) | in den Wochen davor.</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Anmeldename</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Last game</source>
+        <translation>Letztes Spiel</translation>
+    </message>
+    <message>
+        <source>Most frequent mistakes</source>
+        <translation>Häufigste Fehler</translation>
+    </message>
+    <message>
+        <source>%1
+last 4 weeks</source>
+        <translation>%1
+letzte 4 Wochen</translation>
+    </message>
+    <message>
+        <source>%1
+before</source>
+        <translation>%1
+davor</translation>
+    </message>
+    <message>
+        <source>The class - Zorbik on the maze</source>
+        <translation>Die Klasse – Zorbik im Labyrinth</translation>
+    </message>
+    <message>
+        <source>The pupils of the class</source>
+        <translation>Die Schüler der Klasse</translation>
+    </message>
+    <message>
+        <source>Pupil in the right chart:</source>
+        <translation>Schüler im rechten Diagramm:</translation>
+    </message>
+    <message>
+        <source>Pupil shown in the right chart</source>
+        <translation>Im rechten Diagramm gezeigter Schüler</translation>
+    </message>
+    <message>
+        <source>The class: right answers per week</source>
+        <translation>Die Klasse: richtige Antworten je Woche</translation>
+    </message>
+    <message>
+        <source>Chart of the class</source>
+        <translation>Diagramm der Klasse</translation>
+    </message>
+    <message>
+        <source>Chart of the chosen pupil</source>
+        <translation>Diagramm des gewählten Schülers</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the class window</source>
+        <translation>Das Klassenfenster schließen</translation>
+    </message>
+    <message>
+        <source>%1: right answers per week</source>
+        <translation>%1: richtige Antworten je Woche</translation>
+    </message>
+</context>
+<context>
+    <name>Classroom</name>
     <message>
         <source>The classroom folder %1 does not exist. Make it first and give it the class's group (see zorbik(6)).</source>
         <translation>Den Klassenordner %1 gibt es nicht. Lege ihn zuerst an und gib ihm die Gruppe der Klasse (siehe zorbik(6)).</translation>
@@ -132,10 +319,6 @@
         <translation>Im Klassenordner %1 liegt eine andere Version von Zorbik als die hier installierte. Die Lehrkraft muss ihn neu einrichten. %2</translation>
     </message>
     <message>
-        <source>The class's high-score table in %1/Maze cannot be written by %2, so your score would be lost. Ask the teacher to add you to the group %3 (then log in again). If you are in it, the table needs a new set-up. %4</source>
-        <translation>Die Bestenliste der Klasse in %1/Maze kann von %2 nicht beschrieben werden, dein Ergebnis ginge also verloren. Bitte deine Lehrkraft, dich in die Gruppe %3 aufzunehmen (und melde dich danach neu an). Bist du schon in der Gruppe, muss die Liste neu eingerichtet werden. %4</translation>
-    </message>
-    <message>
         <source>Cannot use %1: it is not a folder.</source>
         <translation>%1 kann nicht benutzt werden: Es ist kein Ordner.</translation>
     </message>
@@ -154,6 +337,46 @@
     <message>
         <source>No folder to play in: your home folder is unknown, or other users may change it.</source>
         <translation>Kein Ordner zum Spielen: Dein persönlicher Ordner ist unbekannt, oder andere können ihn verändern.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file but a link or a special file, so its lines cannot be kept. Move the class&apos;s file back to its place, or remove what stands there to start it empty, then set up again.</source>
+        <translation>%1 ist keine Datei, sondern ein Verweis oder eine Spezialdatei, daher können seine Zeilen nicht übernommen werden. Legen Sie die Datei der Klasse wieder an ihren Platz oder entfernen Sie, was dort steht, um leer zu beginnen, und richten Sie den Ordner dann erneut ein.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read whole, so it is left as it is: %2</source>
+        <translation>%1 kann nicht vollständig gelesen werden und bleibt deshalb, wie es ist: %2</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>The class writer %1 is not installed for a class: it must be root&apos;s and set-group-ID to a group of its own (the package does this; see zorbik(6)).</source>
+        <translation>Das Schreibprogramm der Klasse %1 ist nicht für eine Klasse installiert: Es muss root gehören und set-group-ID auf eine eigene Gruppe haben (das Paket erledigt das; siehe zorbik(6)).</translation>
+    </message>
+    <message>
+        <source>%1 was not laid out for the class writer installed here</source>
+        <translation>%1 wurde nicht für das hier installierte Schreibprogramm der Klasse eingerichtet</translation>
+    </message>
+    <message>
+        <source>The teacher sets it up with:
+    sudo zorbik --shared-folder %1 --set-up</source>
+        <translation>Die Lehrkraft richtet ihn so ein:
+    sudo zorbik --shared-folder %1 --set-up</translation>
+    </message>
+    <message>
+        <source>Only root can give the class&apos;s files to the class writer&apos;s group %1. Set the folder up with:
+    sudo zorbik --shared-folder %2 --set-up</source>
+        <translation>Nur root kann die Dateien der Klasse der Gruppe %1 des Schreibprogramms geben. Richten Sie den Ordner so ein:
+    sudo zorbik --shared-folder %2 --set-up</translation>
+    </message>
+    <message>
+        <source>There is no group %1 for the teachers.</source>
+        <translation>Es gibt keine Gruppe %1 für die Lehrkräfte.</translation>
+    </message>
+    <message>
+        <source>%2 is not a pupil of the class of %1, so your score would be lost. Ask the teacher to add you to the group %3 (then log in again).</source>
+        <translation>%2 ist nicht in der Klasse von %1, dein Ergebnis ginge also verloren. Bitte deine Lehrkraft, dich in die Gruppe %3 aufzunehmen (und melde dich danach neu an).</translation>
     </message>
 </context>
 <context>
@@ -276,6 +499,14 @@
     <message>
         <source>Press 'Ctrl' to continue the game.</source>
         <translation>Drücke „Strg“, um weiterzuspielen.</translation>
+    </message>
+    <message>
+        <source>Game1: this game is in the high-score table %1, but the class record could not take it.</source>
+        <translation>Game1: Dieses Spiel steht in der Bestenliste %1, konnte aber nicht ins Klassenprotokoll eingetragen werden.</translation>
+    </message>
+    <message>
+        <source>Game1: this game&apos;s line was not saved: the class&apos;s high-score table %1 stayed busy with another game.</source>
+        <translation>Game1: Die Zeile dieses Spiels wurde nicht gespeichert: Die Bestenliste der Klasse %1 war zu lange mit einem anderen Spiel beschäftigt.</translation>
     </message>
 </context>
 <context>
@@ -578,6 +809,42 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
     <message numerus="yes">
         <source>%n lines of the journal could not be read and are left out.</source>
         <translation><numerusform>%n Zeile des Tagebuchs konnte nicht gelesen werden und fehlt hier.</numerusform><numerusform>%n Zeilen des Tagebuchs konnten nicht gelesen werden und fehlen hier.</numerusform></translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window show the class and start nothing; give one of them, and --csv only with --class-report.</source>
+        <translation>--class-report und --class-window zeigen die Klasse und starten nichts; geben Sie nur eine der beiden an und --csv nur mit --class-report.</translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window need the class folder: DIR.</source>
+        <translation>--class-report und --class-window brauchen den Klassenordner: DIR.</translation>
+    </message>
+    <message>
+        <source>Print the class of the classroom folder DIR (its pupils' games, right answers and mistakes) and exit; for its teachers. With --csv: one CSV row per pupil.</source>
+        <translation>Die Klasse des Klassenordners DIR ausgeben (Spiele, richtige Antworten und Fehler der Schüler) und beenden; für die Lehrkräfte der Klasse. Mit --csv: eine CSV-Zeile je Schüler.</translation>
+    </message>
+    <message>
+        <source>Show the class of the classroom folder DIR in a window, with charts.</source>
+        <translation>Die Klasse des Klassenordners DIR in einem Fenster mit Diagrammen zeigen.</translation>
+    </message>
+    <message>
+        <source>The class...</source>
+        <translation>Die Klasse …</translation>
+    </message>
+    <message>
+        <source>Show the class's games</source>
+        <translation>Die Spiele der Klasse zeigen</translation>
+    </message>
+    <message>
+        <source>Your game&apos;s line could not be saved in the class&apos;s high-score table: it stayed busy with another game for too long. Please tell your teacher.</source>
+        <translation>Die Zeile deines Spiels konnte nicht in der Bestenliste der Klasse gespeichert werden: Sie war zu lange mit einem anderen Spiel beschäftigt. Sag bitte deiner Lehrkraft Bescheid.</translation>
+    </message>
+    <message>
+        <source>With --set-up: the group of the teachers who may read the class record.</source>
+        <translation>Mit --set-up: die Gruppe der Lehrkräfte, die das Klassenprotokoll lesen dürfen.</translation>
+    </message>
+    <message>
+        <source>--teacher GROUP goes with --set-up.</source>
+        <translation>--teacher GRUPPE gehört zu --set-up.</translation>
     </message>
 </context>
 <context>

@@ -2,15 +2,202 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>Classroom</name>
+    <name>ClassReport</name>
     <message>
-        <source>The teacher sets it up with:
-    sudo zorbik --shared-folder %1 --set-up
-(or as the folder's owner without sudo).</source>
-        <translation>El docente la prepara con:
-    sudo zorbik --shared-folder %1 --set-up
-(o, como propietario de la carpeta, sin sudo).</translation>
+        <source>Week beginning</source>
+        <translation>Semana del</translation>
     </message>
+    <message>
+        <source>Right of those asked</source>
+        <translation>Aciertos (de las preguntas hechas)</translation>
+    </message>
+    <message>
+        <source>%1 may be read only by the class's teachers (root, and the teacher group chosen at set-up: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</source>
+        <translation>Solo el profesorado de la clase puede leer %1 (root y el grupo de docentes elegido al preparar la carpeta: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</translation>
+    </message>
+    <message>
+        <source>%1 has no class record: the folder was not set up by this version of Zorbik. Set it up with: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</source>
+        <translation>%1 no tiene registro de la clase: la carpeta no se preparó con esta versión de Zorbik. Prepárela con: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be opened: %2.</source>
+        <translation>No se puede abrir la carpeta de la clase %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file (a link, a FIFO or a folder); it is not read.</source>
+        <translation>%1 no es un archivo normal (es un enlace, un FIFO o una carpeta); no se lee.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, more than a class writes in a school year; it is not read.</source>
+        <translation>%1 ocupa más de %2 MiB, más de lo que una clase escribe en un curso escolar; no se lee.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>No se pudo leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupil</source>
+        <translation><numerusform>%n alumno</numerusform><numerusform>%n alumnos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupils</source>
+        <translation><numerusform>%n alumno</numerusform><numerusform>%n alumnos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game</source>
+        <translation><numerusform>%n partida</numerusform><numerusform>%n partidas</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <translation><numerusform>%n partida</numerusform><numerusform>%n partidas</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>No se pudo leer %n línea del registro (cortada, o de una versión posterior).</numerusform><numerusform>No se pudieron leer %n líneas del registro (cortadas, o de una versión posterior).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>No se pudo leer %n línea del registro (cortada, o de una versión posterior).</numerusform><numerusform>No se pudieron leer %n líneas del registro (cortadas, o de una versión posterior).</numerusform></translation>
+    </message>
+    <message>
+        <source>the product for the LCM</source>
+        <translation>el producto en vez del mcm</translation>
+    </message>
+    <message>
+        <source>a common multiple, not the least</source>
+        <translation>un múltiplo común, pero no el menor</translation>
+    </message>
+    <message>
+        <source>the GCF for the LCM</source>
+        <translation>el MCD en vez del mcm</translation>
+    </message>
+    <message>
+        <source>a common factor, not the greatest</source>
+        <translation>un divisor común, pero no el mayor</translation>
+    </message>
+    <message>
+        <source>the LCM for the GCF</source>
+        <translation>el mcm en vez del MCD</translation>
+    </message>
+    <message>
+        <source>the bottom numbers added</source>
+        <translation>sumó los denominadores</translation>
+    </message>
+    <message>
+        <source>top and bottom numbers added</source>
+        <translation>sumó numeradores y denominadores</translation>
+    </message>
+    <message>
+        <source>the fractions multiplied</source>
+        <translation>multiplicó las fracciones</translation>
+    </message>
+    <message>
+        <source>not in lowest terms</source>
+        <translation>sin simplificar del todo</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>mcm</translation>
+    </message>
+    <message>
+        <source>GCF</source>
+        <translation>MCD</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Fracciones</translation>
+    </message>
+    <message>
+        <source>The class in %1: %2, %3.</source>
+        <translation>La clase en %1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Todavía no hay ninguna partida registrada.</translation>
+    </message>
+    <message>
+        <source>Per topic: right answers of those asked in the last 4 weeks (since %1) | in the weeks before.</source>
+        <translation>Por tema: aciertos de las preguntas hechas en las últimas 4 semanas (desde el %1) | en las semanas anteriores.</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Last game</source>
+        <translation>Última partida</translation>
+    </message>
+    <message>
+        <source>Most frequent mistakes</source>
+        <translation>Errores más frecuentes</translation>
+    </message>
+    <message>
+        <source>%1
+last 4 weeks</source>
+        <translation>%1
+últimas 4 semanas</translation>
+    </message>
+    <message>
+        <source>%1
+before</source>
+        <translation>%1
+antes</translation>
+    </message>
+    <message>
+        <source>The class - Zorbik on the maze</source>
+        <translation>La clase – Zorbik en el laberinto</translation>
+    </message>
+    <message>
+        <source>The pupils of the class</source>
+        <translation>Los alumnos de la clase</translation>
+    </message>
+    <message>
+        <source>Pupil in the right chart:</source>
+        <translation>Alumno en el gráfico de la derecha:</translation>
+    </message>
+    <message>
+        <source>Pupil shown in the right chart</source>
+        <translation>Alumno que muestra el gráfico de la derecha</translation>
+    </message>
+    <message>
+        <source>The class: right answers per week</source>
+        <translation>La clase: aciertos por semana</translation>
+    </message>
+    <message>
+        <source>Chart of the class</source>
+        <translation>Gráfico de la clase</translation>
+    </message>
+    <message>
+        <source>Chart of the chosen pupil</source>
+        <translation>Gráfico del alumno elegido</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close the class window</source>
+        <translation>Cerrar la ventana de la clase</translation>
+    </message>
+    <message>
+        <source>%1: right answers per week</source>
+        <translation>%1: aciertos por semana</translation>
+    </message>
+</context>
+<context>
+    <name>Classroom</name>
     <message>
         <source>The classroom folder %1 does not exist. Make it first and give it the class's group (see zorbik(6)).</source>
         <translation>La carpeta de la clase %1 no existe. Créala primero y dale el grupo de la clase (ver zorbik(6)).</translation>
@@ -132,10 +319,6 @@
         <translation>La carpeta de la clase %1 tiene otra versión de Zorbik distinta de la instalada aquí, así que el docente tiene que prepararla de nuevo. %2</translation>
     </message>
     <message>
-        <source>The class's high-score table in %1/Maze cannot be written by %2, so your score would be lost. Ask the teacher to add you to the group %3 (then log in again). If you are in it, the table needs a new set-up. %4</source>
-        <translation>%2 no puede escribir en la tabla de récords de la clase en %1/Maze, así que tu puntuación se perdería. Pide a tu docente que te añada al grupo %3 (y luego vuelve a iniciar sesión). Si ya estás en él, hay que preparar la tabla de nuevo. %4</translation>
-    </message>
-    <message>
         <source>Cannot use %1: it is not a folder.</source>
         <translation>No se puede usar %1: no es una carpeta.</translation>
     </message>
@@ -154,6 +337,46 @@
     <message>
         <source>No folder to play in: your home folder is unknown, or other users may change it.</source>
         <translation>No hay carpeta para jugar: no se conoce tu carpeta personal, o bien otros usuarios pueden modificarla.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file but a link or a special file, so its lines cannot be kept. Move the class&apos;s file back to its place, or remove what stands there to start it empty, then set up again.</source>
+        <translation>%1 no es un archivo, sino un enlace o un archivo especial, así que sus líneas no se pueden conservar. Vuelva a poner el archivo de la clase en su lugar, o quite lo que hay allí para empezar de cero, y luego prepare la carpeta de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read whole, so it is left as it is: %2</source>
+        <translation>%1 no se puede leer entero, así que se deja como está: %2</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>The class writer %1 is not installed for a class: it must be root&apos;s and set-group-ID to a group of its own (the package does this; see zorbik(6)).</source>
+        <translation>El programa de escritura de la clase %1 no está instalado para una clase: debe ser de root y tener set-group-ID a un grupo propio (el paquete lo hace; vea zorbik(6)).</translation>
+    </message>
+    <message>
+        <source>%1 was not laid out for the class writer installed here</source>
+        <translation>%1 no se preparó para el programa de escritura de la clase instalado aquí</translation>
+    </message>
+    <message>
+        <source>The teacher sets it up with:
+    sudo zorbik --shared-folder %1 --set-up</source>
+        <translation>El docente la prepara con:
+    sudo zorbik --shared-folder %1 --set-up</translation>
+    </message>
+    <message>
+        <source>Only root can give the class&apos;s files to the class writer&apos;s group %1. Set the folder up with:
+    sudo zorbik --shared-folder %2 --set-up</source>
+        <translation>Solo root puede dar los archivos de la clase al grupo %1 del programa de escritura. Prepare la carpeta con:
+    sudo zorbik --shared-folder %2 --set-up</translation>
+    </message>
+    <message>
+        <source>There is no group %1 for the teachers.</source>
+        <translation>No existe el grupo %1 para los docentes.</translation>
+    </message>
+    <message>
+        <source>%2 is not a pupil of the class of %1, so your score would be lost. Ask the teacher to add you to the group %3 (then log in again).</source>
+        <translation>%2 no es de la clase de %1, así que tu puntuación se perdería. Pide a tu docente que te añada al grupo %3 (y luego vuelve a iniciar sesión).</translation>
     </message>
 </context>
 <context>
@@ -276,6 +499,14 @@
     <message>
         <source>Press 'Ctrl' to continue the game.</source>
         <translation>Presiona «Ctrl» para seguir jugando.</translation>
+    </message>
+    <message>
+        <source>Game1: this game is in the high-score table %1, but the class record could not take it.</source>
+        <translation>Game1: esta partida está en la tabla de récords %1, pero el registro de la clase no la pudo guardar.</translation>
+    </message>
+    <message>
+        <source>Game1: this game&apos;s line was not saved: the class&apos;s high-score table %1 stayed busy with another game.</source>
+        <translation>Game1: la línea de esta partida no se guardó: la tabla de récords de la clase %1 siguió ocupada con otra partida.</translation>
     </message>
 </context>
 <context>
@@ -578,6 +809,42 @@ Sin opciones, el lanzador abre su ventana.</translation>
     <message numerus="yes">
         <source>%n lines of the journal could not be read and are left out.</source>
         <translation><numerusform>No se pudo leer %n línea del diario; no se tiene en cuenta.</numerusform><numerusform>No se pudieron leer %n líneas del diario; no se tienen en cuenta.</numerusform></translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window show the class and start nothing; give one of them, and --csv only with --class-report.</source>
+        <translation>--class-report y --class-window muestran la clase y no inician nada; indique solo una de las dos, y --csv solo con --class-report.</translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window need the class folder: DIR.</source>
+        <translation>--class-report y --class-window necesitan la carpeta de la clase: DIR.</translation>
+    </message>
+    <message>
+        <source>Print the class of the classroom folder DIR (its pupils' games, right answers and mistakes) and exit; for its teachers. With --csv: one CSV row per pupil.</source>
+        <translation>Mostrar la clase de la carpeta DIR (partidas, aciertos y errores de sus alumnos) y salir; para su profesorado. Con --csv: una fila CSV por alumno.</translation>
+    </message>
+    <message>
+        <source>Show the class of the classroom folder DIR in a window, with charts.</source>
+        <translation>Mostrar la clase de la carpeta DIR en una ventana, con gráficos.</translation>
+    </message>
+    <message>
+        <source>The class...</source>
+        <translation>La clase…</translation>
+    </message>
+    <message>
+        <source>Show the class's games</source>
+        <translation>Mostrar las partidas de la clase</translation>
+    </message>
+    <message>
+        <source>Your game&apos;s line could not be saved in the class&apos;s high-score table: it stayed busy with another game for too long. Please tell your teacher.</source>
+        <translation>La línea de tu partida no se pudo guardar en la tabla de récords de la clase: siguió ocupada demasiado tiempo con otra partida. Avisa a tu docente, por favor.</translation>
+    </message>
+    <message>
+        <source>With --set-up: the group of the teachers who may read the class record.</source>
+        <translation>Con --set-up: el grupo de los docentes que pueden leer el registro de la clase.</translation>
+    </message>
+    <message>
+        <source>--teacher GROUP goes with --set-up.</source>
+        <translation>--teacher GRUPO va con --set-up.</translation>
     </message>
 </context>
 <context>

@@ -2,15 +2,202 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>Classroom</name>
+    <name>ClassReport</name>
     <message>
-        <source>The teacher sets it up with:
-    sudo zorbik --shared-folder %1 --set-up
-(or as the folder's owner without sudo).</source>
-        <translation>L’enseignant le prépare avec :
-    sudo zorbik --shared-folder %1 --set-up
-(ou, en tant que propriétaire du dossier, sans sudo).</translation>
+        <source>Week beginning</source>
+        <translation>Semaine du</translation>
     </message>
+    <message>
+        <source>Right of those asked</source>
+        <translation>Justes (sur les questions posées)</translation>
+    </message>
+    <message>
+        <source>%1 may be read only by the class's teachers (root, and the teacher group chosen at set-up: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</source>
+        <translation>Seuls les enseignants de la classe peuvent lire %1 (root et le groupe des enseignants choisi à la préparation : sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</translation>
+    </message>
+    <message>
+        <source>%1 has no class record: the folder was not set up by this version of Zorbik. Set it up with: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</source>
+        <translation>%1 n’a pas de registre de la classe : le dossier n’a pas été préparé avec cette version de Zorbik. Préparez-le avec : sudo zorbik --shared-folder %1 --set-up --teacher GROUP</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be opened: %2.</source>
+        <translation>Impossible d’ouvrir le dossier de la classe %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file (a link, a FIFO or a folder); it is not read.</source>
+        <translation>%1 n’est pas un simple fichier (un lien, un FIFO ou un dossier) ; il n’est pas lu.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, more than a class writes in a school year; it is not read.</source>
+        <translation>%1 dépasse %2 Mio, plus qu’une classe n’en écrit en une année scolaire ; il n’est pas lu.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>Impossible de lire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupil</source>
+        <translation><numerusform>%n élève</numerusform><numerusform>%n élèves</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupils</source>
+        <translation><numerusform>%n élève</numerusform><numerusform>%n élèves</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game</source>
+        <translation><numerusform>%n partie</numerusform><numerusform>%n parties</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <translation><numerusform>%n partie</numerusform><numerusform>%n parties</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>%n ligne du registre n’a pas pu être lue (coupée, ou d’une version plus récente).</numerusform><numerusform>%n lignes du registre n’ont pas pu être lues (coupées, ou d’une version plus récente).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>%n ligne du registre n’a pas pu être lue (coupée, ou d’une version plus récente).</numerusform><numerusform>%n lignes du registre n’ont pas pu être lues (coupées, ou d’une version plus récente).</numerusform></translation>
+    </message>
+    <message>
+        <source>the product for the LCM</source>
+        <translation>le produit au lieu du PPCM</translation>
+    </message>
+    <message>
+        <source>a common multiple, not the least</source>
+        <translation>un multiple commun, mais pas le plus petit</translation>
+    </message>
+    <message>
+        <source>the GCF for the LCM</source>
+        <translation>le PGCD au lieu du PPCM</translation>
+    </message>
+    <message>
+        <source>a common factor, not the greatest</source>
+        <translation>un diviseur commun, mais pas le plus grand</translation>
+    </message>
+    <message>
+        <source>the LCM for the GCF</source>
+        <translation>le PPCM au lieu du PGCD</translation>
+    </message>
+    <message>
+        <source>the bottom numbers added</source>
+        <translation>les dénominateurs additionnés</translation>
+    </message>
+    <message>
+        <source>top and bottom numbers added</source>
+        <translation>numérateurs et dénominateurs additionnés</translation>
+    </message>
+    <message>
+        <source>the fractions multiplied</source>
+        <translation>les fractions multipliées</translation>
+    </message>
+    <message>
+        <source>not in lowest terms</source>
+        <translation>pas sous forme irréductible</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>PPCM</translation>
+    </message>
+    <message>
+        <source>GCF</source>
+        <translation>PGCD</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Fractions</translation>
+    </message>
+    <message>
+        <source>The class in %1: %2, %3.</source>
+        <translation>La classe dans %1 : %2, %3.</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Aucune partie n’a encore été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Per topic: right answers of those asked in the last 4 weeks (since %1) | in the weeks before.</source>
+        <translation>Par thème : réponses justes sur les questions posées ces 4 dernières semaines (depuis le %1) | les semaines d’avant.</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Last game</source>
+        <translation>Dernière partie</translation>
+    </message>
+    <message>
+        <source>Most frequent mistakes</source>
+        <translation>Erreurs les plus fréquentes</translation>
+    </message>
+    <message>
+        <source>%1
+last 4 weeks</source>
+        <translation>%1
+4 dernières semaines</translation>
+    </message>
+    <message>
+        <source>%1
+before</source>
+        <translation>%1
+avant</translation>
+    </message>
+    <message>
+        <source>The class - Zorbik on the maze</source>
+        <translation>La classe – Zorbik dans le labyrinthe</translation>
+    </message>
+    <message>
+        <source>The pupils of the class</source>
+        <translation>Les élèves de la classe</translation>
+    </message>
+    <message>
+        <source>Pupil in the right chart:</source>
+        <translation>Élève du graphique de droite :</translation>
+    </message>
+    <message>
+        <source>Pupil shown in the right chart</source>
+        <translation>Élève montré dans le graphique de droite</translation>
+    </message>
+    <message>
+        <source>The class: right answers per week</source>
+        <translation>La classe : réponses justes par semaine</translation>
+    </message>
+    <message>
+        <source>Chart of the class</source>
+        <translation>Graphique de la classe</translation>
+    </message>
+    <message>
+        <source>Chart of the chosen pupil</source>
+        <translation>Graphique de l’élève choisi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close the class window</source>
+        <translation>Fermer la fenêtre de la classe</translation>
+    </message>
+    <message>
+        <source>%1: right answers per week</source>
+        <translation>%1 : réponses justes par semaine</translation>
+    </message>
+</context>
+<context>
+    <name>Classroom</name>
     <message>
         <source>The classroom folder %1 does not exist. Make it first and give it the class's group (see zorbik(6)).</source>
         <translation>Le dossier de la classe %1 n’existe pas. Crée-le d’abord et donne-lui le groupe de la classe (voir zorbik(6)).</translation>
@@ -132,10 +319,6 @@
         <translation>Le dossier de la classe %1 contient une autre version de Zorbik que celle installée ici : l’enseignant doit le préparer à nouveau. %2</translation>
     </message>
     <message>
-        <source>The class's high-score table in %1/Maze cannot be written by %2, so your score would be lost. Ask the teacher to add you to the group %3 (then log in again). If you are in it, the table needs a new set-up. %4</source>
-        <translation>Le tableau des meilleurs scores de la classe dans %1/Maze ne peut pas être modifié par %2 : ton score serait perdu. Demande à ton enseignant de t’ajouter au groupe %3 (puis reconnecte-toi). Si tu en fais déjà partie, le tableau doit être préparé à nouveau. %4</translation>
-    </message>
-    <message>
         <source>Cannot use %1: it is not a folder.</source>
         <translation>Impossible d’utiliser %1 : ce n’est pas un dossier.</translation>
     </message>
@@ -154,6 +337,46 @@
     <message>
         <source>No folder to play in: your home folder is unknown, or other users may change it.</source>
         <translation>Aucun dossier pour jouer : ton dossier personnel est inconnu, ou d’autres utilisateurs peuvent le modifier.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file but a link or a special file, so its lines cannot be kept. Move the class&apos;s file back to its place, or remove what stands there to start it empty, then set up again.</source>
+        <translation>%1 n’est pas un fichier mais un lien ou un fichier spécial : ses lignes ne peuvent donc pas être conservées. Remettez le fichier de la classe à sa place, ou supprimez ce qui s’y trouve pour repartir de zéro, puis relancez la préparation.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read whole, so it is left as it is: %2</source>
+        <translation>%1 ne peut pas être lu en entier ; il reste donc tel quel : %2</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>il est trop grand</translation>
+    </message>
+    <message>
+        <source>The class writer %1 is not installed for a class: it must be root&apos;s and set-group-ID to a group of its own (the package does this; see zorbik(6)).</source>
+        <translation>Le programme d’écriture de la classe %1 n’est pas installé pour une classe : il doit appartenir à root et être set-group-ID vers un groupe qui lui est propre (le paquet s’en charge ; voir zorbik(6)).</translation>
+    </message>
+    <message>
+        <source>%1 was not laid out for the class writer installed here</source>
+        <translation>%1 n’a pas été préparé pour le programme d’écriture de la classe installé ici</translation>
+    </message>
+    <message>
+        <source>The teacher sets it up with:
+    sudo zorbik --shared-folder %1 --set-up</source>
+        <translation>L’enseignant le prépare avec :
+    sudo zorbik --shared-folder %1 --set-up</translation>
+    </message>
+    <message>
+        <source>Only root can give the class&apos;s files to the class writer&apos;s group %1. Set the folder up with:
+    sudo zorbik --shared-folder %2 --set-up</source>
+        <translation>Seul root peut donner les fichiers de la classe au groupe %1 du programme d’écriture. Préparez le dossier avec :
+    sudo zorbik --shared-folder %2 --set-up</translation>
+    </message>
+    <message>
+        <source>There is no group %1 for the teachers.</source>
+        <translation>Il n’existe pas de groupe %1 pour les enseignants.</translation>
+    </message>
+    <message>
+        <source>%2 is not a pupil of the class of %1, so your score would be lost. Ask the teacher to add you to the group %3 (then log in again).</source>
+        <translation>%2 ne fait pas partie de la classe de %1 : ton score serait perdu. Demande à ton enseignant de t’ajouter au groupe %3 (puis reconnecte-toi).</translation>
     </message>
 </context>
 <context>
@@ -276,6 +499,14 @@
     <message>
         <source>Press 'Ctrl' to continue the game.</source>
         <translation>Appuie sur « Ctrl » pour continuer la partie.</translation>
+    </message>
+    <message>
+        <source>Game1: this game is in the high-score table %1, but the class record could not take it.</source>
+        <translation>Game1 : cette partie est dans le tableau des meilleurs scores %1, mais le registre de la classe n’a pas pu l’enregistrer.</translation>
+    </message>
+    <message>
+        <source>Game1: this game&apos;s line was not saved: the class&apos;s high-score table %1 stayed busy with another game.</source>
+        <translation>Game1 : la ligne de cette partie n’a pas été enregistrée : le tableau des meilleurs scores de la classe %1 est resté occupé par une autre partie.</translation>
     </message>
 </context>
 <context>
@@ -578,6 +809,42 @@ Sans option, le lanceur ouvre sa fenêtre.</translation>
     <message numerus="yes">
         <source>%n lines of the journal could not be read and are left out.</source>
         <translation><numerusform>%n ligne du journal n’a pas pu être lue et n’est pas comptée.</numerusform><numerusform>%n lignes du journal n’ont pas pu être lues et ne sont pas comptées.</numerusform></translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window show the class and start nothing; give one of them, and --csv only with --class-report.</source>
+        <translation>--class-report et --class-window montrent la classe et ne lancent rien ; donnez l’une des deux seulement, et --csv seulement avec --class-report.</translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window need the class folder: DIR.</source>
+        <translation>--class-report et --class-window ont besoin du dossier de la classe : DIR.</translation>
+    </message>
+    <message>
+        <source>Print the class of the classroom folder DIR (its pupils' games, right answers and mistakes) and exit; for its teachers. With --csv: one CSV row per pupil.</source>
+        <translation>Afficher la classe du dossier DIR (parties, réponses justes et erreurs de ses élèves), puis quitter ; pour ses enseignants. Avec --csv : une ligne CSV par élève.</translation>
+    </message>
+    <message>
+        <source>Show the class of the classroom folder DIR in a window, with charts.</source>
+        <translation>Montrer la classe du dossier DIR dans une fenêtre, avec des graphiques.</translation>
+    </message>
+    <message>
+        <source>The class...</source>
+        <translation>La classe…</translation>
+    </message>
+    <message>
+        <source>Show the class's games</source>
+        <translation>Montrer les parties de la classe</translation>
+    </message>
+    <message>
+        <source>Your game&apos;s line could not be saved in the class&apos;s high-score table: it stayed busy with another game for too long. Please tell your teacher.</source>
+        <translation>La ligne de ta partie n’a pas pu être enregistrée dans le tableau des meilleurs scores de la classe : il est resté trop longtemps occupé par une autre partie. Préviens ton enseignant, s’il te plaît.</translation>
+    </message>
+    <message>
+        <source>With --set-up: the group of the teachers who may read the class record.</source>
+        <translation>Avec --set-up : le groupe des enseignants qui peuvent lire le registre de la classe.</translation>
+    </message>
+    <message>
+        <source>--teacher GROUP goes with --set-up.</source>
+        <translation>--teacher GROUPE s’utilise avec --set-up.</translation>
     </message>
 </context>
 <context>

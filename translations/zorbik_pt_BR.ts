@@ -2,15 +2,202 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>Classroom</name>
+    <name>ClassReport</name>
     <message>
-        <source>The teacher sets it up with:
-    sudo zorbik --shared-folder %1 --set-up
-(or as the folder's owner without sudo).</source>
-        <translation>O professor a prepara com:
-    sudo zorbik --shared-folder %1 --set-up
-(ou, como dono da pasta, sem sudo).</translation>
+        <source>Week beginning</source>
+        <translation>Semana de</translation>
     </message>
+    <message>
+        <source>Right of those asked</source>
+        <translation>Acertos (das perguntas feitas)</translation>
+    </message>
+    <message>
+        <source>%1 may be read only by the class's teachers (root, and the teacher group chosen at set-up: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</source>
+        <translation>Só os professores da turma podem ler %1 (root e o grupo de professores escolhido na preparação: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</translation>
+    </message>
+    <message>
+        <source>%1 has no class record: the folder was not set up by this version of Zorbik. Set it up with: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</source>
+        <translation>%1 não tem registro da turma: a pasta não foi preparada com esta versão do Zorbik. Prepare-a com: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be opened: %2.</source>
+        <translation>Não foi possível abrir a pasta da turma %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file (a link, a FIFO or a folder); it is not read.</source>
+        <translation>%1 não é um arquivo comum (é um link, um FIFO ou uma pasta); não será lido.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, more than a class writes in a school year; it is not read.</source>
+        <translation>%1 tem mais de %2 MiB, mais do que uma turma escreve em um ano letivo; não será lido.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>Não foi possível ler %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupil</source>
+        <translation><numerusform>%n aluno</numerusform><numerusform>%n alunos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupils</source>
+        <translation><numerusform>%n aluno</numerusform><numerusform>%n alunos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game</source>
+        <translation><numerusform>%n jogo</numerusform><numerusform>%n jogos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <translation><numerusform>%n jogo</numerusform><numerusform>%n jogos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>Não foi possível ler %n linha do registro (cortada, ou de uma versão mais nova).</numerusform><numerusform>Não foi possível ler %n linhas do registro (cortadas, ou de uma versão mais nova).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>Não foi possível ler %n linha do registro (cortada, ou de uma versão mais nova).</numerusform><numerusform>Não foi possível ler %n linhas do registro (cortadas, ou de uma versão mais nova).</numerusform></translation>
+    </message>
+    <message>
+        <source>the product for the LCM</source>
+        <translation>o produto em vez do MMC</translation>
+    </message>
+    <message>
+        <source>a common multiple, not the least</source>
+        <translation>um múltiplo comum, mas não o menor</translation>
+    </message>
+    <message>
+        <source>the GCF for the LCM</source>
+        <translation>o MDC em vez do MMC</translation>
+    </message>
+    <message>
+        <source>a common factor, not the greatest</source>
+        <translation>um divisor comum, mas não o maior</translation>
+    </message>
+    <message>
+        <source>the LCM for the GCF</source>
+        <translation>o MMC em vez do MDC</translation>
+    </message>
+    <message>
+        <source>the bottom numbers added</source>
+        <translation>somou os denominadores</translation>
+    </message>
+    <message>
+        <source>top and bottom numbers added</source>
+        <translation>somou numeradores e denominadores</translation>
+    </message>
+    <message>
+        <source>the fractions multiplied</source>
+        <translation>multiplicou as frações</translation>
+    </message>
+    <message>
+        <source>not in lowest terms</source>
+        <translation>não simplificada ao máximo</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>MMC</translation>
+    </message>
+    <message>
+        <source>GCF</source>
+        <translation>MDC</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Frações</translation>
+    </message>
+    <message>
+        <source>The class in %1: %2, %3.</source>
+        <translation>A turma em %1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Ainda não há nenhum jogo registrado.</translation>
+    </message>
+    <message>
+        <source>Per topic: right answers of those asked in the last 4 weeks (since %1) | in the weeks before.</source>
+        <translation>Por tema: acertos das perguntas feitas nas últimas 4 semanas (desde %1) | nas semanas anteriores.</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Usuário</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Jogos</translation>
+    </message>
+    <message>
+        <source>Last game</source>
+        <translation>Último jogo</translation>
+    </message>
+    <message>
+        <source>Most frequent mistakes</source>
+        <translation>Erros mais frequentes</translation>
+    </message>
+    <message>
+        <source>%1
+last 4 weeks</source>
+        <translation>%1
+últimas 4 semanas</translation>
+    </message>
+    <message>
+        <source>%1
+before</source>
+        <translation>%1
+antes</translation>
+    </message>
+    <message>
+        <source>The class - Zorbik on the maze</source>
+        <translation>A turma – Zorbik no labirinto</translation>
+    </message>
+    <message>
+        <source>The pupils of the class</source>
+        <translation>Os alunos da turma</translation>
+    </message>
+    <message>
+        <source>Pupil in the right chart:</source>
+        <translation>Aluno no gráfico da direita:</translation>
+    </message>
+    <message>
+        <source>Pupil shown in the right chart</source>
+        <translation>Aluno mostrado no gráfico da direita</translation>
+    </message>
+    <message>
+        <source>The class: right answers per week</source>
+        <translation>A turma: acertos por semana</translation>
+    </message>
+    <message>
+        <source>Chart of the class</source>
+        <translation>Gráfico da turma</translation>
+    </message>
+    <message>
+        <source>Chart of the chosen pupil</source>
+        <translation>Gráfico do aluno escolhido</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Close the class window</source>
+        <translation>Fechar a janela da turma</translation>
+    </message>
+    <message>
+        <source>%1: right answers per week</source>
+        <translation>%1: acertos por semana</translation>
+    </message>
+</context>
+<context>
+    <name>Classroom</name>
     <message>
         <source>The classroom folder %1 does not exist. Make it first and give it the class's group (see zorbik(6)).</source>
         <translation>A pasta da turma %1 não existe. Crie a pasta primeiro e dê a ela o grupo da turma (veja zorbik(6)).</translation>
@@ -132,10 +319,6 @@
         <translation>A pasta da turma %1 tem outra versão do Zorbik, diferente da instalada aqui, então o professor precisa prepará-la de novo. %2</translation>
     </message>
     <message>
-        <source>The class's high-score table in %1/Maze cannot be written by %2, so your score would be lost. Ask the teacher to add you to the group %3 (then log in again). If you are in it, the table needs a new set-up. %4</source>
-        <translation>%2 não consegue gravar no placar da turma em %1/Maze, então sua pontuação se perderia. Peça ao professor para colocar você no grupo %3 (depois entre de novo na sessão). Se você já está nele, o placar precisa ser preparado de novo. %4</translation>
-    </message>
-    <message>
         <source>Cannot use %1: it is not a folder.</source>
         <translation>Não foi possível usar %1: não é uma pasta.</translation>
     </message>
@@ -154,6 +337,46 @@
     <message>
         <source>No folder to play in: your home folder is unknown, or other users may change it.</source>
         <translation>Não há pasta para jogar: sua pasta pessoal é desconhecida, ou outros usuários podem alterá-la.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file but a link or a special file, so its lines cannot be kept. Move the class&apos;s file back to its place, or remove what stands there to start it empty, then set up again.</source>
+        <translation>%1 não é um arquivo, e sim um link ou um arquivo especial, por isso suas linhas não podem ser mantidas. Coloque o arquivo da turma de volta no lugar, ou remova o que está lá para começar do zero, e depois prepare a pasta de novo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read whole, so it is left as it is: %2</source>
+        <translation>%1 não pode ser lido por inteiro, por isso fica como está: %2</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>ele é grande demais</translation>
+    </message>
+    <message>
+        <source>The class writer %1 is not installed for a class: it must be root&apos;s and set-group-ID to a group of its own (the package does this; see zorbik(6)).</source>
+        <translation>O programa de gravação da turma %1 não está instalado para uma turma: ele precisa ser do root e ter set-group-ID para um grupo próprio (o pacote faz isso; veja zorbik(6)).</translation>
+    </message>
+    <message>
+        <source>%1 was not laid out for the class writer installed here</source>
+        <translation>%1 não foi preparado para o programa de gravação da turma instalado aqui</translation>
+    </message>
+    <message>
+        <source>The teacher sets it up with:
+    sudo zorbik --shared-folder %1 --set-up</source>
+        <translation>O professor a prepara com:
+    sudo zorbik --shared-folder %1 --set-up</translation>
+    </message>
+    <message>
+        <source>Only root can give the class&apos;s files to the class writer&apos;s group %1. Set the folder up with:
+    sudo zorbik --shared-folder %2 --set-up</source>
+        <translation>Só o root pode passar os arquivos da turma para o grupo %1 do programa de gravação. Prepare a pasta com:
+    sudo zorbik --shared-folder %2 --set-up</translation>
+    </message>
+    <message>
+        <source>There is no group %1 for the teachers.</source>
+        <translation>Não existe o grupo %1 para os professores.</translation>
+    </message>
+    <message>
+        <source>%2 is not a pupil of the class of %1, so your score would be lost. Ask the teacher to add you to the group %3 (then log in again).</source>
+        <translation>%2 não é da turma de %1, então sua pontuação se perderia. Peça ao professor para colocar você no grupo %3 (depois entre de novo na sessão).</translation>
     </message>
 </context>
 <context>
@@ -276,6 +499,14 @@
     <message>
         <source>Press 'Ctrl' to continue the game.</source>
         <translation>Aperte “Ctrl” para continuar o jogo.</translation>
+    </message>
+    <message>
+        <source>Game1: this game is in the high-score table %1, but the class record could not take it.</source>
+        <translation>Game1: esta partida está no placar %1, mas o registro da turma não conseguiu guardá-la.</translation>
+    </message>
+    <message>
+        <source>Game1: this game&apos;s line was not saved: the class&apos;s high-score table %1 stayed busy with another game.</source>
+        <translation>Game1: a linha desta partida não foi salva: o placar da turma %1 continuou ocupado com outra partida.</translation>
     </message>
 </context>
 <context>
@@ -578,6 +809,42 @@ Sem opções, o lançador abre a sua janela.</translation>
     <message numerus="yes">
         <source>%n lines of the journal could not be read and are left out.</source>
         <translation><numerusform>Não foi possível ler %n linha do diário; ela ficou de fora.</numerusform><numerusform>Não foi possível ler %n linhas do diário; elas ficaram de fora.</numerusform></translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window show the class and start nothing; give one of them, and --csv only with --class-report.</source>
+        <translation>--class-report e --class-window mostram a turma e não iniciam nada; indique só uma das duas, e --csv só com --class-report.</translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window need the class folder: DIR.</source>
+        <translation>--class-report e --class-window precisam da pasta da turma: DIR.</translation>
+    </message>
+    <message>
+        <source>Print the class of the classroom folder DIR (its pupils' games, right answers and mistakes) and exit; for its teachers. With --csv: one CSV row per pupil.</source>
+        <translation>Mostrar a turma da pasta DIR (jogos, acertos e erros dos alunos) e sair; para os professores da turma. Com --csv: uma linha CSV por aluno.</translation>
+    </message>
+    <message>
+        <source>Show the class of the classroom folder DIR in a window, with charts.</source>
+        <translation>Mostrar a turma da pasta DIR em uma janela, com gráficos.</translation>
+    </message>
+    <message>
+        <source>The class...</source>
+        <translation>A turma…</translation>
+    </message>
+    <message>
+        <source>Show the class's games</source>
+        <translation>Mostrar os jogos da turma</translation>
+    </message>
+    <message>
+        <source>Your game&apos;s line could not be saved in the class&apos;s high-score table: it stayed busy with another game for too long. Please tell your teacher.</source>
+        <translation>A linha da sua partida não pôde ser salva no placar da turma: ele ficou ocupado tempo demais com outra partida. Avise o professor, por favor.</translation>
+    </message>
+    <message>
+        <source>With --set-up: the group of the teachers who may read the class record.</source>
+        <translation>Com --set-up: o grupo dos professores que podem ler o registro da turma.</translation>
+    </message>
+    <message>
+        <source>--teacher GROUP goes with --set-up.</source>
+        <translation>--teacher GRUPO é usado com --set-up.</translation>
     </message>
 </context>
 <context>

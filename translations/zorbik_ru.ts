@@ -2,15 +2,202 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
-    <name>Classroom</name>
+    <name>ClassReport</name>
     <message>
-        <source>The teacher sets it up with:
-    sudo zorbik --shared-folder %1 --set-up
-(or as the folder's owner without sudo).</source>
-        <translation>Учитель настраивает её так:
-    sudo zorbik --shared-folder %1 --set-up
-(или владелец папки — без sudo).</translation>
+        <source>Week beginning</source>
+        <translation>Неделя с</translation>
     </message>
+    <message>
+        <source>Right of those asked</source>
+        <translation>Верно (из заданных)</translation>
+    </message>
+    <message>
+        <source>%1 may be read only by the class's teachers (root, and the teacher group chosen at set-up: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</source>
+        <translation>%1 могут читать только учителя класса (root и группа учителей, выбранная при настройке: sudo zorbik --shared-folder %2 --set-up --teacher GROUP).</translation>
+    </message>
+    <message>
+        <source>%1 has no class record: the folder was not set up by this version of Zorbik. Set it up with: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</source>
+        <translation>В %1 нет журнала класса: папка настроена не этой версией Zorbik. Настройте её: sudo zorbik --shared-folder %1 --set-up --teacher GROUP</translation>
+    </message>
+    <message>
+        <source>The class folder %1 cannot be opened: %2.</source>
+        <translation>Не удаётся открыть папку класса %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file (a link, a FIFO or a folder); it is not read.</source>
+        <translation>%1 — не обычный файл (ссылка, FIFO или папка); он не читается.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, more than a class writes in a school year; it is not read.</source>
+        <translation>%1 больше %2 МиБ — больше, чем класс записывает за учебный год; он не читается.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>Не удалось прочитать %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupil</source>
+        <translation><numerusform>%n ученик</numerusform><numerusform>%n ученика</numerusform><numerusform>%n учеников</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupils</source>
+        <translation><numerusform>%n ученик</numerusform><numerusform>%n ученика</numerusform><numerusform>%n учеников</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game</source>
+        <translation><numerusform>%n игра</numerusform><numerusform>%n игры</numerusform><numerusform>%n игр</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <translation><numerusform>%n игра</numerusform><numerusform>%n игры</numerusform><numerusform>%n игр</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>%n строку журнала не удалось прочитать (обрезана или записана более новой версией).</numerusform><numerusform>%n строки журнала не удалось прочитать (обрезаны или записаны более новой версией).</numerusform><numerusform>%n строк журнала не удалось прочитать (обрезаны или записаны более новой версией).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the record could not be read (cut off, or of a later version).</source>
+        <translation><numerusform>%n строку журнала не удалось прочитать (обрезана или записана более новой версией).</numerusform><numerusform>%n строки журнала не удалось прочитать (обрезаны или записаны более новой версией).</numerusform><numerusform>%n строк журнала не удалось прочитать (обрезаны или записаны более новой версией).</numerusform></translation>
+    </message>
+    <message>
+        <source>the product for the LCM</source>
+        <translation>произведение вместо НОК</translation>
+    </message>
+    <message>
+        <source>a common multiple, not the least</source>
+        <translation>общее кратное, но не наименьшее</translation>
+    </message>
+    <message>
+        <source>the GCF for the LCM</source>
+        <translation>НОД вместо НОК</translation>
+    </message>
+    <message>
+        <source>a common factor, not the greatest</source>
+        <translation>общий делитель, но не наибольший</translation>
+    </message>
+    <message>
+        <source>the LCM for the GCF</source>
+        <translation>НОК вместо НОД</translation>
+    </message>
+    <message>
+        <source>the bottom numbers added</source>
+        <translation>сложены знаменатели</translation>
+    </message>
+    <message>
+        <source>top and bottom numbers added</source>
+        <translation>сложены числители и знаменатели</translation>
+    </message>
+    <message>
+        <source>the fractions multiplied</source>
+        <translation>дроби перемножены</translation>
+    </message>
+    <message>
+        <source>not in lowest terms</source>
+        <translation>дробь не сокращена</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>НОК</translation>
+    </message>
+    <message>
+        <source>GCF</source>
+        <translation>НОД</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Дроби</translation>
+    </message>
+    <message>
+        <source>The class in %1: %2, %3.</source>
+        <translation>Класс в %1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Пока не записано ни одной игры.</translation>
+    </message>
+    <message>
+        <source>Per topic: right answers of those asked in the last 4 weeks (since %1) | in the weeks before.</source>
+        <translation>По темам: верные ответы из заданных за последние 4 недели (с %1) | за недели до этого.</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Логин</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Игры</translation>
+    </message>
+    <message>
+        <source>Last game</source>
+        <translation>Последняя игра</translation>
+    </message>
+    <message>
+        <source>Most frequent mistakes</source>
+        <translation>Самые частые ошибки</translation>
+    </message>
+    <message>
+        <source>%1
+last 4 weeks</source>
+        <translation>%1
+последние 4 недели</translation>
+    </message>
+    <message>
+        <source>%1
+before</source>
+        <translation>%1
+раньше</translation>
+    </message>
+    <message>
+        <source>The class - Zorbik on the maze</source>
+        <translation>Класс — Зорбик в лабиринте</translation>
+    </message>
+    <message>
+        <source>The pupils of the class</source>
+        <translation>Ученики класса</translation>
+    </message>
+    <message>
+        <source>Pupil in the right chart:</source>
+        <translation>Ученик на правом графике:</translation>
+    </message>
+    <message>
+        <source>Pupil shown in the right chart</source>
+        <translation>Ученик, показанный на правом графике</translation>
+    </message>
+    <message>
+        <source>The class: right answers per week</source>
+        <translation>Класс: верные ответы по неделям</translation>
+    </message>
+    <message>
+        <source>Chart of the class</source>
+        <translation>График класса</translation>
+    </message>
+    <message>
+        <source>Chart of the chosen pupil</source>
+        <translation>График выбранного ученика</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Close the class window</source>
+        <translation>Закрыть окно класса</translation>
+    </message>
+    <message>
+        <source>%1: right answers per week</source>
+        <translation>%1: верные ответы по неделям</translation>
+    </message>
+</context>
+<context>
+    <name>Classroom</name>
     <message>
         <source>The classroom folder %1 does not exist. Make it first and give it the class's group (see zorbik(6)).</source>
         <translation>Папки класса %1 нет. Сначала создайте её и назначьте ей группу класса (см. zorbik(6)).</translation>
@@ -132,10 +319,6 @@
         <translation>В папке класса %1 не та версия Зорбика, что установлена здесь, поэтому учителю нужно настроить её заново. %2</translation>
     </message>
     <message>
-        <source>The class's high-score table in %1/Maze cannot be written by %2, so your score would be lost. Ask the teacher to add you to the group %3 (then log in again). If you are in it, the table needs a new set-up. %4</source>
-        <translation>Пользователь %2 не может записывать в таблицу рекордов класса в %1/Maze, и твои очки пропали бы. Попроси учителя добавить тебя в группу %3 (потом войди в систему заново). Если ты уже в ней, таблицу нужно настроить заново. %4</translation>
-    </message>
-    <message>
         <source>Cannot use %1: it is not a folder.</source>
         <translation>Нельзя использовать %1: это не папка.</translation>
     </message>
@@ -154,6 +337,46 @@
     <message>
         <source>No folder to play in: your home folder is unknown, or other users may change it.</source>
         <translation>Нет папки для игры: твоя домашняя папка неизвестна, или её могут изменить другие пользователи.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file but a link or a special file, so its lines cannot be kept. Move the class&apos;s file back to its place, or remove what stands there to start it empty, then set up again.</source>
+        <translation>%1 — не файл, а ссылка или специальный файл, поэтому его строки сохранить нельзя. Верните файл класса на место или удалите то, что там находится, чтобы начать с нуля, а затем настройте папку заново.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read whole, so it is left as it is: %2</source>
+        <translation>%1 нельзя прочитать целиком, поэтому он остаётся как есть: %2</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>он слишком большой</translation>
+    </message>
+    <message>
+        <source>The class writer %1 is not installed for a class: it must be root&apos;s and set-group-ID to a group of its own (the package does this; see zorbik(6)).</source>
+        <translation>Программа записи класса %1 не установлена для класса: она должна принадлежать root и иметь set-group-ID на собственную группу (это делает пакет; см. zorbik(6)).</translation>
+    </message>
+    <message>
+        <source>%1 was not laid out for the class writer installed here</source>
+        <translation>%1 настроен не для программы записи класса, установленной здесь</translation>
+    </message>
+    <message>
+        <source>The teacher sets it up with:
+    sudo zorbik --shared-folder %1 --set-up</source>
+        <translation>Учитель настраивает её так:
+    sudo zorbik --shared-folder %1 --set-up</translation>
+    </message>
+    <message>
+        <source>Only root can give the class&apos;s files to the class writer&apos;s group %1. Set the folder up with:
+    sudo zorbik --shared-folder %2 --set-up</source>
+        <translation>Только root может передать файлы класса группе %1 программы записи. Настройте папку так:
+    sudo zorbik --shared-folder %2 --set-up</translation>
+    </message>
+    <message>
+        <source>There is no group %1 for the teachers.</source>
+        <translation>Группы %1 для учителей нет.</translation>
+    </message>
+    <message>
+        <source>%2 is not a pupil of the class of %1, so your score would be lost. Ask the teacher to add you to the group %3 (then log in again).</source>
+        <translation>Пользователь %2 не в классе %1, и твои очки пропали бы. Попроси учителя добавить тебя в группу %3 (потом войди в систему заново).</translation>
     </message>
 </context>
 <context>
@@ -276,6 +499,14 @@
     <message>
         <source>Press 'Ctrl' to continue the game.</source>
         <translation>Нажми «Ctrl», чтобы продолжить игру.</translation>
+    </message>
+    <message>
+        <source>Game1: this game is in the high-score table %1, but the class record could not take it.</source>
+        <translation>Game1: эта игра есть в таблице рекордов %1, но в журнал класса её записать не удалось.</translation>
+    </message>
+    <message>
+        <source>Game1: this game&apos;s line was not saved: the class&apos;s high-score table %1 stayed busy with another game.</source>
+        <translation>Game1: строка этой игры не сохранена: таблица рекордов класса %1 была слишком долго занята другой игрой.</translation>
     </message>
 </context>
 <context>
@@ -578,6 +809,42 @@ Without options the launcher opens its window.</source>
     <message numerus="yes">
         <source>%n lines of the journal could not be read and are left out.</source>
         <translation><numerusform>Не удалось прочитать %n строку дневника, она пропущена.</numerusform><numerusform>Не удалось прочитать %n строки дневника, они пропущены.</numerusform><numerusform>Не удалось прочитать %n строк дневника, они пропущены.</numerusform></translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window show the class and start nothing; give one of them, and --csv only with --class-report.</source>
+        <translation>--class-report и --class-window показывают класс и ничего не запускают; укажите только одну из них, а --csv — только с --class-report.</translation>
+    </message>
+    <message>
+        <source>--class-report and --class-window need the class folder: DIR.</source>
+        <translation>Для --class-report и --class-window нужна папка класса: DIR.</translation>
+    </message>
+    <message>
+        <source>Print the class of the classroom folder DIR (its pupils' games, right answers and mistakes) and exit; for its teachers. With --csv: one CSV row per pupil.</source>
+        <translation>Вывести класс из папки DIR (игры, верные ответы и ошибки учеников) и выйти; для учителей класса. С --csv: одна строка CSV на ученика.</translation>
+    </message>
+    <message>
+        <source>Show the class of the classroom folder DIR in a window, with charts.</source>
+        <translation>Показать класс из папки DIR в окне с графиками.</translation>
+    </message>
+    <message>
+        <source>The class...</source>
+        <translation>Класс…</translation>
+    </message>
+    <message>
+        <source>Show the class's games</source>
+        <translation>Показать игры класса</translation>
+    </message>
+    <message>
+        <source>Your game&apos;s line could not be saved in the class&apos;s high-score table: it stayed busy with another game for too long. Please tell your teacher.</source>
+        <translation>Строку твоей игры не удалось сохранить в таблице рекордов класса: она слишком долго была занята другой игрой. Пожалуйста, скажи об этом учителю.</translation>
+    </message>
+    <message>
+        <source>With --set-up: the group of the teachers who may read the class record.</source>
+        <translation>С --set-up: группа учителей, которым можно читать журнал класса.</translation>
+    </message>
+    <message>
+        <source>--teacher GROUP goes with --set-up.</source>
+        <translation>--teacher ГРУППА используется вместе с --set-up.</translation>
     </message>
 </context>
 <context>
