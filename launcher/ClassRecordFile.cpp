@@ -54,7 +54,7 @@ bool ReadBounded(int fd, std::size_t expected, std::string& bytes)
 
 ClassRecordBytes ReadClassRecordIn(const std::string& folder)
 {
-    const UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const UniqueFd dir(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!dir)
         return Outcome(errno == EACCES ? RecordReading::NotAllowed : RecordReading::NoFolder, errno);
     // Looked at before it is opened: opening a device may act on it.

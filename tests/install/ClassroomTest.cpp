@@ -215,6 +215,20 @@ TEST_F(Classroom, ClassmatesShareOneTableAndCanPlantNothingForEachOther)
     EXPECT_NE(Slurp(shared / "Class.record").find("\tAnn\t1\t"), std::string::npos);
     EXPECT_EQ(Succeeded(stranger, {"cat " + (shared / "Class.record").string()}),
               "did: cat " + (shared / "Class.record").string() + "\n");
+
+    // The teacher's view counts each pupil's games and right answers by
+    // login; a pupil is refused it.
+    const std::string report = Launcher() + " --class-report " + shared.string() + " --csv >&2";
+    EXPECT_EQ(Run(As(stranger, {"/bin/sh", "-c", report}), RootPath, &said), 0) << said;
+    for (const std::string& row : std::vector<std::string>{
+             "\"" + ann.name + "\",\"Ann\",1,", "\"" + bo.name + "\",\"Bo\",2,", "\"root\",\"Root\",1,"})
+        EXPECT_NE(said.find(row), std::string::npos) << row << " in\n" << said;
+    // Bo's two games, a door answered right in each: LCM 2 right of 2 asked.
+    const std::size_t bos = said.find("\"Bo\",2,");
+    ASSERT_NE(bos, std::string::npos) << said;
+    EXPECT_EQ(said.substr(said.find(',', bos + 7) + 1, 4), "2,2,") << said;
+    EXPECT_EQ(Run(As(ann, {"/bin/sh", "-c", report}), RootPath, &said), 1);
+    EXPECT_NE(said.find("only by the class's teachers"), std::string::npos) << said;
 }
 
 TEST_F(Classroom, SetUpAndUpgradesKeepEveryLineOfAFolderOfTheLastVersion)
