@@ -39,6 +39,7 @@ TDefBox::TDefBox(QWidget* parent) : QDialog(parent)
     Memo1->setReadOnly(true);
     Memo1->setFocusPolicy(Qt::ClickFocus); // reachable by mouse, never by Tab
     Memo1->setPlainText(text);
+    Memo1->setAccessibleName(QCoreApplication::translate("Access", "The rules of the game"));
 
     OKBtn = new QPushButton(QCoreApplication::translate("Game", "Close this window"), this);
     OKBtn->setObjectName("OKBtn");

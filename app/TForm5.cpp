@@ -14,6 +14,7 @@
 #include "view/AssetFilesLogic.h"
 #include "view/MazeSurface.h"
 #include "view/PanelNames.h"
+#include "view/PanelOptions.h"
 #include "view/StandInFonts.h"
 #include "world/MazeGenerator.h"
 #include "world/Random.h"
@@ -64,6 +65,10 @@ TForm5::TForm5()
     PaintBox1 = new MazeSurface(state_, art_, this);
     panel_ = BuildSidePanel(this, state_);
     NamePanel(panel_);
+    looks_ = DisplayOptionsFromEnvironment();
+    art_.colourBlindMap = looks_.colourBlindMap;
+    if (looks_.highContrast)
+        UseHighContrast(panel_);
     // The key sink hands the focus to the maze surface, so that a screen
     // reader speaks the maze; the keys reach the game from either.
     voice_ = std::make_unique<MazeVoice>(PaintBox1, state_);
@@ -133,6 +138,12 @@ void TForm5::FormShow()
     state_.WindowWidth = width();
     state_.ClientHeight = height();
     const int W = state_.WindowWidth;
+    if (looks_.largerText) {
+        // The maze gives up the room the larger panel takes.
+        UseLargerText(panel_, height());
+        SetMessageBoxScale(1.5);
+        state_.WindowWidth = W - (SidePanelWidthOf(panel_) - SidePanelWidth);
+    }
     state_.GamerName = ReadGamerName(SuiteFolder(state_) + GamerNameFileName);
     state_.Score = 0;
     state_.Health = 100;

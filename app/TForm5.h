@@ -5,6 +5,7 @@
 #pragma once
 
 #include "MazeVoice.h"
+#include "view/DisplayOptions.h"
 #include "view/MazeArt.h"
 #include "view/SidePanel.h"
 #include "view/SoundPlayer.h"
@@ -109,6 +110,7 @@ class TForm5 : public QWidget, public Host {
     SoundPlayer MediaPlayer1{this};
     QDialog* rulesDialog_ = nullptr;
     QTimer* Timer1 = nullptr;
+    DisplayOptions looks_;             // the pupil's options; all off by default
     std::unique_ptr<MazeVoice> voice_; // what a screen reader hears of the maze
     Host* host_ = this;
     // A question is under way: from minimising the window for the quiz until

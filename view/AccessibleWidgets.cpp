@@ -15,8 +15,6 @@ namespace zorbik {
 
 namespace {
 
-constexpr const char* HighScoreProperty = "zorbikHighScores";
-
 // The health bar: a progress bar whose value is the player's health.
 class AccessibleHealthBar : public QAccessibleWidget, public QAccessibleValueInterface {
   public:
@@ -251,7 +249,7 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
         return new AccessibleHealthBar(w);
     if (className == QLatin1String("zorbik::MazeSurface"))
         return new AccessibleMaze(w);
-    if (className == QLatin1String("QPlainTextEdit") && w->property(HighScoreProperty).toBool())
+    if (className == QLatin1String("zorbik::HighScoreBox"))
         return new AccessibleHighScores(w);
     return nullptr;
 }
@@ -261,11 +259,6 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
 void InstallAccessibleWidgets()
 {
     QAccessible::installFactory(Factory);
-}
-
-void TellAsHighScoreTable(QWidget* box)
-{
-    box->setProperty(HighScoreProperty, true);
 }
 
 void TellValueChanged(QWidget* bar, int value)

@@ -14,9 +14,6 @@ namespace zorbik {
 // first window is built.
 void InstallAccessibleWidgets();
 
-// Marks a text box whose lines are high-score lines, so that it is told as a table.
-void TellAsHighScoreTable(QWidget* box);
-
 // The health bar's value changed: a screen reader hears the new one.
 void TellValueChanged(QWidget* bar, int value);
 

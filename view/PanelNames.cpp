@@ -69,7 +69,6 @@ void NamePanel(SidePanel& panel)
     for (Widget w :
          {Widget::StaticText1, Widget::StaticText2, Widget::StaticText3, Widget::ScoreBox, Widget::TimeBox})
         RenameAfterText(panel, w);
-    TellAsHighScoreTable(panel.Memo1);
 }
 
 void RenameAfterText(SidePanel& panel, Widget w)

@@ -1,5 +1,6 @@
 #include "SidePanel.h"
 
+#include "HighScoreBox.h"
 #include "MazeSurface.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@
 #include <QTextOption>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zorbik {
@@ -288,7 +290,7 @@ SidePanel BuildSidePanel(QWidget* window, const GameState& state)
     panel.CloseButton->setGeometry(10, 410, 145, 33);
     panel.CloseButton->hide();
 
-    panel.Memo1 = new QPlainTextEdit(window);
+    panel.Memo1 = new HighScoreBox(window);
     panel.Memo1->setReadOnly(true);
     panel.Memo1->setEnabled(false);
     panel.Memo1->setFont(PixelFont("Courier New", 13, true));
@@ -312,10 +314,47 @@ SidePanel BuildSidePanel(QWidget* window, const GameState& state)
     return panel;
 }
 
+namespace {
+
+bool IsDirectionButton(Widget w)
+{
+    return w == Widget::ULButton || w == Widget::UpButton || w == Widget::URButton ||
+           w == Widget::LeftButton || w == Widget::RightButton || w == Widget::DLButton ||
+           w == Widget::DownButton || w == Widget::DRButton;
+}
+
+// A slot scaled about its centre's place; direction buttons keep at least
+// 44 pixels, the face between them what room is left.
+QRect ScaledSlot(const Slot& slot, int W, double scale)
+{
+    const double cx = W - (slot.fromRight - slot.width / 2.0) * scale;
+    const double cy = (slot.top + slot.height / 2.0) * scale;
+    double w = slot.width * scale;
+    double h = slot.height * scale;
+    const double pitch = 32 * scale;
+    if (IsDirectionButton(slot.id))
+        w = h = std::max(44.0, w);
+    else if (slot.id == Widget::Image1)
+        w = h = std::min(w, 2 * (pitch - std::max(44.0, 25 * scale) / 2) - 4);
+    return QRect(int(std::lround(cx - w / 2)), int(std::lround(cy - h / 2)), int(std::lround(w)),
+                 int(std::lround(h)));
+}
+
+} // namespace
+
 void PlaceSidePanel(SidePanel& panel, int W)
 {
-    for (const Slot& slot : PanelSlots)
-        panel.widget(slot.id)->move(W - slot.fromRight, slot.top);
+    for (const Slot& slot : PanelSlots) {
+        if (panel.scale == 1.0)
+            panel.widget(slot.id)->move(W - slot.fromRight, slot.top);
+        else
+            panel.widget(slot.id)->setGeometry(ScaledSlot(slot, W, panel.scale));
+    }
+}
+
+int SidePanelWidthOf(const SidePanel& panel)
+{
+    return int(std::lround(SidePanelWidth * panel.scale));
 }
 
 void SetSidePictures(SidePanel& panel, const SidePictures& pictures)

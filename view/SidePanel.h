@@ -58,6 +58,10 @@ struct SidePanel {
     QPlainTextEdit* Memo1 = nullptr;
     QLineEdit* Edit1 = nullptr;
 
+    // The panel's size against its laid-out one (larger text and buttons);
+    // 1 keeps the laid-out pixels.
+    double scale = 1.0;
+
     // The widget of the window that the game calls `w`; null for the maze
     // surface, which the window keeps itself.
     QWidget* widget(Widget w) const;
@@ -68,8 +72,16 @@ struct SidePanel {
 // and `PaintBox4`.
 SidePanel BuildSidePanel(QWidget* window, const GameState& state);
 
-// Moves every panel widget to its left edge, measured from the window width W.
+// Moves every panel widget to its left edge, measured from the window width W
+// (at a scale other than 1, every slot is scaled, and the direction buttons
+// are at least 44 pixels).
 void PlaceSidePanel(SidePanel& panel, int W);
+
+// The panel's width at its scale.
+int SidePanelWidthOf(const SidePanel& panel);
+
+// The laid-out height of the panel, from its top to the score's bottom.
+constexpr int SidePanelHeight = 525;
 
 // Puts the four side pictures into Image1..Image4 (an empty picture leaves its box empty).
 void SetSidePictures(SidePanel& panel, const SidePictures& pictures);

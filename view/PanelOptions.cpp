@@ -1,0 +1,54 @@
+#include "PanelOptions.h"
+
+#include "MazeSurface.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace zorbik {
+
+namespace {
+
+void Recolour(QWidget* w, QPalette::ColorRole role, const QColor& color)
+{
+    QPalette palette = w->palette();
+    palette.setColor(role, color);
+    palette.setColor(QPalette::Disabled, role, color);
+    w->setPalette(palette);
+}
+
+} // namespace
+
+void UseHighContrast(SidePanel& panel)
+{
+    // Fuchsia (2.7:1) becomes dark magenta (7.4:1), the exit's red (3.5:1)
+    // a dark red (6.4:1); the other texts are black already.
+    const QColor magenta(0x8b, 0x00, 0x8b);
+    for (QLabel* big :
+         {panel.StaticText1, panel.StaticText2, panel.StaticText3, panel.ScoreText, panel.ScoreBox})
+        Recolour(big, QPalette::WindowText, magenta);
+    Recolour(panel.FinishButton, QPalette::ButtonText, QColor(0xb0, 0x00, 0x00));
+    for (QLabel* plain : {panel.Label1, panel.TimeText, panel.TimeBox, panel.HealthText})
+        Recolour(plain, QPalette::WindowText, Qt::black);
+}
+
+void UseLargerText(SidePanel& panel, int screenHeight)
+{
+    panel.scale = std::clamp((screenHeight - 8) / double(SidePanelHeight), 1.0, 1.5);
+    for (Widget id : {Widget::Rules, Widget::FinishButton, Widget::Label1, Widget::StaticText1,
+                      Widget::StaticText2, Widget::StaticText3, Widget::TimeText, Widget::TimeBox,
+                      Widget::HealthText, Widget::ScoreText, Widget::ScoreBox}) {
+        QWidget* w = panel.widget(id);
+        QFont font = w->font();
+        font.setPixelSize(int(font.pixelSize() * panel.scale + 0.5));
+        w->setFont(font);
+    }
+    const int glyph = int(16 * std::max(panel.scale, 1.5) + 0.5);
+    for (Widget id : {Widget::Rules, Widget::ULButton, Widget::UpButton, Widget::URButton, Widget::LeftButton,
+                      Widget::RightButton, Widget::DLButton, Widget::DownButton, Widget::DRButton})
+        static_cast<QToolButton*>(panel.widget(id))->setIconSize(QSize(glyph, glyph));
+}
+
+} // namespace zorbik
