@@ -1,5 +1,6 @@
 #include "DialogFocus.h"
 
+#include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -9,6 +10,22 @@ namespace zorbik {
 namespace {
 
 double Scale = 1.0;
+
+// Puts the focus on the box's default button each time the box is shown or
+// becomes active: the window system's activation comes after exec() began.
+class DefaultButtonFocus : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+            if (auto* box = qobject_cast<QMessageBox*>(watched))
+                if (QPushButton* button = box->defaultButton())
+                    QTimer::singleShot(0, button,
+                                       [button] { button->setFocus(Qt::ActiveWindowFocusReason); });
+        return false;
+    }
+};
 
 } // namespace
 
@@ -29,10 +46,8 @@ int ExecOnDefaultButton(QMessageBox& box)
     }
     if (!box.defaultButton() && !box.buttons().isEmpty())
         box.setDefaultButton(qobject_cast<QPushButton*>(box.buttons().first()));
-    QTimer::singleShot(0, &box, [&box] {
-        if (QPushButton* button = box.defaultButton())
-            button->setFocus(Qt::OtherFocusReason);
-    });
+    DefaultButtonFocus focus;
+    box.installEventFilter(&focus);
     return box.exec();
 }
 

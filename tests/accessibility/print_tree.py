@@ -114,15 +114,16 @@ def find(a, role, name=None):
 
 
 def focused(a):
+    """The deepest focused object (a focus proxy's owner says it is focused too)."""
     try:
+        for j in range(a.childCount):
+            found = focused(a.getChildAtIndex(j))
+            if found:
+                return found
         if a.getState().contains(pyatspi.STATE_FOCUSED):
             return a
     except Exception:
-        return None
-    for j in range(a.childCount):
-        found = focused(a.getChildAtIndex(j))
-        if found:
-            return found
+        pass
     return None
 
 
@@ -214,7 +215,7 @@ def check_game(folder):
     game.send("press Return")
     game.send("answer yes")
     game.send("finish")
-    time.sleep(0.8)
+    time.sleep(1.5)
     lines = print_tree("game over", app)
     if not any(l.strip().startswith("table") for l in lines):
         fail("no high-score table at game over")
@@ -222,6 +223,28 @@ def check_game(folder):
     print("focus at game over:", holder.getRoleName() if holder else None, repr(holder.name) if holder else "")
     game.send("press Return")
     game.end()
+
+
+def check_confirm_exit(folder):
+    """The real "Confirm exit" box, without the driver: its OK button holds the focus."""
+    env = environment({"ZORBIK_TRANSLATIONS": os.path.join(SUITE, "translations")})
+    game = subprocess.Popen([os.path.join(folder, "Maze", "Game1"), "Quiz/fake_quiz", "BOTH", "NOSOUND", "SHOWN"],
+                            cwd=folder, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    app = application(game.pid)
+    exit_button = find(app, "push button", "Exit") if app else None
+    if not exit_button:
+        fail("no Exit button to press")
+    else:
+        x, y, w, h = exit_button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"])
+        time.sleep(1.5)
+        print_tree("confirm exit", app)
+        holder = focused(app)
+        print("focus in the box:", holder.getRoleName() if holder else None, repr(holder.name) if holder else "")
+        if not holder or holder.getRoleName() != "push button":
+            fail("the exit box does not focus its default button")
+    game.kill()
+    game.wait()
 
 
 def check_quiz(folder):
@@ -265,6 +288,7 @@ def main():
     try:
         lay_out_suite(folder)
         check_game(folder)
+        check_confirm_exit(folder)
         check_quiz(folder)
         check_launcher(folder)
     finally:
