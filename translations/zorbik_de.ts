@@ -1148,7 +1148,7 @@ the mathematical example the time stops and the maze disappears from the screen.
     </message>
     <message>
         <source>road</source>
-        <translation>Weg</translation>
+        <translation>ein Weg</translation>
     </message>
     <message>
         <source>%1 %2</source>

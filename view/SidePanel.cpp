@@ -323,21 +323,31 @@ bool IsDirectionButton(Widget w)
            w == Widget::DownButton || w == Widget::DRButton;
 }
 
-// A slot scaled about its centre's place; direction buttons keep at least
-// 44 pixels, the face between them what room is left.
+// A slot scaled with the panel, its edges rounded so that neighbours stay
+// apart. The direction pad keeps buttons of at least 44 pixels, at least 46
+// apart around the face's centre, and the face what room is left between them.
 QRect ScaledSlot(const Slot& slot, int W, double scale)
 {
-    const double cx = W - (slot.fromRight - slot.width / 2.0) * scale;
-    const double cy = (slot.top + slot.height / 2.0) * scale;
+    double cx = W - (slot.fromRight - slot.width / 2.0) * scale;
+    double cy = (slot.top + slot.height / 2.0) * scale;
     double w = slot.width * scale;
     double h = slot.height * scale;
-    const double pitch = 32 * scale;
-    if (IsDirectionButton(slot.id))
-        w = h = std::max(44.0, w);
-    else if (slot.id == Widget::Image1)
-        w = h = std::min(w, 2 * (pitch - std::max(44.0, 25 * scale) / 2) - 4);
-    return QRect(int(std::lround(cx - w / 2)), int(std::lround(cy - h / 2)), int(std::lround(w)),
-                 int(std::lround(h)));
+    const double button = std::max(44.0, 25 * scale);
+    const double pitch = std::max(32 * scale, button + 2);
+    const double padX = W - (91 - 35 / 2.0) * scale; // the face's centre
+    const double padY = (315 + 35 / 2.0) * scale;
+    if (IsDirectionButton(slot.id)) {
+        // The laid-out pad is 32 pixels a step around its centre.
+        cx = padX + std::round((W - slot.fromRight + 12.5 - (W - 73.5)) / 32.0) * pitch;
+        cy = padY + std::round((slot.top + 12.5 - 332.5) / 32.0) * pitch;
+        w = h = button;
+    } else if (slot.id == Widget::Image1) {
+        cx = padX;
+        cy = padY;
+        w = h = std::min(w, 2 * (pitch - button / 2) - 4);
+    }
+    const auto at = [](double v) { return int(std::lround(v)); };
+    return QRect(QPoint(at(cx - w / 2), at(cy - h / 2)), QPoint(at(cx + w / 2) - 1, at(cy + h / 2) - 1));
 }
 
 } // namespace

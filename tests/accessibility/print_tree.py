@@ -231,7 +231,8 @@ def check_confirm_exit(folder):
     game = subprocess.Popen([os.path.join(folder, "Maze", "Game1"), "Quiz/fake_quiz", "BOTH", "NOSOUND", "SHOWN"],
                             cwd=folder, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     app = application(game.pid)
-    exit_button = find(app, "push button", "Exit") if app else None
+    exit_name = {"de": "Beenden"}.get(LANGUAGE, "Exit")
+    exit_button = find(app, "push button", exit_name) if app else None
     if not exit_button:
         fail("no Exit button to press")
     else:
