@@ -138,12 +138,12 @@ void TForm5::FormShow()
     state_.WindowWidth = width();
     state_.ClientHeight = height();
     const int W = state_.WindowWidth;
-    if (looks_.largerText) {
-        // The maze gives up the room the larger panel takes.
-        UseLargerText(panel_, height());
+    // The maze gives up the room a larger panel takes, or takes what a
+    // smaller one leaves on a screen too low for it.
+    FitSidePanel(panel_, height(), looks_.largerText);
+    state_.WindowWidth = W - (SidePanelWidthOf(panel_) - SidePanelWidth);
+    if (looks_.largerText)
         SetMessageBoxScale(1.5);
-        state_.WindowWidth = W - (SidePanelWidthOf(panel_) - SidePanelWidth);
-    }
     state_.GamerName = ReadGamerName(SuiteFolder(state_) + GamerNameFileName);
     state_.Score = 0;
     state_.Health = 100;

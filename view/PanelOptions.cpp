@@ -34,9 +34,15 @@ void UseHighContrast(SidePanel& panel)
         Recolour(plain, QPalette::WindowText, Qt::black);
 }
 
-void UseLargerText(SidePanel& panel, int screenHeight)
+void FitSidePanel(SidePanel& panel, int screenHeight, bool largerText)
 {
-    panel.scale = std::clamp((screenHeight - 8) / double(SidePanelHeight), 1.0, 1.5);
+    const double room = (screenHeight - 8) / double(SidePanelHeight);
+    panel.scale = std::min(largerText ? 1.5 : 1.0, room);
+    panel.bigTargets = largerText;
+    if (!largerText && panel.scale >= 1.0) {
+        panel.scale = 1.0;
+        return;
+    }
     for (Widget id : {Widget::Rules, Widget::FinishButton, Widget::Label1, Widget::StaticText1,
                       Widget::StaticText2, Widget::StaticText3, Widget::TimeText, Widget::TimeBox,
                       Widget::HealthText, Widget::ScoreText, Widget::ScoreBox}) {
@@ -45,6 +51,8 @@ void UseLargerText(SidePanel& panel, int screenHeight)
         font.setPixelSize(int(font.pixelSize() * panel.scale + 0.5));
         w->setFont(font);
     }
+    if (!largerText)
+        return;
     const int glyph = int(16 * std::max(panel.scale, 1.5) + 0.5);
     for (Widget id : {Widget::Rules, Widget::ULButton, Widget::UpButton, Widget::URButton, Widget::LeftButton,
                       Widget::RightButton, Widget::DLButton, Widget::DownButton, Widget::DRButton})

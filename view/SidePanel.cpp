@@ -324,15 +324,15 @@ bool IsDirectionButton(Widget w)
 }
 
 // A slot scaled with the panel, its edges rounded so that neighbours stay
-// apart. The direction pad keeps buttons of at least 44 pixels, at least 46
-// apart around the face's centre, and the face what room is left between them.
-QRect ScaledSlot(const Slot& slot, int W, double scale)
+// apart. With big targets the direction pad keeps buttons of at least 44
+// pixels, 46 apart around the face's centre, and the face what room is left between them.
+QRect ScaledSlot(const Slot& slot, int W, double scale, bool bigTargets)
 {
     double cx = W - (slot.fromRight - slot.width / 2.0) * scale;
     double cy = (slot.top + slot.height / 2.0) * scale;
     double w = slot.width * scale;
     double h = slot.height * scale;
-    const double button = std::max(44.0, 25 * scale);
+    const double button = bigTargets ? std::max(44.0, 25 * scale) : 25 * scale;
     const double pitch = std::max(32 * scale, button + 2);
     const double padX = W - (91 - 35 / 2.0) * scale; // the face's centre
     const double padY = (315 + 35 / 2.0) * scale;
@@ -358,7 +358,7 @@ void PlaceSidePanel(SidePanel& panel, int W)
         if (panel.scale == 1.0)
             panel.widget(slot.id)->move(W - slot.fromRight, slot.top);
         else
-            panel.widget(slot.id)->setGeometry(ScaledSlot(slot, W, panel.scale));
+            panel.widget(slot.id)->setGeometry(ScaledSlot(slot, W, panel.scale, panel.bigTargets));
     }
 }
 

@@ -61,6 +61,7 @@ struct SidePanel {
     // The panel's size against its laid-out one (larger text and buttons);
     // 1 keeps the laid-out pixels.
     double scale = 1.0;
+    bool bigTargets = false; // direction buttons of at least 44 pixels
 
     // The widget of the window that the game calls `w`; null for the maze
     // surface, which the window keeps itself.
@@ -73,8 +74,8 @@ struct SidePanel {
 SidePanel BuildSidePanel(QWidget* window, const GameState& state);
 
 // Moves every panel widget to its left edge, measured from the window width W
-// (at a scale other than 1, every slot is scaled, and the direction buttons
-// are at least 44 pixels).
+// (at a scale other than 1, every slot is scaled, and with big targets the
+// direction buttons are at least 44 pixels).
 void PlaceSidePanel(SidePanel& panel, int W);
 
 // The panel's width at its scale.

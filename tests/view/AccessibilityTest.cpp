@@ -1,8 +1,7 @@
 // What the options and a screen reader get from the side panel: larger text
-// keeps every widget inside the screen, on the right of the maze and apart
-// from its neighbours, with direction buttons of 44 pixels; high contrast
-// gives every panel text 4.5:1 on the window's face; every control is named,
-// and the counters say their number.
+// (and a screen too low for the panel) keeps every widget inside the screen, on the right of the maze and
+// apart from its neighbours, with direction buttons of 44 pixels; high contrast gives every panel text 4.5:1
+// on the window's face; every control is named, and the counters say their number.
 #include "view/PanelNames.h"
 #include "view/PanelOptions.h"
 #include "view/SidePanel.h"
@@ -12,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace zorbik {
 namespace {
@@ -32,13 +32,15 @@ TEST(PanelOptions, LargerTextFitsTheScreenWithBigButtons)
 {
     const Widget buttons[] = {Widget::ULButton,    Widget::UpButton, Widget::URButton,   Widget::LeftButton,
                               Widget::RightButton, Widget::DLButton, Widget::DownButton, Widget::DRButton};
-    for (auto [width, height] : {std::pair{1024, 768}, {1280, 720}, {1920, 1080}}) {
+    // Larger text on the three screens; a screen scaled to 512 x 384 without it.
+    for (auto [width, height, larger] :
+         {std::tuple{1024, 768, true}, {1280, 720, true}, {1920, 1080, true}, {512, 384, false}}) {
         QWidget window;
         GameState state;
         SidePanel panel = BuildSidePanel(&window, state);
-        UseLargerText(panel, height);
+        FitSidePanel(panel, height, larger);
         PlaceSidePanel(panel, width);
-        EXPECT_GT(panel.scale, 1.3) << height;
+        EXPECT_GT(panel.scale, larger ? 1.3 : 0.7) << height;
         EXPECT_LE(panel.scale, 1.5);
         std::vector<QRect> taken;
         for (Widget w : {Widget::Rules,      Widget::FinishButton, Widget::Label1,      Widget::Image1,
@@ -56,9 +58,18 @@ TEST(PanelOptions, LargerTextFitsTheScreenWithBigButtons)
             taken.push_back(r);
         }
         for (Widget w : buttons)
-            EXPECT_GE(panel.widget(w)->width(), 44);
-        EXPECT_GT(panel.ScoreBox->font().pixelSize(), 24);
+            EXPECT_GE(panel.widget(w)->width(), larger ? 44 : 18);
+        EXPECT_EQ(panel.ScoreBox->font().pixelSize() > 24, larger);
     }
+    // Without the option, a panel that fits keeps its laid-out pixels.
+    QWidget window;
+    GameState state;
+    SidePanel panel = BuildSidePanel(&window, state);
+    FitSidePanel(panel, 768, false);
+    PlaceSidePanel(panel, 1024);
+    EXPECT_EQ(panel.scale, 1.0);
+    EXPECT_EQ(panel.ULButton->geometry(), QRect(906, 288, 25, 25));
+    EXPECT_EQ(panel.ScoreBox->font().pixelSize(), 24);
 }
 
 TEST(PanelOptions, HighContrastTextsAndNamesForAScreenReader)
