@@ -203,6 +203,12 @@ def check_game(folder):
         print("events:", len(seen), seen[-1] if seen else None)
         if before == after or not seen:
             fail("the maze's description did not change over AT-SPI after a move")
+        # The "where am I" key says the same sentence again.
+        spoken = events_during(lambda: game.send("press Space"),
+                               ["object:property-change:accessible-description"])
+        print("where am I:", maze.description)
+        if not spoken or maze.description != after:
+            fail("Space did not say again where Zorbik is")
         bar = find(app, "progress bar")
         if bar and bar.queryValue().currentValue != 100:
             fail("health bar value %s" % bar.queryValue().currentValue)
