@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <tuple>
 
 namespace zorbik {
 
@@ -53,10 +54,17 @@ void FitSidePanel(SidePanel& panel, int screenHeight, bool largerText)
     }
     if (!largerText)
         return;
-    const int glyph = int(16 * std::max(panel.scale, 1.5) + 0.5);
-    for (Widget id : {Widget::Rules, Widget::ULButton, Widget::UpButton, Widget::URButton, Widget::LeftButton,
-                      Widget::RightButton, Widget::DLButton, Widget::DownButton, Widget::DRButton})
-        static_cast<QToolButton*>(panel.widget(id))->setIconSize(QSize(glyph, glyph));
+    const int glyph = 24;
+    const std::tuple<QToolButton*, int, int> arrows[] = {{panel.ULButton, -1, -1},  {panel.UpButton, 0, -1},
+                                                         {panel.URButton, 1, -1},   {panel.LeftButton, -1, 0},
+                                                         {panel.RightButton, 1, 0}, {panel.DLButton, -1, 1},
+                                                         {panel.DownButton, 0, 1},  {panel.DRButton, 1, 1}};
+    for (auto [button, dx, dy] : arrows) {
+        button->setIcon(ArrowGlyph(dx, dy, glyph));
+        button->setIconSize(QSize(glyph, glyph));
+    }
+    panel.Rules->setIcon(QuestionGlyph(glyph));
+    panel.Rules->setIconSize(QSize(glyph, glyph));
 }
 
 } // namespace zorbik

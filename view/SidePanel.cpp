@@ -111,28 +111,32 @@ QToolButton* MakeFlatButton(QWidget* window, const QIcon& glyph, const QString& 
     return button;
 }
 
-// Draws one glyph in `color` onto a transparent 16 x 16 pixmap.
-template <typename Draw> QPixmap GlyphPixmap(const QColor& color, Draw draw)
+// Draws one glyph in `color` onto a transparent pixmap of `size` pixels,
+// the drawing made for 16 scaled to it.
+template <typename Draw> QPixmap GlyphPixmap(const QColor& color, Draw draw, int size)
 {
-    QPixmap pixmap(16, 16);
+    QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
+    if (size != 16)
+        p.scale(size / 16.0, size / 16.0);
     draw(p, color);
     return pixmap;
 }
 
 // The enabled glyph in black, the disabled one greyed with a white shadow.
-template <typename Draw> QIcon TwoStateGlyph(Draw draw)
+template <typename Draw> QIcon TwoStateGlyph(Draw draw, int size = 16)
 {
     QIcon icon;
-    icon.addPixmap(GlyphPixmap(Qt::black, draw), QIcon::Normal);
-    QPixmap grey(16, 16);
+    icon.addPixmap(GlyphPixmap(Qt::black, draw, size), QIcon::Normal);
+    QPixmap grey(size, size);
     grey.fill(Qt::transparent);
     {
         QPainter p(&grey);
-        p.drawPixmap(1, 1, GlyphPixmap(Qt::white, draw));
-        p.drawPixmap(0, 0, GlyphPixmap(QColor(128, 128, 128), draw));
+        const int shadow = std::max(1, size / 16);
+        p.drawPixmap(shadow, shadow, GlyphPixmap(Qt::white, draw, size));
+        p.drawPixmap(0, 0, GlyphPixmap(QColor(128, 128, 128), draw, size));
     }
     icon.addPixmap(grey, QIcon::Disabled);
     return icon;
@@ -205,30 +209,34 @@ QWidget* SidePanel::widget(Widget w) const
     return nullptr;
 }
 
-QIcon ArrowGlyph(int dx, int dy)
+QIcon ArrowGlyph(int dx, int dy, int size)
 {
     const double angle = std::atan2(double(dy), double(dx)) * 180.0 / M_PI;
-    return TwoStateGlyph([angle](QPainter& p, const QColor& color) {
-        p.translate(8, 8);
-        p.rotate(angle);
-        // Pointing right before the turn: a shaft and a head.
-        p.fillRect(QRectF(-6, -1.5, 8, 3), color);
-        QPainterPath head;
-        head.moveTo(7, 0);
-        head.lineTo(1, -5.5);
-        head.lineTo(1, 5.5);
-        head.closeSubpath();
-        p.fillPath(head, color);
-    });
+    return TwoStateGlyph(
+        [angle](QPainter& p, const QColor& color) {
+            p.translate(8, 8);
+            p.rotate(angle);
+            // Pointing right before the turn: a shaft and a head.
+            p.fillRect(QRectF(-6, -1.5, 8, 3), color);
+            QPainterPath head;
+            head.moveTo(7, 0);
+            head.lineTo(1, -5.5);
+            head.lineTo(1, 5.5);
+            head.closeSubpath();
+            p.fillPath(head, color);
+        },
+        size);
 }
 
-QIcon QuestionGlyph()
+QIcon QuestionGlyph(int size)
 {
-    return TwoStateGlyph([](QPainter& p, const QColor& color) {
-        p.setPen(color);
-        p.setFont(PixelFont("Arial", 15, true));
-        p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, "?");
-    });
+    return TwoStateGlyph(
+        [](QPainter& p, const QColor& color) {
+            p.setPen(color);
+            p.setFont(PixelFont("Arial", 15, true));
+            p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, "?");
+        },
+        size);
 }
 
 SidePanel BuildSidePanel(QWidget* window, const GameState& state)

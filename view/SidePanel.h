@@ -90,8 +90,9 @@ void SetSidePictures(SidePanel& panel, const SidePictures& pictures);
 // 16 x 16 glyphs with a greyed copy for the disabled state: an arrow
 // pointing along (dx, dy) (each -1, 0 or 1; y grows downwards) and a
 // question mark.
-QIcon ArrowGlyph(int dx, int dy);
-QIcon QuestionGlyph();
+// `size` draws them larger (larger text), the same shapes scaled.
+QIcon ArrowGlyph(int dx, int dy, int size = 16);
+QIcon QuestionGlyph(int size = 16);
 
 // The text a label, button or edit box shows, and setting it.
 std::string WidgetText(const QWidget* w);
