@@ -40,6 +40,7 @@ class ForwardingHost : public Host {
     void clearMemo() override { inner_.clearMemo(); }
     void addMemoLine(const std::string& line) override { inner_.addMemoLine(line); }
     void setMemoHeight(int height) override { inner_.setMemoHeight(height); }
+    void announce(const std::string& text) override { inner_.announce(text); }
     void showRulesDialog() override { inner_.showRulesDialog(); }
     void closeAndExit() override { inner_.closeAndExit(); }
 

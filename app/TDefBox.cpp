@@ -39,6 +39,7 @@ TDefBox::TDefBox(QWidget* parent) : QDialog(parent)
     Memo1->setReadOnly(true);
     Memo1->setFocusPolicy(Qt::ClickFocus); // reachable by mouse, never by Tab
     Memo1->setPlainText(text);
+    Memo1->setAccessibleName(QCoreApplication::translate("Access", "The rules of the game"));
 
     OKBtn = new QPushButton(QCoreApplication::translate("Game", "Close this window"), this);
     OKBtn->setObjectName("OKBtn");
@@ -50,8 +51,17 @@ TDefBox::TDefBox(QWidget* parent) : QDialog(parent)
 
 void TDefBox::showEvent(QShowEvent* event)
 {
-    // Centred on the screen at every opening.
+    // Centred on the screen at every opening. On a screen lower or narrower
+    // than the dialog (a high scale factor) the text box gives up the room
+    // and scrolls, so that the close button stays in sight.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size() - (frameGeometry().size() - size());
+        const QSize fitted = QSize(541, 598).boundedTo(room);
+        if (fitted != size()) {
+            setFixedSize(fitted);
+            Memo1->setGeometry(0, 0, fitted.width(), fitted.height() - 45);
+            OKBtn->move(7, fitted.height() - 34);
+        }
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());

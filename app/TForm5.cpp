@@ -1,5 +1,6 @@
 #include "TForm5.h"
 
+#include "DialogFocus.h"
 #include "QuestionInput.h"
 #include "common/NameFile.h"
 #include "common/Programs.h"
@@ -9,8 +10,11 @@
 #include "play/CellEvents.h"
 #include "play/LevelClock.h"
 #include "play/PlayerMoves.h"
+#include "view/AccessibleWidgets.h"
 #include "view/AssetFilesLogic.h"
 #include "view/MazeSurface.h"
+#include "view/PanelNames.h"
+#include "view/PanelOptions.h"
 #include "view/StandInFonts.h"
 #include "world/MazeGenerator.h"
 #include "world/Random.h"
@@ -60,6 +64,16 @@ TForm5::TForm5()
     // widgets shown later, all hidden but Rules and the health bar.
     PaintBox1 = new MazeSurface(state_, art_, this);
     panel_ = BuildSidePanel(this, state_);
+    NamePanel(panel_);
+    looks_ = DisplayOptionsFromEnvironment();
+    art_.colourBlindMap = looks_.colourBlindMap;
+    if (looks_.highContrast)
+        UseHighContrast(panel_);
+    // The key sink hands the focus to the maze surface, so that a screen
+    // reader speaks the maze; the keys reach the game from either.
+    voice_ = std::make_unique<MazeVoice>(PaintBox1, state_);
+    PaintBox1->setFocusPolicy(Qt::StrongFocus);
+    panel_.Edit1->setFocusProxy(PaintBox1);
     // The one-second clock runs from the start; its ticks do nothing until
     // the first level is in play.
     Timer1 = new QTimer(this);
@@ -124,6 +138,12 @@ void TForm5::FormShow()
     state_.WindowWidth = width();
     state_.ClientHeight = height();
     const int W = state_.WindowWidth;
+    // The maze gives up the room a larger panel takes, or takes what a
+    // smaller one leaves on a screen too low for it.
+    FitSidePanel(panel_, height(), looks_.largerText);
+    state_.WindowWidth = W - (SidePanelWidthOf(panel_) - SidePanelWidth);
+    if (looks_.largerText)
+        SetMessageBoxScale(1.5);
     state_.GamerName = ReadGamerName(SuiteFolder(state_) + GamerNameFileName);
     state_.Score = 0;
     state_.Health = 100;
@@ -171,6 +191,7 @@ void TForm5::bindHandlers()
     connect(panel_.CloseButton, &QPushButton::clicked, this, &TForm5::CloseButtonClick);
     connect(panel_.Rules, &QToolButton::clicked, this, &TForm5::RulesClick);
     panel_.Edit1->installEventFilter(this);
+    PaintBox1->installEventFilter(this);
 }
 
 void TForm5::clickButton(const std::string& name)
@@ -196,11 +217,16 @@ void TForm5::PaintBox1MouseUp(int X, int Y)
 }
 
 // The keyboard sink: Ctrl and the arrows reach the game as the virtual-key
-// codes it knows; the edit box still receives every key.
+// codes it knows; the edit box still receives every key. Space, which the
+// game does not use, says where Zorbik is.
 bool TForm5::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == panel_.Edit1 && event->type() == QEvent::KeyPress) {
+    if ((watched == panel_.Edit1 || watched == PaintBox1) && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Space:
+            if (!state_.GameEnded)
+                voice_->whereAmI();
+            break;
         case Qt::Key_Control:
             Edit1KeyDown(KeyCtrl);
             break;
@@ -263,6 +289,7 @@ std::string TForm5::caption(Widget w) const
 void TForm5::setCaption(Widget w, const std::string& text)
 {
     SetWidgetText(widgetOf(w), text);
+    RenameAfterText(panel_, w);
 }
 
 void TForm5::setVisible(Widget w, bool visible)
@@ -278,6 +305,7 @@ void TForm5::setEnabled(Widget w, bool enabled)
 void TForm5::paintMaze()
 {
     PaintBox1->drawNow();
+    voice_->refresh();
 }
 
 void TForm5::invalidateMaze()
@@ -288,6 +316,7 @@ void TForm5::invalidateMaze()
 void TForm5::repaintHealthBar()
 {
     panel_.PaintBox4->repaint();
+    TellValueChanged(panel_.PaintBox4, state_.Health);
 }
 
 void TForm5::placeMazeSurface()
@@ -309,29 +338,31 @@ void TForm5::informationDialog(const std::string& text)
 {
     QMessageBox box(QMessageBox::Information, QCoreApplication::translate("Game", InformationCaption),
                     QString::fromStdString(text), QMessageBox::Ok, this);
-    box.exec();
+    ExecOnDefaultButton(box);
 }
 
 bool TForm5::confirmDialog(const std::string& text)
 {
     QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Game", ConfirmCaption),
                     QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel, this);
-    return box.exec() == QMessageBox::Ok;
+    box.setDefaultButton(QMessageBox::Ok);
+    return ExecOnDefaultButton(box) == QMessageBox::Ok;
 }
 
 int TForm5::messageBox(const std::string& text, const std::string& caption, int flags)
 {
     const auto t = QString::fromStdString(text);
     const auto c = QString::fromStdString(caption);
-    if (flags & MbYesNo)
-        return QMessageBox::question(this, c, t, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
-                   ? IdYes
-                   : IdNo;
+    if (flags & MbYesNo) {
+        QMessageBox box(QMessageBox::Question, c, t, QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::Yes);
+        return ExecOnDefaultButton(box) == QMessageBox::Yes ? IdYes : IdNo;
+    }
     // A box without an icon is the start-up refusal, before the window shows.
     const bool plain = !(flags & MbIconInformation);
     QMessageBox box(plain ? QMessageBox::NoIcon : QMessageBox::Information, c, t, QMessageBox::Ok,
                     plain ? nullptr : this);
-    box.exec();
+    ExecOnDefaultButton(box);
     return IdOk;
 }
 
@@ -433,6 +464,11 @@ void TForm5::addMemoLine(const std::string& line)
 void TForm5::setMemoHeight(int height)
 {
     panel_.Memo1->resize(panel_.Memo1->width(), height);
+}
+
+void TForm5::announce(const std::string& text)
+{
+    voice_->announce(QString::fromStdString(text));
 }
 
 void TForm5::showRulesDialog()

@@ -4,6 +4,8 @@
 // view/ and outside/, which see the window only through the Host interface.
 #pragma once
 
+#include "MazeVoice.h"
+#include "view/DisplayOptions.h"
 #include "view/MazeArt.h"
 #include "view/SidePanel.h"
 #include "view/SoundPlayer.h"
@@ -78,6 +80,7 @@ class TForm5 : public QWidget, public Host {
     void clearMemo() override;
     void addMemoLine(const std::string& line) override;
     void setMemoHeight(int height) override;
+    void announce(const std::string& text) override;
     void showRulesDialog() override;
     void closeAndExit() override;
 
@@ -107,6 +110,8 @@ class TForm5 : public QWidget, public Host {
     SoundPlayer MediaPlayer1{this};
     QDialog* rulesDialog_ = nullptr;
     QTimer* Timer1 = nullptr;
+    DisplayOptions looks_;             // the pupil's options; all off by default
+    std::unique_ptr<MazeVoice> voice_; // what a screen reader hears of the maze
     Host* host_ = this;
     // A question is under way: from minimising the window for the quiz until
     // the input given meanwhile has been dropped.

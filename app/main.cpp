@@ -7,6 +7,7 @@
 #endif
 #include "desktop/DesktopSession.h"
 #include "desktop/Translations.h"
+#include "view/AccessibleWidgets.h"
 #include "view/AudioThread.h"
 #include "view/StandInFonts.h"
 
@@ -33,6 +34,7 @@ int main(int argc, char** argv)
     // title, the rules dialog's and the message boxes' included.
     zorbik::ApplyDesktopIdentity();
     zorbik::InstallStandInFonts();
+    zorbik::InstallAccessibleWidgets();
     int status = 0;
     {
         zorbik::TForm5 form;

@@ -73,4 +73,11 @@ constexpr const char* ClassWriterVariable = "ZORBIK_CLASS_WRITER";
 constexpr int ClassWriterRefused = 2;
 constexpr int ClassWriterNoRecord = 7;
 
+// The launcher's accessibility options, handed to the game in its
+// environment (never on its command line): "1" turns one on. With none set
+// the game looks exactly as it always has.
+constexpr const char* ColourBlindMapVariable = "ZORBIK_COLOUR_BLIND_MAP";
+constexpr const char* HighContrastVariable = "ZORBIK_HIGH_CONTRAST";
+constexpr const char* LargerTextVariable = "ZORBIK_LARGER_TEXT";
+
 } // namespace zorbik

@@ -1,5 +1,6 @@
 #include "LauncherWindow.h"
 
+#include "AccessibilityBox.h"
 #include "ClassRecordFile.h"
 #include "ClassWindow.h"
 #include "GameStart.h"
@@ -10,6 +11,7 @@
 #include "PlayingFolder.h"
 #include "SummaryWindow.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,16 +53,17 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
     title->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);
 
-    layout->addWidget(new QLabel(QCoreApplication::translate("Launcher", "Your name:")));
+    auto* nameLabel = new QLabel(QCoreApplication::translate("Launcher", "Your name:"));
+    layout->addWidget(nameLabel);
     name_ = new QLineEdit(QString::fromStdString(remembered.playerName));
+    nameLabel->setBuddy(name_);
     name_->setObjectName("name");
     name_->setMaxLength(40);
     layout->addWidget(name_);
-    // Greyed under the name: what the high-score table will keep of it, or
-    // why Play waits.
+    // Grey under the name, yet dark enough to read: what the high-score
+    // table will keep of it, or why Play waits.
     nameNote_ = new QLabel;
     nameNote_->setObjectName("nameNote");
-    nameNote_->setEnabled(false);
     layout->addWidget(nameNote_);
 
     auto* topicBox = new QGroupBox(QCoreApplication::translate("Launcher", "Questions about"));
@@ -85,6 +88,10 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
         "Launcher", "Hidden maze (explore it in the dark, twice the time for the bonus)"));
     hidden_->setChecked(remembered.hiddenMaze);
     layout->addWidget(hidden_);
+    access_ = new AccessibilityBox(ChosenAccessibility());
+    layout->addWidget(access_);
+    connect(access_, &AccessibilityBox::changed, this, &LauncherWindow::colourNameNote);
+    colourNameNote();
 
     play_ = new QPushButton(QCoreApplication::translate("Launcher", "Play"));
     play_->setObjectName("play");
@@ -108,8 +115,11 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
 
     // The language, remembered for the next starts; the window is made anew in it.
     auto* languageRow = new QHBoxLayout;
-    languageRow->addWidget(new QLabel(QCoreApplication::translate("Launcher", "Language:")));
+    auto* languageLabel = new QLabel(QCoreApplication::translate("Launcher", "Language:"));
+    languageRow->addWidget(languageLabel);
     auto* language = MakeLanguageBox(ChosenLanguage({}));
+    languageLabel->setBuddy(language);
+    language->setAccessibleName(QCoreApplication::translate("Launcher", "Language"));
     languageRow->addWidget(language, 1);
     layout->addLayout(languageRow);
     connect(language, &QComboBox::activated, this, [this, language] {
@@ -137,6 +147,17 @@ void LauncherWindow::showNameNote()
     play_->setEnabled(playable);
 }
 
+// The note's grey is 7:1 on the window's face (the disabled grey was
+// 1.6:1); with high contrast it takes the normal text colour.
+void LauncherWindow::colourNameNote()
+{
+    QPalette palette = nameNote_->palette();
+    palette.setColor(QPalette::WindowText, access_->choice().highContrast
+                                               ? QApplication::palette().color(QPalette::WindowText)
+                                               : QColor(0x50, 0x50, 0x50));
+    nameNote_->setPalette(palette);
+}
+
 void LauncherWindow::startGame()
 {
     if (game_ > 0 || !play_->isEnabled())
@@ -146,6 +167,7 @@ void LauncherWindow::startGame()
     choice.topic = static_cast<QuizTopicChoice>(topic_->checkedId());
     choice.sound = sound_->isChecked();
     choice.hiddenMaze = hidden_->isChecked();
+    HandAccessibilityToGame(access_->choice());
     GamePlan plan;
     std::string error;
     if (PlanGame(LauncherFolder(), classroomFolder_, plan, error))
@@ -156,6 +178,7 @@ void LauncherWindow::startGame()
         return;
     }
     RememberChoice(choice);
+    RememberAccessibility(access_->choice());
     journal_ = MarkJournal(plan.suite + "Quiz/" + quiz::JournalFileName);
     player_ = choice.playerName;
     hide();

@@ -19,6 +19,8 @@ class QTimer;
 
 namespace zorbik {
 
+class AccessibilityBox;
+
 class LauncherWindow : public QWidget {
     Q_OBJECT
   public:
@@ -35,6 +37,7 @@ class LauncherWindow : public QWidget {
     void startGame();
     void checkGame();
     void showNameNote();
+    void colourNameNote();
 
     std::string classroomFolder_;
     QLineEdit* name_ = nullptr;
@@ -42,6 +45,7 @@ class LauncherWindow : public QWidget {
     QButtonGroup* topic_ = nullptr;
     QCheckBox* sound_ = nullptr;
     QCheckBox* hidden_ = nullptr;
+    AccessibilityBox* access_ = nullptr;
     QPushButton* play_ = nullptr;
     QTimer* waiting_ = nullptr;
     pid_t game_ = -1;

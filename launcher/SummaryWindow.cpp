@@ -31,11 +31,15 @@ void ShowSummary(QWidget* parent, const std::string& text)
     auto* scroll = new QScrollArea;
     scroll->setWidget(label);
     scroll->setWidgetResizable(true);
+    scroll->setAccessibleName(dialog.windowTitle());
     scroll->setMinimumSize(720, 480);
     scroll->setMaximumHeight(600);
     layout->addWidget(scroll);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     buttons->button(QDialogButtonBox::Ok)->setMinimumHeight(40);
+    // A screen reader enters on the button that closes the summary.
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    buttons->button(QDialogButtonBox::Ok)->setFocus();
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     layout->addWidget(buttons);
     dialog.exec();

@@ -2,6 +2,7 @@
 // options, writes the name file and starts the game; with --play it starts the
 // game at once without a window, with --set-up it lays out a classroom's
 // shared folder.
+#include "AccessibilityOptions.h"
 #include "ClassReport.h"
 #include "ClassWindow.h"
 #include "GameStart.h"
@@ -44,6 +45,7 @@ int RunWithoutWindow(const LauncherOptions& options)
             return 1;
         }
         zorbik::HandCeilingToQuiz(options, false);
+        zorbik::HandAccessibilityToGame(zorbik::ChosenAccessibility());
         return zorbik::PlayWithSummary(options);
     case LauncherOptions::Action::Report:
         return zorbik::ReportAtOnce(options);

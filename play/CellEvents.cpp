@@ -1,5 +1,7 @@
 #include "CellEvents.h"
 
+#include "Announcements.h"
+
 #include "desktop/FilledText.h"
 #include "outside/GameOver.h"
 #include "world/MazeGenerator.h"
@@ -89,6 +91,7 @@ bool CompleteLevel(GameState& s, Host& host)
     host.setCaption(Widget::TimeText,
                     Filled(QCoreApplication::translate("Game", "Time on %1 level:"), s.MazeSize / 6));
     GenerateLevel(s);
+    AnnounceLevel(host, s.MazeSize);
     return false;
 }
 
@@ -107,6 +110,7 @@ bool KnockAtDoor(GameState& s, Host& host)
         s.PlayerX = door.x;
         s.PlayerY = door.y;
         IncrementCounter(host, Widget::StaticText3);
+        AnnounceDoorOpened(host);
     } else if (LoseQuestion(s, host)) {
         return true;
     }
@@ -120,9 +124,10 @@ void PickUpItem(GameState& s, Host& host)
     host.playSound("SF023_SS01.WAV");
     IncrementCounter(host, Widget::StaticText1);
     const int32_t k = RecordAt(s.ItemList, s.ItemCount, s.PlayerX, s.PlayerY);
+    const uint8_t kind = k == 0 ? 0 : s.ItemList[k].kind;
+    AnnouncePickUp(host, kind);
     if (k == 0)
         return;
-    const uint8_t kind = s.ItemList[k].kind;
     if (kind == Torch) {
         s.HasTorch = 1;
     } else if (kind == FirstAid) {
@@ -154,6 +159,7 @@ bool FaceEnemy(GameState& s, Host& host)
     host.minimiseApp();
     if (host.askQuestion()) {
         IncrementCounter(host, Widget::StaticText2);
+        AnnounceEnemyBeaten(host);
         const CellRecord enemy = RouteTarget(s);
         s.Maze[enemy.x][enemy.y] = CellRoad;
         const int32_t k = RecordAt(s.EnemyList, s.EnemyCount, enemy.x, enemy.y);

@@ -1,5 +1,6 @@
 #include "LevelClock.h"
 
+#include "Announcements.h"
 #include "CellEvents.h"
 #include "desktop/FilledText.h"
 #include "world/Random.h"
@@ -58,6 +59,7 @@ Meeting Meet(GameState& s, Host& host, int32_t k, int dir)
     host.minimiseApp();
     if (host.askQuestion()) {
         IncrementCounter(host, Widget::StaticText2);
+        AnnounceEnemyBeaten(host);
         const CellRecord enemy = s.EnemyList[k];
         s.Maze[enemy.x][enemy.y] = CellRoad;
         RemoveRecord(s.EnemyList, s.EnemyCount, k);
@@ -134,6 +136,7 @@ void Timer1Timer(GameState& s, Host& host)
     RewriteEnemyMarks(s);
     s.LevelSeconds = std::min(s.LevelSeconds + 1, MaxLevelSeconds);
     host.setCaption(Widget::TimeBox, ClockText(s.LevelSeconds));
+    AnnounceMinute(host, s.LevelSeconds);
     host.paintMaze();
 }
 

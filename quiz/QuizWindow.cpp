@@ -87,6 +87,8 @@ QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
     answer_->setAlignment(Qt::AlignCenter);
     answer_->setMaxLength(24);
     answer_->setPlaceholderText(QCoreApplication::translate("Quiz", "your answer"));
+    answer_->setAccessibleName(QCoreApplication::translate("Quiz", "Your answer"));
+    answer_->setAccessibleDescription(q.text.empty() ? QString() : QString::fromStdString(q.text));
     layout->addWidget(answer_);
 
     // The buttons take no keyboard focus: Enter and Escape always reach the

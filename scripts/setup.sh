@@ -12,7 +12,8 @@ packages=(build-essential cmake ninja-build pkg-config
           desktop-file-utils appstream lintian dpkg-dev file fakeroot
           xdotool x11-utils imagemagick
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n python3
-          qt6-charts-dev libqt6opengl6-dev)
+          qt6-charts-dev libqt6opengl6-dev
+          at-spi2-core dbus-x11 python3-pyatspi gir1.2-atspi-2.0 openbox)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -846,6 +846,38 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
         <source>--teacher GROUP goes with --set-up.</source>
         <translation>--teacher GRUPPE gehört zu --set-up.</translation>
     </message>
+    <message>
+        <source>Seeing and reading</source>
+        <translation>Sehen und Lesen</translation>
+    </message>
+    <message>
+        <source>Map for colour-blind eyes</source>
+        <translation>Karte für farbenblinde Augen</translation>
+    </message>
+    <message>
+        <source>The map uses colours that stay apart for colour-blind eyes, with a shape on every kind of cell.</source>
+        <translation>Die Karte nimmt Farben, die auch farbenblinde Augen auseinanderhalten, und zeigt auf jeder Art von Feld ein Zeichen.</translation>
+    </message>
+    <message>
+        <source>High contrast</source>
+        <translation>Hoher Kontrast</translation>
+    </message>
+    <message>
+        <source>Darker, clearer texts beside the maze.</source>
+        <translation>Dunklere, deutlichere Texte neben dem Labyrinth.</translation>
+    </message>
+    <message>
+        <source>Larger text and buttons</source>
+        <translation>Größere Schrift und Knöpfe</translation>
+    </message>
+    <message>
+        <source>Texts and buttons beside the maze half as large again.</source>
+        <translation>Texte und Knöpfe neben dem Labyrinth anderthalbmal so groß.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
 </context>
 <context>
     <name>Quiz</name>
@@ -1078,6 +1110,10 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
         <comment>decimal sign</comment>
         <translation>,</translation>
     </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Deine Antwort</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
@@ -1131,6 +1167,307 @@ by 1000 points.</source>
 score. The time has counting only for your movement in the maze. When you solve 
 the mathematical example the time stops and the maze disappears from the screen.</source>
         <translation>     Schaffst du eine Stufe, bekommst du einen Zeitbonus zu deinen Punkten. Die Zeit läuft nur, während du dich im Labyrinth bewegst. Während du eine Rechenaufgabe löst, bleibt die Uhr stehen und das Labyrinth verschwindet vom Bildschirm. In der Bestenliste zählt Sc die Schätze und Dinge, die du eingesammelt hast, Fe die besiegten Feinde und Tü die geöffneten Türen; S zeigt die erreichte Stufe.</translation>
+    </message>
+</context>
+<context>
+    <name>Access</name>
+    <message>
+        <source>Maze</source>
+        <translation>Labyrinth</translation>
+    </message>
+    <message>
+        <source>The rules of the game</source>
+        <translation>Die Spielregeln</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Treasures</source>
+        <translation>Schätze</translation>
+    </message>
+    <message>
+        <source>Enemies beaten</source>
+        <translation>Besiegte Gegner</translation>
+    </message>
+    <message>
+        <source>Doors opened</source>
+        <translation>Geöffnete Türen</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>%1 (this game)</source>
+        <translation>%1 (dieses Spiel)</translation>
+    </message>
+    <message>
+        <source>Treasures: %1</source>
+        <translation>Schätze: %1</translation>
+    </message>
+    <message>
+        <source>Enemies beaten: %1</source>
+        <translation>Besiegte Gegner: %1</translation>
+    </message>
+    <message>
+        <source>Doors opened: %1</source>
+        <translation>Geöffnete Türen: %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Punkte: %1</translation>
+    </message>
+    <message>
+        <source>Time on this level: %1</source>
+        <translation>Zeit in diesem Level: %1</translation>
+    </message>
+    <message>
+        <source>Move up-left</source>
+        <translation>Nach links oben gehen</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben gehen</translation>
+    </message>
+    <message>
+        <source>Move up-right</source>
+        <translation>Nach rechts oben gehen</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Nach links gehen</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Nach rechts gehen</translation>
+    </message>
+    <message>
+        <source>Move down-left</source>
+        <translation>Nach links unten gehen</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten gehen</translation>
+    </message>
+    <message>
+        <source>Move down-right</source>
+        <translation>Nach rechts unten gehen</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Zorbik</source>
+        <translation>Zorbik</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Gesundheit</translation>
+    </message>
+    <message>
+        <source>Zorbik's keys</source>
+        <translation>Zorbiks Tasten</translation>
+    </message>
+    <message>
+        <source>Shows the rules of the game.</source>
+        <translation>Zeigt die Spielregeln.</translation>
+    </message>
+    <message>
+        <source>Finishes this game.</source>
+        <translation>Beendet dieses Spiel.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move Zorbik, Ctrl shows the map, Space says where he is.</source>
+        <translation>Die Pfeiltasten bewegen Zorbik, Strg zeigt die Karte, die Leertaste sagt, wo er ist.</translation>
+    </message>
+</context>
+<context>
+    <name>Announcement</name>
+    <message>
+        <source>Zorbik picks up something.</source>
+        <translation>Zorbik hebt etwas auf.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up gold.</source>
+        <translation>Zorbik hebt Gold auf.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up money.</source>
+        <translation>Zorbik hebt Geld auf.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a diamond.</source>
+        <translation>Zorbik hebt einen Diamanten auf.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a torch: he sees further now.</source>
+        <translation>Zorbik hebt eine Fackel auf: Jetzt sieht er weiter.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a first-aid kit.</source>
+        <translation>Zorbik hebt einen Verbandskasten auf.</translation>
+    </message>
+    <message>
+        <source>%1 Treasures: %2.</source>
+        <translation>%1 Schätze: %2.</translation>
+    </message>
+    <message>
+        <source>The door is open. Doors opened: %1.</source>
+        <translation>Die Tür ist offen. Geöffnete Türen: %1.</translation>
+    </message>
+    <message>
+        <source>The enemy is beaten. Enemies beaten: %1.</source>
+        <translation>Der Gegner ist besiegt. Besiegte Gegner: %1.</translation>
+    </message>
+    <message>
+        <source>Level %1 begins: a maze of %2 by %2 cells.</source>
+        <translation>Level %1 beginnt: ein Labyrinth mit %2 mal %2 Feldern.</translation>
+    </message>
+    <message>
+        <source>Time on this level: %1 min.</source>
+        <translation>Zeit in diesem Level: %1 Min.</translation>
+    </message>
+</context>
+<context>
+    <name>Maze</name>
+    <message>
+        <source>to the north</source>
+        <translation>im Norden</translation>
+    </message>
+    <message>
+        <source>to the north-east</source>
+        <translation>im Nordosten</translation>
+    </message>
+    <message>
+        <source>to the east</source>
+        <translation>im Osten</translation>
+    </message>
+    <message>
+        <source>to the south-east</source>
+        <translation>im Südosten</translation>
+    </message>
+    <message>
+        <source>to the south</source>
+        <translation>im Süden</translation>
+    </message>
+    <message>
+        <source>to the south-west</source>
+        <translation>im Südwesten</translation>
+    </message>
+    <message>
+        <source>to the west</source>
+        <translation>im Westen</translation>
+    </message>
+    <message>
+        <source>to the north-west</source>
+        <translation>im Nordwesten</translation>
+    </message>
+    <message>
+        <source>the edge of the maze</source>
+        <translation>der Rand des Labyrinths</translation>
+    </message>
+    <message>
+        <source>unexplored darkness</source>
+        <translation>unerforschte Dunkelheit</translation>
+    </message>
+    <message>
+        <source>gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>a diamond</source>
+        <translation>ein Diamant</translation>
+    </message>
+    <message>
+        <source>a torch</source>
+        <translation>eine Fackel</translation>
+    </message>
+    <message>
+        <source>a first-aid kit</source>
+        <translation>ein Verbandskasten</translation>
+    </message>
+    <message>
+        <source>a hare</source>
+        <translation>ein Hase</translation>
+    </message>
+    <message>
+        <source>a wolf</source>
+        <translation>ein Wolf</translation>
+    </message>
+    <message>
+        <source>a fox</source>
+        <translation>ein Fuchs</translation>
+    </message>
+    <message>
+        <source>a bear</source>
+        <translation>ein Bär</translation>
+    </message>
+    <message>
+        <source>a wall</source>
+        <translation>eine Mauer</translation>
+    </message>
+    <message>
+        <source>the entrance</source>
+        <translation>der Eingang</translation>
+    </message>
+    <message>
+        <source>the exit</source>
+        <translation>der Ausgang</translation>
+    </message>
+    <message>
+        <source>a locked door</source>
+        <translation>eine verschlossene Tür</translation>
+    </message>
+    <message>
+        <source>road</source>
+        <translation>ein Weg</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>%1, then %2 %3 steps %4</source>
+        <translation>%1, dann %2 %3 Schritte weiter %4</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2.</source>
+        <translation>Zorbik steht in Spalte %1, Reihe %2.</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2, on the entrance.</source>
+        <translation>Zorbik steht in Spalte %1, Reihe %2, auf dem Eingang.</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2, on an open door.</source>
+        <translation>Zorbik steht in Spalte %1, Reihe %2, in einer offenen Tür.</translation>
+    </message>
+    <message>
+        <source>%1 Around him: %2.</source>
+        <translation>%1 Um ihn herum: %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
     </message>
 </context>
 </TS>

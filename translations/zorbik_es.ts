@@ -846,6 +846,38 @@ Sin opciones, el lanzador abre su ventana.</translation>
         <source>--teacher GROUP goes with --set-up.</source>
         <translation>--teacher GRUPO va con --set-up.</translation>
     </message>
+    <message>
+        <source>Seeing and reading</source>
+        <translation>Ver y leer</translation>
+    </message>
+    <message>
+        <source>Map for colour-blind eyes</source>
+        <translation>Mapa para daltónicos</translation>
+    </message>
+    <message>
+        <source>The map uses colours that stay apart for colour-blind eyes, with a shape on every kind of cell.</source>
+        <translation>El mapa usa colores que los daltónicos también distinguen, con una forma en cada tipo de casilla.</translation>
+    </message>
+    <message>
+        <source>High contrast</source>
+        <translation>Alto contraste</translation>
+    </message>
+    <message>
+        <source>Darker, clearer texts beside the maze.</source>
+        <translation>Textos más oscuros y claros junto al laberinto.</translation>
+    </message>
+    <message>
+        <source>Larger text and buttons</source>
+        <translation>Letra y botones más grandes</translation>
+    </message>
+    <message>
+        <source>Texts and buttons beside the maze half as large again.</source>
+        <translation>Textos y botones junto al laberinto una vez y media más grandes.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
 </context>
 <context>
     <name>Quiz</name>
@@ -1078,6 +1110,10 @@ Sin opciones, el lanzador abre su ventana.</translation>
         <comment>decimal sign</comment>
         <translation>,</translation>
     </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Tu respuesta</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
@@ -1131,6 +1167,307 @@ by 1000 points.</source>
 score. The time has counting only for your movement in the maze. When you solve 
 the mathematical example the time stops and the maze disappears from the screen.</source>
         <translation>     Cuando completas un nivel, se suma a tu puntuación un bonus por el tiempo. El tiempo solo cuenta mientras te mueves por el laberinto. Mientras resuelves un ejercicio de matemáticas, el reloj se para y el laberinto desaparece de la pantalla. En la tabla de récords, Ob cuenta los objetos que recogiste, En los enemigos vencidos y Pu las puertas abiertas; N muestra el nivel al que llegaste.</translation>
+    </message>
+</context>
+<context>
+    <name>Access</name>
+    <message>
+        <source>Maze</source>
+        <translation>Laberinto</translation>
+    </message>
+    <message>
+        <source>The rules of the game</source>
+        <translation>Las reglas del juego</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Treasures</source>
+        <translation>Tesoros</translation>
+    </message>
+    <message>
+        <source>Enemies beaten</source>
+        <translation>Enemigos vencidos</translation>
+    </message>
+    <message>
+        <source>Doors opened</source>
+        <translation>Puertas abiertas</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>%1 (this game)</source>
+        <translation>%1 (esta partida)</translation>
+    </message>
+    <message>
+        <source>Treasures: %1</source>
+        <translation>Tesoros: %1</translation>
+    </message>
+    <message>
+        <source>Enemies beaten: %1</source>
+        <translation>Enemigos vencidos: %1</translation>
+    </message>
+    <message>
+        <source>Doors opened: %1</source>
+        <translation>Puertas abiertas: %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Puntos: %1</translation>
+    </message>
+    <message>
+        <source>Time on this level: %1</source>
+        <translation>Tiempo en este nivel: %1</translation>
+    </message>
+    <message>
+        <source>Move up-left</source>
+        <translation>Ir arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Ir arriba</translation>
+    </message>
+    <message>
+        <source>Move up-right</source>
+        <translation>Ir arriba a la derecha</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Ir a la izquierda</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Ir a la derecha</translation>
+    </message>
+    <message>
+        <source>Move down-left</source>
+        <translation>Ir abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Ir abajo</translation>
+    </message>
+    <message>
+        <source>Move down-right</source>
+        <translation>Ir abajo a la derecha</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Zorbik</source>
+        <translation>Zorbik</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Salud</translation>
+    </message>
+    <message>
+        <source>Zorbik's keys</source>
+        <translation>Teclas de Zorbik</translation>
+    </message>
+    <message>
+        <source>Shows the rules of the game.</source>
+        <translation>Muestra las reglas del juego.</translation>
+    </message>
+    <message>
+        <source>Finishes this game.</source>
+        <translation>Termina esta partida.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move Zorbik, Ctrl shows the map, Space says where he is.</source>
+        <translation>Las flechas mueven a Zorbik, Ctrl muestra el mapa y la barra espaciadora dice dónde está.</translation>
+    </message>
+</context>
+<context>
+    <name>Announcement</name>
+    <message>
+        <source>Zorbik picks up something.</source>
+        <translation>Zorbik recoge algo.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up gold.</source>
+        <translation>Zorbik recoge oro.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up money.</source>
+        <translation>Zorbik recoge dinero.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a diamond.</source>
+        <translation>Zorbik recoge un diamante.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a torch: he sees further now.</source>
+        <translation>Zorbik recoge una antorcha: ahora ve más lejos.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a first-aid kit.</source>
+        <translation>Zorbik recoge un botiquín.</translation>
+    </message>
+    <message>
+        <source>%1 Treasures: %2.</source>
+        <translation>%1 Tesoros: %2.</translation>
+    </message>
+    <message>
+        <source>The door is open. Doors opened: %1.</source>
+        <translation>La puerta está abierta. Puertas abiertas: %1.</translation>
+    </message>
+    <message>
+        <source>The enemy is beaten. Enemies beaten: %1.</source>
+        <translation>El enemigo está vencido. Enemigos vencidos: %1.</translation>
+    </message>
+    <message>
+        <source>Level %1 begins: a maze of %2 by %2 cells.</source>
+        <translation>Empieza el nivel %1: un laberinto de %2 por %2 casillas.</translation>
+    </message>
+    <message>
+        <source>Time on this level: %1 min.</source>
+        <translation>Tiempo en este nivel: %1 min.</translation>
+    </message>
+</context>
+<context>
+    <name>Maze</name>
+    <message>
+        <source>to the north</source>
+        <translation>al norte</translation>
+    </message>
+    <message>
+        <source>to the north-east</source>
+        <translation>al noreste</translation>
+    </message>
+    <message>
+        <source>to the east</source>
+        <translation>al este</translation>
+    </message>
+    <message>
+        <source>to the south-east</source>
+        <translation>al sureste</translation>
+    </message>
+    <message>
+        <source>to the south</source>
+        <translation>al sur</translation>
+    </message>
+    <message>
+        <source>to the south-west</source>
+        <translation>al suroeste</translation>
+    </message>
+    <message>
+        <source>to the west</source>
+        <translation>al oeste</translation>
+    </message>
+    <message>
+        <source>to the north-west</source>
+        <translation>al noroeste</translation>
+    </message>
+    <message>
+        <source>the edge of the maze</source>
+        <translation>el borde del laberinto</translation>
+    </message>
+    <message>
+        <source>unexplored darkness</source>
+        <translation>oscuridad sin explorar</translation>
+    </message>
+    <message>
+        <source>gold</source>
+        <translation>oro</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>dinero</translation>
+    </message>
+    <message>
+        <source>a diamond</source>
+        <translation>un diamante</translation>
+    </message>
+    <message>
+        <source>a torch</source>
+        <translation>una antorcha</translation>
+    </message>
+    <message>
+        <source>a first-aid kit</source>
+        <translation>un botiquín</translation>
+    </message>
+    <message>
+        <source>a hare</source>
+        <translation>una liebre</translation>
+    </message>
+    <message>
+        <source>a wolf</source>
+        <translation>un lobo</translation>
+    </message>
+    <message>
+        <source>a fox</source>
+        <translation>un zorro</translation>
+    </message>
+    <message>
+        <source>a bear</source>
+        <translation>un oso</translation>
+    </message>
+    <message>
+        <source>a wall</source>
+        <translation>un muro</translation>
+    </message>
+    <message>
+        <source>the entrance</source>
+        <translation>la entrada</translation>
+    </message>
+    <message>
+        <source>the exit</source>
+        <translation>la salida</translation>
+    </message>
+    <message>
+        <source>a locked door</source>
+        <translation>una puerta cerrada con llave</translation>
+    </message>
+    <message>
+        <source>road</source>
+        <translation>camino</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, then %2 %3 steps %4</source>
+        <translation>%1 y luego %2 a %3 pasos %4</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2.</source>
+        <translation>Zorbik está en la columna %1, fila %2.</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2, on the entrance.</source>
+        <translation>Zorbik está en la columna %1, fila %2, en la entrada.</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2, on an open door.</source>
+        <translation>Zorbik está en la columna %1, fila %2, en una puerta abierta.</translation>
+    </message>
+    <message>
+        <source>%1 Around him: %2.</source>
+        <translation>%1 A su alrededor: %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
     </message>
 </context>
 </TS>

@@ -846,6 +846,38 @@ Sans option, le lanceur ouvre sa fenêtre.</translation>
         <source>--teacher GROUP goes with --set-up.</source>
         <translation>--teacher GROUPE s’utilise avec --set-up.</translation>
     </message>
+    <message>
+        <source>Seeing and reading</source>
+        <translation>Voir et lire</translation>
+    </message>
+    <message>
+        <source>Map for colour-blind eyes</source>
+        <translation>Carte pour les yeux daltoniens</translation>
+    </message>
+    <message>
+        <source>The map uses colours that stay apart for colour-blind eyes, with a shape on every kind of cell.</source>
+        <translation>La carte utilise des couleurs que les yeux daltoniens distinguent aussi, avec une forme sur chaque sorte de case.</translation>
+    </message>
+    <message>
+        <source>High contrast</source>
+        <translation>Contraste élevé</translation>
+    </message>
+    <message>
+        <source>Darker, clearer texts beside the maze.</source>
+        <translation>Des textes plus foncés et plus nets à côté du labyrinthe.</translation>
+    </message>
+    <message>
+        <source>Larger text and buttons</source>
+        <translation>Texte et boutons plus grands</translation>
+    </message>
+    <message>
+        <source>Texts and buttons beside the maze half as large again.</source>
+        <translation>Textes et boutons à côté du labyrinthe une fois et demie plus grands.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
 </context>
 <context>
     <name>Quiz</name>
@@ -1078,6 +1110,10 @@ Sans option, le lanceur ouvre sa fenêtre.</translation>
         <comment>decimal sign</comment>
         <translation>,</translation>
     </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Ta réponse</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
@@ -1131,6 +1167,307 @@ by 1000 points.</source>
 score. The time has counting only for your movement in the maze. When you solve 
 the mathematical example the time stops and the maze disappears from the screen.</source>
         <translation>     Quand tu termines un niveau, un bonus de temps s’ajoute à ton score. Le temps ne compte que pendant que tu te déplaces dans le labyrinthe. Pendant que tu résous un calcul, le chronomètre s’arrête et le labyrinthe disparaît de l’écran. Dans le tableau des scores, Ob compte les objets que tu as ramassés, En les ennemis vaincus et Po les portes ouvertes ; N indique le niveau atteint.</translation>
+    </message>
+</context>
+<context>
+    <name>Access</name>
+    <message>
+        <source>Maze</source>
+        <translation>Labyrinthe</translation>
+    </message>
+    <message>
+        <source>The rules of the game</source>
+        <translation>Les règles du jeu</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Treasures</source>
+        <translation>Trésors</translation>
+    </message>
+    <message>
+        <source>Enemies beaten</source>
+        <translation>Ennemis vaincus</translation>
+    </message>
+    <message>
+        <source>Doors opened</source>
+        <translation>Portes ouvertes</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>%1 (this game)</source>
+        <translation>%1 (cette partie)</translation>
+    </message>
+    <message>
+        <source>Treasures: %1</source>
+        <translation>Trésors : %1</translation>
+    </message>
+    <message>
+        <source>Enemies beaten: %1</source>
+        <translation>Ennemis vaincus : %1</translation>
+    </message>
+    <message>
+        <source>Doors opened: %1</source>
+        <translation>Portes ouvertes : %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Score : %1</translation>
+    </message>
+    <message>
+        <source>Time on this level: %1</source>
+        <translation>Temps sur ce niveau : %1</translation>
+    </message>
+    <message>
+        <source>Move up-left</source>
+        <translation>Aller en haut à gauche</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Aller en haut</translation>
+    </message>
+    <message>
+        <source>Move up-right</source>
+        <translation>Aller en haut à droite</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Aller à gauche</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Aller à droite</translation>
+    </message>
+    <message>
+        <source>Move down-left</source>
+        <translation>Aller en bas à gauche</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Aller en bas</translation>
+    </message>
+    <message>
+        <source>Move down-right</source>
+        <translation>Aller en bas à droite</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Zorbik</source>
+        <translation>Zorbik</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Santé</translation>
+    </message>
+    <message>
+        <source>Zorbik's keys</source>
+        <translation>Touches de Zorbik</translation>
+    </message>
+    <message>
+        <source>Shows the rules of the game.</source>
+        <translation>Affiche les règles du jeu.</translation>
+    </message>
+    <message>
+        <source>Finishes this game.</source>
+        <translation>Termine cette partie.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move Zorbik, Ctrl shows the map, Space says where he is.</source>
+        <translation>Les flèches déplacent Zorbik, Ctrl montre la carte, la barre d’espace dit où il se trouve.</translation>
+    </message>
+</context>
+<context>
+    <name>Announcement</name>
+    <message>
+        <source>Zorbik picks up something.</source>
+        <translation>Zorbik ramasse quelque chose.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up gold.</source>
+        <translation>Zorbik ramasse de l’or.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up money.</source>
+        <translation>Zorbik ramasse de l’argent.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a diamond.</source>
+        <translation>Zorbik ramasse un diamant.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a torch: he sees further now.</source>
+        <translation>Zorbik ramasse une torche : maintenant, il voit plus loin.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a first-aid kit.</source>
+        <translation>Zorbik ramasse une trousse de secours.</translation>
+    </message>
+    <message>
+        <source>%1 Treasures: %2.</source>
+        <translation>%1 Trésors : %2.</translation>
+    </message>
+    <message>
+        <source>The door is open. Doors opened: %1.</source>
+        <translation>La porte est ouverte. Portes ouvertes : %1.</translation>
+    </message>
+    <message>
+        <source>The enemy is beaten. Enemies beaten: %1.</source>
+        <translation>L’ennemi est vaincu. Ennemis vaincus : %1.</translation>
+    </message>
+    <message>
+        <source>Level %1 begins: a maze of %2 by %2 cells.</source>
+        <translation>Le niveau %1 commence : un labyrinthe de %2 cases sur %2.</translation>
+    </message>
+    <message>
+        <source>Time on this level: %1 min.</source>
+        <translation>Temps sur ce niveau : %1 min.</translation>
+    </message>
+</context>
+<context>
+    <name>Maze</name>
+    <message>
+        <source>to the north</source>
+        <translation>au nord</translation>
+    </message>
+    <message>
+        <source>to the north-east</source>
+        <translation>au nord-est</translation>
+    </message>
+    <message>
+        <source>to the east</source>
+        <translation>à l’est</translation>
+    </message>
+    <message>
+        <source>to the south-east</source>
+        <translation>au sud-est</translation>
+    </message>
+    <message>
+        <source>to the south</source>
+        <translation>au sud</translation>
+    </message>
+    <message>
+        <source>to the south-west</source>
+        <translation>au sud-ouest</translation>
+    </message>
+    <message>
+        <source>to the west</source>
+        <translation>à l’ouest</translation>
+    </message>
+    <message>
+        <source>to the north-west</source>
+        <translation>au nord-ouest</translation>
+    </message>
+    <message>
+        <source>the edge of the maze</source>
+        <translation>le bord du labyrinthe</translation>
+    </message>
+    <message>
+        <source>unexplored darkness</source>
+        <translation>l’obscurité inexplorée</translation>
+    </message>
+    <message>
+        <source>gold</source>
+        <translation>de l’or</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>de l’argent</translation>
+    </message>
+    <message>
+        <source>a diamond</source>
+        <translation>un diamant</translation>
+    </message>
+    <message>
+        <source>a torch</source>
+        <translation>une torche</translation>
+    </message>
+    <message>
+        <source>a first-aid kit</source>
+        <translation>une trousse de secours</translation>
+    </message>
+    <message>
+        <source>a hare</source>
+        <translation>un lièvre</translation>
+    </message>
+    <message>
+        <source>a wolf</source>
+        <translation>un loup</translation>
+    </message>
+    <message>
+        <source>a fox</source>
+        <translation>un renard</translation>
+    </message>
+    <message>
+        <source>a bear</source>
+        <translation>un ours</translation>
+    </message>
+    <message>
+        <source>a wall</source>
+        <translation>un mur</translation>
+    </message>
+    <message>
+        <source>the entrance</source>
+        <translation>l’entrée</translation>
+    </message>
+    <message>
+        <source>the exit</source>
+        <translation>la sortie</translation>
+    </message>
+    <message>
+        <source>a locked door</source>
+        <translation>une porte fermée à clé</translation>
+    </message>
+    <message>
+        <source>road</source>
+        <translation>le chemin</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, then %2 %3 steps %4</source>
+        <translation>%1, puis %2 à %3 pas %4</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2.</source>
+        <translation>Zorbik est dans la colonne %1, ligne %2.</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2, on the entrance.</source>
+        <translation>Zorbik est dans la colonne %1, ligne %2, sur l’entrée.</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2, on an open door.</source>
+        <translation>Zorbik est dans la colonne %1, ligne %2, sur une porte ouverte.</translation>
+    </message>
+    <message>
+        <source>%1 Around him: %2.</source>
+        <translation>%1 Autour de lui : %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation> ; </translation>
     </message>
 </context>
 </TS>

@@ -846,6 +846,38 @@ Sem opções, o lançador abre a sua janela.</translation>
         <source>--teacher GROUP goes with --set-up.</source>
         <translation>--teacher GRUPO é usado com --set-up.</translation>
     </message>
+    <message>
+        <source>Seeing and reading</source>
+        <translation>Ver e ler</translation>
+    </message>
+    <message>
+        <source>Map for colour-blind eyes</source>
+        <translation>Mapa para daltônicos</translation>
+    </message>
+    <message>
+        <source>The map uses colours that stay apart for colour-blind eyes, with a shape on every kind of cell.</source>
+        <translation>O mapa usa cores que os daltônicos também distinguem, com uma forma em cada tipo de casa.</translation>
+    </message>
+    <message>
+        <source>High contrast</source>
+        <translation>Alto contraste</translation>
+    </message>
+    <message>
+        <source>Darker, clearer texts beside the maze.</source>
+        <translation>Textos mais escuros e nítidos ao lado do labirinto.</translation>
+    </message>
+    <message>
+        <source>Larger text and buttons</source>
+        <translation>Letras e botões maiores</translation>
+    </message>
+    <message>
+        <source>Texts and buttons beside the maze half as large again.</source>
+        <translation>Textos e botões ao lado do labirinto uma vez e meia maiores.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
 </context>
 <context>
     <name>Quiz</name>
@@ -1078,6 +1110,10 @@ Sem opções, o lançador abre a sua janela.</translation>
         <comment>decimal sign</comment>
         <translation>,</translation>
     </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Sua resposta</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
@@ -1131,6 +1167,307 @@ by 1000 points.</source>
 score. The time has counting only for your movement in the maze. When you solve 
 the mathematical example the time stops and the maze disappears from the screen.</source>
         <translation>     Quando você termina uma fase, ganha um bônus de tempo nos seus pontos. O tempo só conta enquanto você anda pelo labirinto. Enquanto você resolve uma conta, o relógio para e o labirinto some da tela. No placar, Ob conta os objetos que você pegou, In os inimigos vencidos e Po as portas abertas; F mostra a fase a que você chegou.</translation>
+    </message>
+</context>
+<context>
+    <name>Access</name>
+    <message>
+        <source>Maze</source>
+        <translation>Labirinto</translation>
+    </message>
+    <message>
+        <source>The rules of the game</source>
+        <translation>As regras do jogo</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Melhores pontuações</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Treasures</source>
+        <translation>Tesouros</translation>
+    </message>
+    <message>
+        <source>Enemies beaten</source>
+        <translation>Inimigos vencidos</translation>
+    </message>
+    <message>
+        <source>Doors opened</source>
+        <translation>Portas abertas</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>%1 (this game)</source>
+        <translation>%1 (esta partida)</translation>
+    </message>
+    <message>
+        <source>Treasures: %1</source>
+        <translation>Tesouros: %1</translation>
+    </message>
+    <message>
+        <source>Enemies beaten: %1</source>
+        <translation>Inimigos vencidos: %1</translation>
+    </message>
+    <message>
+        <source>Doors opened: %1</source>
+        <translation>Portas abertas: %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Pontos: %1</translation>
+    </message>
+    <message>
+        <source>Time on this level: %1</source>
+        <translation>Tempo neste nível: %1</translation>
+    </message>
+    <message>
+        <source>Move up-left</source>
+        <translation>Ir para cima e à esquerda</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Ir para cima</translation>
+    </message>
+    <message>
+        <source>Move up-right</source>
+        <translation>Ir para cima e à direita</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Ir para a esquerda</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Ir para a direita</translation>
+    </message>
+    <message>
+        <source>Move down-left</source>
+        <translation>Ir para baixo e à esquerda</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Ir para baixo</translation>
+    </message>
+    <message>
+        <source>Move down-right</source>
+        <translation>Ir para baixo e à direita</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regras</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Zorbik</source>
+        <translation>Zorbik</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Saúde</translation>
+    </message>
+    <message>
+        <source>Zorbik's keys</source>
+        <translation>Teclas do Zorbik</translation>
+    </message>
+    <message>
+        <source>Shows the rules of the game.</source>
+        <translation>Mostra as regras do jogo.</translation>
+    </message>
+    <message>
+        <source>Finishes this game.</source>
+        <translation>Termina esta partida.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move Zorbik, Ctrl shows the map, Space says where he is.</source>
+        <translation>As setas movem o Zorbik, Ctrl mostra o mapa e a barra de espaço diz onde ele está.</translation>
+    </message>
+</context>
+<context>
+    <name>Announcement</name>
+    <message>
+        <source>Zorbik picks up something.</source>
+        <translation>Zorbik pega alguma coisa.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up gold.</source>
+        <translation>Zorbik pega ouro.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up money.</source>
+        <translation>Zorbik pega dinheiro.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a diamond.</source>
+        <translation>Zorbik pega um diamante.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a torch: he sees further now.</source>
+        <translation>Zorbik pega uma tocha: agora ele enxerga mais longe.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a first-aid kit.</source>
+        <translation>Zorbik pega um kit de primeiros socorros.</translation>
+    </message>
+    <message>
+        <source>%1 Treasures: %2.</source>
+        <translation>%1 Tesouros: %2.</translation>
+    </message>
+    <message>
+        <source>The door is open. Doors opened: %1.</source>
+        <translation>A porta está aberta. Portas abertas: %1.</translation>
+    </message>
+    <message>
+        <source>The enemy is beaten. Enemies beaten: %1.</source>
+        <translation>O inimigo foi vencido. Inimigos vencidos: %1.</translation>
+    </message>
+    <message>
+        <source>Level %1 begins: a maze of %2 by %2 cells.</source>
+        <translation>Começa o nível %1: um labirinto de %2 por %2 casas.</translation>
+    </message>
+    <message>
+        <source>Time on this level: %1 min.</source>
+        <translation>Tempo neste nível: %1 min.</translation>
+    </message>
+</context>
+<context>
+    <name>Maze</name>
+    <message>
+        <source>to the north</source>
+        <translation>ao norte</translation>
+    </message>
+    <message>
+        <source>to the north-east</source>
+        <translation>a nordeste</translation>
+    </message>
+    <message>
+        <source>to the east</source>
+        <translation>a leste</translation>
+    </message>
+    <message>
+        <source>to the south-east</source>
+        <translation>a sudeste</translation>
+    </message>
+    <message>
+        <source>to the south</source>
+        <translation>ao sul</translation>
+    </message>
+    <message>
+        <source>to the south-west</source>
+        <translation>a sudoeste</translation>
+    </message>
+    <message>
+        <source>to the west</source>
+        <translation>a oeste</translation>
+    </message>
+    <message>
+        <source>to the north-west</source>
+        <translation>a noroeste</translation>
+    </message>
+    <message>
+        <source>the edge of the maze</source>
+        <translation>a borda do labirinto</translation>
+    </message>
+    <message>
+        <source>unexplored darkness</source>
+        <translation>escuridão inexplorada</translation>
+    </message>
+    <message>
+        <source>gold</source>
+        <translation>ouro</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>dinheiro</translation>
+    </message>
+    <message>
+        <source>a diamond</source>
+        <translation>um diamante</translation>
+    </message>
+    <message>
+        <source>a torch</source>
+        <translation>uma tocha</translation>
+    </message>
+    <message>
+        <source>a first-aid kit</source>
+        <translation>um kit de primeiros socorros</translation>
+    </message>
+    <message>
+        <source>a hare</source>
+        <translation>uma lebre</translation>
+    </message>
+    <message>
+        <source>a wolf</source>
+        <translation>um lobo</translation>
+    </message>
+    <message>
+        <source>a fox</source>
+        <translation>uma raposa</translation>
+    </message>
+    <message>
+        <source>a bear</source>
+        <translation>um urso</translation>
+    </message>
+    <message>
+        <source>a wall</source>
+        <translation>um muro</translation>
+    </message>
+    <message>
+        <source>the entrance</source>
+        <translation>a entrada</translation>
+    </message>
+    <message>
+        <source>the exit</source>
+        <translation>a saída</translation>
+    </message>
+    <message>
+        <source>a locked door</source>
+        <translation>uma porta trancada</translation>
+    </message>
+    <message>
+        <source>road</source>
+        <translation>caminho</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, then %2 %3 steps %4</source>
+        <translation>%1 e depois %2 a %3 passos %4</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2.</source>
+        <translation>Zorbik está na coluna %1, linha %2.</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2, on the entrance.</source>
+        <translation>Zorbik está na coluna %1, linha %2, na entrada.</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2, on an open door.</source>
+        <translation>Zorbik está na coluna %1, linha %2, numa porta aberta.</translation>
+    </message>
+    <message>
+        <source>%1 Around him: %2.</source>
+        <translation>%1 Ao redor dele: %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
     </message>
 </context>
 </TS>

@@ -846,6 +846,38 @@ Without options the launcher opens its window.</source>
         <source>--teacher GROUP goes with --set-up.</source>
         <translation>--teacher ГРУППА используется вместе с --set-up.</translation>
     </message>
+    <message>
+        <source>Seeing and reading</source>
+        <translation>Зрение и чтение</translation>
+    </message>
+    <message>
+        <source>Map for colour-blind eyes</source>
+        <translation>Карта для дальтоников</translation>
+    </message>
+    <message>
+        <source>The map uses colours that stay apart for colour-blind eyes, with a shape on every kind of cell.</source>
+        <translation>На карте цвета, которые различают и дальтоники, и на каждом виде клеток свой значок.</translation>
+    </message>
+    <message>
+        <source>High contrast</source>
+        <translation>Высокий контраст</translation>
+    </message>
+    <message>
+        <source>Darker, clearer texts beside the maze.</source>
+        <translation>Более тёмные и чёткие надписи рядом с лабиринтом.</translation>
+    </message>
+    <message>
+        <source>Larger text and buttons</source>
+        <translation>Крупный текст и кнопки</translation>
+    </message>
+    <message>
+        <source>Texts and buttons beside the maze half as large again.</source>
+        <translation>Надписи и кнопки рядом с лабиринтом в полтора раза крупнее.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
 </context>
 <context>
     <name>Quiz</name>
@@ -1078,6 +1110,10 @@ Without options the launcher opens its window.</source>
         <comment>decimal sign</comment>
         <translation>,</translation>
     </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Твой ответ</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
@@ -1131,6 +1167,307 @@ by 1000 points.</source>
 score. The time has counting only for your movement in the maze. When you solve 
 the mathematical example the time stops and the maze disappears from the screen.</source>
         <translation>     Когда ты проходишь уровень, к очкам добавляется бонус за время. Время идёт только пока ты ходишь по лабиринту. Пока ты решаешь пример, время стоит, а лабиринт исчезает с экрана. В таблице рекордов Пр — это собранные предметы, Вр — побеждённые враги, Дв — открытые двери, а У — достигнутый уровень.</translation>
+    </message>
+</context>
+<context>
+    <name>Access</name>
+    <message>
+        <source>Maze</source>
+        <translation>Лабиринт</translation>
+    </message>
+    <message>
+        <source>The rules of the game</source>
+        <translation>Правила игры</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Таблица рекордов</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Treasures</source>
+        <translation>Сокровища</translation>
+    </message>
+    <message>
+        <source>Enemies beaten</source>
+        <translation>Побеждённые враги</translation>
+    </message>
+    <message>
+        <source>Doors opened</source>
+        <translation>Открытые двери</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Очки</translation>
+    </message>
+    <message>
+        <source>%1 (this game)</source>
+        <translation>%1 (эта игра)</translation>
+    </message>
+    <message>
+        <source>Treasures: %1</source>
+        <translation>Сокровища: %1</translation>
+    </message>
+    <message>
+        <source>Enemies beaten: %1</source>
+        <translation>Побеждённые враги: %1</translation>
+    </message>
+    <message>
+        <source>Doors opened: %1</source>
+        <translation>Открытые двери: %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Очки: %1</translation>
+    </message>
+    <message>
+        <source>Time on this level: %1</source>
+        <translation>Время на этом уровне: %1</translation>
+    </message>
+    <message>
+        <source>Move up-left</source>
+        <translation>Шаг вверх и влево</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Шаг вверх</translation>
+    </message>
+    <message>
+        <source>Move up-right</source>
+        <translation>Шаг вверх и вправо</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Шаг влево</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Шаг вправо</translation>
+    </message>
+    <message>
+        <source>Move down-left</source>
+        <translation>Шаг вниз и влево</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Шаг вниз</translation>
+    </message>
+    <message>
+        <source>Move down-right</source>
+        <translation>Шаг вниз и вправо</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Правила</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Zorbik</source>
+        <translation>Зорбик</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Здоровье</translation>
+    </message>
+    <message>
+        <source>Zorbik's keys</source>
+        <translation>Клавиши Зорбика</translation>
+    </message>
+    <message>
+        <source>Shows the rules of the game.</source>
+        <translation>Показывает правила игры.</translation>
+    </message>
+    <message>
+        <source>Finishes this game.</source>
+        <translation>Завершает эту игру.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move Zorbik, Ctrl shows the map, Space says where he is.</source>
+        <translation>Стрелки двигают Зорбика, Ctrl показывает карту, пробел говорит, где он.</translation>
+    </message>
+</context>
+<context>
+    <name>Announcement</name>
+    <message>
+        <source>Zorbik picks up something.</source>
+        <translation>Зорбик что-то подбирает.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up gold.</source>
+        <translation>Зорбик подбирает золото.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up money.</source>
+        <translation>Зорбик подбирает деньги.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a diamond.</source>
+        <translation>Зорбик подбирает алмаз.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a torch: he sees further now.</source>
+        <translation>Зорбик подбирает факел: теперь он видит дальше.</translation>
+    </message>
+    <message>
+        <source>Zorbik picks up a first-aid kit.</source>
+        <translation>Зорбик подбирает аптечку.</translation>
+    </message>
+    <message>
+        <source>%1 Treasures: %2.</source>
+        <translation>%1 Сокровища: %2.</translation>
+    </message>
+    <message>
+        <source>The door is open. Doors opened: %1.</source>
+        <translation>Дверь открыта. Открытые двери: %1.</translation>
+    </message>
+    <message>
+        <source>The enemy is beaten. Enemies beaten: %1.</source>
+        <translation>Враг побеждён. Побеждённые враги: %1.</translation>
+    </message>
+    <message>
+        <source>Level %1 begins: a maze of %2 by %2 cells.</source>
+        <translation>Начинается уровень %1: лабиринт %2 на %2 клеток.</translation>
+    </message>
+    <message>
+        <source>Time on this level: %1 min.</source>
+        <translation>Время на этом уровне: %1 мин.</translation>
+    </message>
+</context>
+<context>
+    <name>Maze</name>
+    <message>
+        <source>to the north</source>
+        <translation>на севере</translation>
+    </message>
+    <message>
+        <source>to the north-east</source>
+        <translation>на северо-востоке</translation>
+    </message>
+    <message>
+        <source>to the east</source>
+        <translation>на востоке</translation>
+    </message>
+    <message>
+        <source>to the south-east</source>
+        <translation>на юго-востоке</translation>
+    </message>
+    <message>
+        <source>to the south</source>
+        <translation>на юге</translation>
+    </message>
+    <message>
+        <source>to the south-west</source>
+        <translation>на юго-западе</translation>
+    </message>
+    <message>
+        <source>to the west</source>
+        <translation>на западе</translation>
+    </message>
+    <message>
+        <source>to the north-west</source>
+        <translation>на северо-западе</translation>
+    </message>
+    <message>
+        <source>the edge of the maze</source>
+        <translation>край лабиринта</translation>
+    </message>
+    <message>
+        <source>unexplored darkness</source>
+        <translation>неизведанная темнота</translation>
+    </message>
+    <message>
+        <source>gold</source>
+        <translation>золото</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>деньги</translation>
+    </message>
+    <message>
+        <source>a diamond</source>
+        <translation>алмаз</translation>
+    </message>
+    <message>
+        <source>a torch</source>
+        <translation>факел</translation>
+    </message>
+    <message>
+        <source>a first-aid kit</source>
+        <translation>аптечка</translation>
+    </message>
+    <message>
+        <source>a hare</source>
+        <translation>заяц</translation>
+    </message>
+    <message>
+        <source>a wolf</source>
+        <translation>волк</translation>
+    </message>
+    <message>
+        <source>a fox</source>
+        <translation>лиса</translation>
+    </message>
+    <message>
+        <source>a bear</source>
+        <translation>медведь</translation>
+    </message>
+    <message>
+        <source>a wall</source>
+        <translation>стена</translation>
+    </message>
+    <message>
+        <source>the entrance</source>
+        <translation>вход</translation>
+    </message>
+    <message>
+        <source>the exit</source>
+        <translation>выход</translation>
+    </message>
+    <message>
+        <source>a locked door</source>
+        <translation>запертая дверь</translation>
+    </message>
+    <message>
+        <source>road</source>
+        <translation>дорога</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>%1, then %2 %3 steps %4</source>
+        <translation>%1, а дальше %2 через %3 шага %4</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2.</source>
+        <translation>Зорбик в столбце %1, ряду %2.</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2, on the entrance.</source>
+        <translation>Зорбик в столбце %1, ряду %2, у входа.</translation>
+    </message>
+    <message>
+        <source>Zorbik is in column %1, row %2, on an open door.</source>
+        <translation>Зорбик в столбце %1, ряду %2, в открытой двери.</translation>
+    </message>
+    <message>
+        <source>%1 Around him: %2.</source>
+        <translation>%1 Вокруг него: %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
     </message>
 </context>
 </TS>

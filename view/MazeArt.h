@@ -79,6 +79,7 @@ SidePictures LoadSidePictures(const std::string& folder);
 struct MazeArt {
     CellBitmaps bitmaps;
     MapColorTable mapColors{};
+    bool colourBlindMap = false; // the map drawn for colour-blind eyes
 };
 
 } // namespace zorbik

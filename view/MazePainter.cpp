@@ -1,5 +1,7 @@
 #include "MazePainter.h"
 
+#include "ColourBlindMap.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -55,6 +57,8 @@ void PaintBox1Paint(GameState& s, QPainter& p, const MazeArt& art, int width, in
     const ViewGrid grid = PrepareMazeView(s, width / CellSize, height / CellSize);
     if (s.InPlay == 1)
         DrawPlayView(p, s, grid, art.bitmaps);
+    else if (art.colourBlindMap)
+        DrawColourBlindMap(p, s, width, height);
     else
         DrawMapView(p, s, art.mapColors, width, height);
 }

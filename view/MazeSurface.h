@@ -51,6 +51,7 @@ class HealthBar : public QWidget {
     Q_OBJECT
   public:
     explicit HealthBar(const GameState& state, QWidget* parent = nullptr);
+    int health() const { return state_.Health; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

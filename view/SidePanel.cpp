@@ -1,5 +1,6 @@
 #include "SidePanel.h"
 
+#include "HighScoreBox.h"
 #include "MazeSurface.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@
 #include <QTextOption>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zorbik {
@@ -109,28 +111,32 @@ QToolButton* MakeFlatButton(QWidget* window, const QIcon& glyph, const QString& 
     return button;
 }
 
-// Draws one glyph in `color` onto a transparent 16 x 16 pixmap.
-template <typename Draw> QPixmap GlyphPixmap(const QColor& color, Draw draw)
+// Draws one glyph in `color` onto a transparent pixmap of `size` pixels,
+// the drawing made for 16 scaled to it.
+template <typename Draw> QPixmap GlyphPixmap(const QColor& color, Draw draw, int size)
 {
-    QPixmap pixmap(16, 16);
+    QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
+    if (size != 16)
+        p.scale(size / 16.0, size / 16.0);
     draw(p, color);
     return pixmap;
 }
 
 // The enabled glyph in black, the disabled one greyed with a white shadow.
-template <typename Draw> QIcon TwoStateGlyph(Draw draw)
+template <typename Draw> QIcon TwoStateGlyph(Draw draw, int size = 16)
 {
     QIcon icon;
-    icon.addPixmap(GlyphPixmap(Qt::black, draw), QIcon::Normal);
-    QPixmap grey(16, 16);
+    icon.addPixmap(GlyphPixmap(Qt::black, draw, size), QIcon::Normal);
+    QPixmap grey(size, size);
     grey.fill(Qt::transparent);
     {
         QPainter p(&grey);
-        p.drawPixmap(1, 1, GlyphPixmap(Qt::white, draw));
-        p.drawPixmap(0, 0, GlyphPixmap(QColor(128, 128, 128), draw));
+        const int shadow = std::max(1, size / 16);
+        p.drawPixmap(shadow, shadow, GlyphPixmap(Qt::white, draw, size));
+        p.drawPixmap(0, 0, GlyphPixmap(QColor(128, 128, 128), draw, size));
     }
     icon.addPixmap(grey, QIcon::Disabled);
     return icon;
@@ -203,30 +209,34 @@ QWidget* SidePanel::widget(Widget w) const
     return nullptr;
 }
 
-QIcon ArrowGlyph(int dx, int dy)
+QIcon ArrowGlyph(int dx, int dy, int size)
 {
     const double angle = std::atan2(double(dy), double(dx)) * 180.0 / M_PI;
-    return TwoStateGlyph([angle](QPainter& p, const QColor& color) {
-        p.translate(8, 8);
-        p.rotate(angle);
-        // Pointing right before the turn: a shaft and a head.
-        p.fillRect(QRectF(-6, -1.5, 8, 3), color);
-        QPainterPath head;
-        head.moveTo(7, 0);
-        head.lineTo(1, -5.5);
-        head.lineTo(1, 5.5);
-        head.closeSubpath();
-        p.fillPath(head, color);
-    });
+    return TwoStateGlyph(
+        [angle](QPainter& p, const QColor& color) {
+            p.translate(8, 8);
+            p.rotate(angle);
+            // Pointing right before the turn: a shaft and a head.
+            p.fillRect(QRectF(-6, -1.5, 8, 3), color);
+            QPainterPath head;
+            head.moveTo(7, 0);
+            head.lineTo(1, -5.5);
+            head.lineTo(1, 5.5);
+            head.closeSubpath();
+            p.fillPath(head, color);
+        },
+        size);
 }
 
-QIcon QuestionGlyph()
+QIcon QuestionGlyph(int size)
 {
-    return TwoStateGlyph([](QPainter& p, const QColor& color) {
-        p.setPen(color);
-        p.setFont(PixelFont("Arial", 15, true));
-        p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, "?");
-    });
+    return TwoStateGlyph(
+        [](QPainter& p, const QColor& color) {
+            p.setPen(color);
+            p.setFont(PixelFont("Arial", 15, true));
+            p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, "?");
+        },
+        size);
 }
 
 SidePanel BuildSidePanel(QWidget* window, const GameState& state)
@@ -288,7 +298,7 @@ SidePanel BuildSidePanel(QWidget* window, const GameState& state)
     panel.CloseButton->setGeometry(10, 410, 145, 33);
     panel.CloseButton->hide();
 
-    panel.Memo1 = new QPlainTextEdit(window);
+    panel.Memo1 = new HighScoreBox(window);
     panel.Memo1->setReadOnly(true);
     panel.Memo1->setEnabled(false);
     panel.Memo1->setFont(PixelFont("Courier New", 13, true));
@@ -312,10 +322,57 @@ SidePanel BuildSidePanel(QWidget* window, const GameState& state)
     return panel;
 }
 
+namespace {
+
+bool IsDirectionButton(Widget w)
+{
+    return w == Widget::ULButton || w == Widget::UpButton || w == Widget::URButton ||
+           w == Widget::LeftButton || w == Widget::RightButton || w == Widget::DLButton ||
+           w == Widget::DownButton || w == Widget::DRButton;
+}
+
+// A slot scaled with the panel, its edges rounded so that neighbours stay
+// apart. With big targets the direction pad keeps buttons of at least 44
+// pixels, 46 apart around the face's centre, and the face what room is left between them.
+QRect ScaledSlot(const Slot& slot, int W, double scale, bool bigTargets)
+{
+    double cx = W - (slot.fromRight - slot.width / 2.0) * scale;
+    double cy = (slot.top + slot.height / 2.0) * scale;
+    double w = slot.width * scale;
+    double h = slot.height * scale;
+    const double button = bigTargets ? std::max(44.0, 25 * scale) : 25 * scale;
+    const double pitch = std::max(32 * scale, button + 2);
+    const double padX = W - (91 - 35 / 2.0) * scale; // the face's centre
+    const double padY = (315 + 35 / 2.0) * scale;
+    if (IsDirectionButton(slot.id)) {
+        // The laid-out pad is 32 pixels a step around its centre.
+        cx = padX + std::round((W - slot.fromRight + 12.5 - (W - 73.5)) / 32.0) * pitch;
+        cy = padY + std::round((slot.top + 12.5 - 332.5) / 32.0) * pitch;
+        w = h = button;
+    } else if (slot.id == Widget::Image1) {
+        cx = padX;
+        cy = padY;
+        w = h = std::min(w, 2 * (pitch - button / 2) - 4);
+    }
+    const auto at = [](double v) { return int(std::lround(v)); };
+    return QRect(QPoint(at(cx - w / 2), at(cy - h / 2)), QPoint(at(cx + w / 2) - 1, at(cy + h / 2) - 1));
+}
+
+} // namespace
+
 void PlaceSidePanel(SidePanel& panel, int W)
 {
-    for (const Slot& slot : PanelSlots)
-        panel.widget(slot.id)->move(W - slot.fromRight, slot.top);
+    for (const Slot& slot : PanelSlots) {
+        if (panel.scale == 1.0)
+            panel.widget(slot.id)->move(W - slot.fromRight, slot.top);
+        else
+            panel.widget(slot.id)->setGeometry(ScaledSlot(slot, W, panel.scale, panel.bigTargets));
+    }
+}
+
+int SidePanelWidthOf(const SidePanel& panel)
+{
+    return int(std::lround(SidePanelWidth * panel.scale));
 }
 
 void SetSidePictures(SidePanel& panel, const SidePictures& pictures)

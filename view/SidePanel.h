@@ -58,6 +58,11 @@ struct SidePanel {
     QPlainTextEdit* Memo1 = nullptr;
     QLineEdit* Edit1 = nullptr;
 
+    // The panel's size against its laid-out one (larger text and buttons);
+    // 1 keeps the laid-out pixels.
+    double scale = 1.0;
+    bool bigTargets = false; // direction buttons of at least 44 pixels
+
     // The widget of the window that the game calls `w`; null for the maze
     // surface, which the window keeps itself.
     QWidget* widget(Widget w) const;
@@ -68,8 +73,16 @@ struct SidePanel {
 // and `PaintBox4`.
 SidePanel BuildSidePanel(QWidget* window, const GameState& state);
 
-// Moves every panel widget to its left edge, measured from the window width W.
+// Moves every panel widget to its left edge, measured from the window width W
+// (at a scale other than 1, every slot is scaled, and with big targets the
+// direction buttons are at least 44 pixels).
 void PlaceSidePanel(SidePanel& panel, int W);
+
+// The panel's width at its scale.
+int SidePanelWidthOf(const SidePanel& panel);
+
+// The laid-out height of the panel, from its top to the score's bottom.
+constexpr int SidePanelHeight = 525;
 
 // Puts the four side pictures into Image1..Image4 (an empty picture leaves its box empty).
 void SetSidePictures(SidePanel& panel, const SidePictures& pictures);
@@ -77,8 +90,9 @@ void SetSidePictures(SidePanel& panel, const SidePictures& pictures);
 // 16 x 16 glyphs with a greyed copy for the disabled state: an arrow
 // pointing along (dx, dy) (each -1, 0 or 1; y grows downwards) and a
 // question mark.
-QIcon ArrowGlyph(int dx, int dy);
-QIcon QuestionGlyph();
+// `size` draws them larger (larger text), the same shapes scaled.
+QIcon ArrowGlyph(int dx, int dy, int size = 16);
+QIcon QuestionGlyph(int size = 16);
 
 // The text a label, button or edit box shows, and setting it.
 std::string WidgetText(const QWidget* w);

@@ -102,6 +102,9 @@ class Host {
     virtual void addMemoLine(const std::string& line) = 0;
     virtual void setMemoHeight(int height) = 0;
 
+    // Tells a screen reader what just happened in the maze; nothing is drawn.
+    virtual void announce(const std::string& text) = 0;
+
     // Shows the rules dialog modally.
     virtual void showRulesDialog() = 0;
     // Frees the pictures and ends the process.

@@ -180,6 +180,11 @@ void ScriptedHost::setMemoHeight(int height)
     memoHeight = height;
 }
 
+void ScriptedHost::announce(const std::string& text)
+{
+    announcements.push_back(text);
+}
+
 void ScriptedHost::showRulesDialog()
 {
     calls.push_back("rules");

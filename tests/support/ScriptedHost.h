@@ -25,6 +25,8 @@ class ScriptedHost : public Host {
     std::map<Widget, bool> enabled;
     std::vector<std::string> memo;
     int memoHeight = 0;
+    // What the game told a screen reader, in order (kept apart from `calls`).
+    std::vector<std::string> announcements;
 
     // Scripted answers; an empty script answers OK / No / false.
     std::deque<bool> confirmAnswers;
@@ -66,6 +68,7 @@ class ScriptedHost : public Host {
     void clearMemo() override;
     void addMemoLine(const std::string& line) override;
     void setMemoHeight(int height) override;
+    void announce(const std::string& text) override;
     void showRulesDialog() override;
     void closeAndExit() override;
 
