@@ -1,6 +1,7 @@
 #include "QuizWindow.h"
 
 #include "desktop/FilledText.h"
+#include "desktop/ScreenFit.h"
 
 #include "AnswerReading.h"
 #include "Journal.h"
@@ -65,7 +66,8 @@ QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
     setWindowTitle(QCoreApplication::translate("Quiz", "Zorbik asks: %1").arg(TopicTitle(q.topic)));
     setMinimumWidth(600);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
     layout->setSpacing(12);
     layout->setContentsMargins(20, 20, 20, 20);
 
@@ -110,6 +112,7 @@ QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
     keys_ = TextLine(KeysLine(), 15, false);
     keys_->setStyleSheet("color: #303030;");
     layout->addWidget(keys_);
+    HoldOnScreen(this, content);
 
     connect(hint_, &QPushButton::clicked, this, [this] { onHint(); });
     connect(check_, &QPushButton::clicked, this, [this] {
