@@ -59,6 +59,8 @@ void HoldOnScreen(QWidget* window, QWidget* content)
     const int bar = scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll);
     scroll->setMinimumSize(QSize(wanted.width() + bar, wanted.height()).boundedTo(room));
     outer->addWidget(scroll);
+    // A minimum the window set itself would otherwise win over the scroll area's.
+    window->setMinimumSize(window->minimumSize().expandedTo(scroll->minimumSize()).boundedTo(room));
     window->setMaximumSize(room);
 }
 
