@@ -64,6 +64,15 @@ void HoldOnScreen(QWidget* window, QWidget* content)
     window->setMaximumSize(room);
 }
 
+void KeepInSight(QWidget* widget)
+{
+    for (QWidget* up = widget->parentWidget(); up; up = up->parentWidget())
+        if (auto* scroll = qobject_cast<QScrollArea*>(up)) {
+            scroll->ensureWidgetVisible(widget);
+            return;
+        }
+}
+
 void CentreOnScreen(QWidget* window)
 {
     QScreen* screen = ScreenOf(window);

@@ -18,6 +18,9 @@ QSize ScreenRoom(const QWidget* window);
 // window keeps within that room.
 void HoldOnScreen(QWidget* window, QWidget* content);
 
+// Scrolls a window that scrolls so that the widget, newly filled, is in sight.
+void KeepInSight(QWidget* widget);
+
 // Centres the window on its screen's free area, its title bar never above it.
 void CentreOnScreen(QWidget* window);
 

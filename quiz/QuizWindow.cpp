@@ -140,6 +140,7 @@ void QuizWindow::showMessage(const std::string& text, const char* colour)
     // A mixed number such as "1 23/40" is never broken over two lines.
     static const QRegularExpression mixed("(\\d) (\\d+/\\d+)");
     message_->setText(QString::fromStdString(text).replace(mixed, QString("\\1") + QChar(0x00a0) + "\\2"));
+    KeepInSight(message_);
 }
 
 void QuizWindow::onHint()
