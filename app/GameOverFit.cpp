@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextDocument>
+#include <QToolButton>
 #include <QWidget>
 
 namespace zorbik {
@@ -63,6 +64,11 @@ QSize FittedGameOverSize(const QWidget* window, GameOverFit& fit)
 void PlaceGameOverWidgets(SidePanel& panel, const GameOverFit& fit)
 {
     panel.CloseButton->move(fit.scaled(10), fit.scaled(410) - fit.lost.height());
+    // The game's own buttons stay where the full-screen window had them, off
+    // the small window, unless the window is wide enough to reach them.
+    for (QWidget* left : {static_cast<QWidget*>(panel.Rules), static_cast<QWidget*>(panel.FinishButton)})
+        if (left->x() < left->parentWidget()->width())
+            left->hide();
     if (fit.memo.isNull())
         return;
     panel.Memo1->setGeometry(fit.scaled(fit.memo.left()), fit.scaled(fit.memo.top()),
