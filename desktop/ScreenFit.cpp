@@ -43,7 +43,8 @@ void HoldOnScreen(QWidget* window, QWidget* content)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
     const QSize room = ScreenRoom(window);
-    const QSize wanted = content->sizeHint().expandedTo(content->minimumSizeHint());
+    const QSize wanted =
+        content->sizeHint().expandedTo(content->minimumSizeHint()).expandedTo(content->minimumSize());
     if (wanted.width() <= room.width() && wanted.height() <= room.height()) {
         outer->addWidget(content);
         return;
