@@ -1,6 +1,7 @@
 #include "TDefBox.h"
 
 #include "outside/RulesText.h"
+#include "view/DisplayOptions.h"
 #include "view/StandInFonts.h"
 
 #include <QCoreApplication>
@@ -11,13 +12,14 @@
 
 namespace zorbik {
 
-TDefBox::TDefBox(QWidget* parent) : QDialog(parent)
+TDefBox::TDefBox(QWidget* parent)
+    : QDialog(parent), scale_(DisplayOptionsFromEnvironment().largerText ? 1.5 : 1.0)
 {
     setObjectName("DefBox");
     setWindowTitle(QCoreApplication::translate("Game", "The Rules"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(541, 598);
+    setFixedSize(fullSize());
 
     setFont(WindowFont());
 
@@ -30,9 +32,9 @@ TDefBox::TDefBox(QWidget* parent) : QDialog(parent)
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");
-    Memo1->setGeometry(0, 0, 541, 553);
+    Memo1->setGeometry(0, 0, scaled(541), scaled(553));
     QFont memoFont("Times New Roman");
-    memoFont.setPixelSize(15);
+    memoFont.setPixelSize(scaled(15));
     memoFont.setBold(true);
     memoFont.setItalic(true);
     Memo1->setFont(memoFont);
@@ -43,7 +45,12 @@ TDefBox::TDefBox(QWidget* parent) : QDialog(parent)
 
     OKBtn = new QPushButton(QCoreApplication::translate("Game", "Close this window"), this);
     OKBtn->setObjectName("OKBtn");
-    OKBtn->setGeometry(7, 564, 138, 25);
+    OKBtn->setGeometry(scaled(7), scaled(564), scaled(138), scaled(25));
+    if (scale_ != 1.0) {
+        QFont font = OKBtn->font();
+        font.setPixelSize(scaled(font.pixelSize()));
+        OKBtn->setFont(font);
+    }
     OKBtn->setDefault(true);
     OKBtn->setAutoDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -56,11 +63,11 @@ void TDefBox::showEvent(QShowEvent* event)
     // and scrolls, so that the close button stays in sight.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize room = screen->availableGeometry().size() - (frameGeometry().size() - size());
-        const QSize fitted = QSize(541, 598).boundedTo(room);
+        const QSize fitted = fullSize().boundedTo(room);
         if (fitted != size()) {
             setFixedSize(fitted);
-            Memo1->setGeometry(0, 0, fitted.width(), fitted.height() - 45);
-            OKBtn->move(7, fitted.height() - 34);
+            Memo1->setGeometry(0, 0, fitted.width(), fitted.height() - scaled(45));
+            OKBtn->move(scaled(7), fitted.height() - scaled(34));
         }
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -1,5 +1,6 @@
 // The rules dialog, created after the main window and kept until the end:
 // the rules of the game in a read-only text box and a button that closes it.
+// With larger text the dialog and its letters are half as large again.
 #pragma once
 
 #include <QDialog>
@@ -21,6 +22,10 @@ class TDefBox : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    int scaled(int pixels) const { return int(pixels * scale_ + 0.5); }
+    QSize fullSize() const { return {scaled(541), scaled(598)}; }
+
+    double scale_ = 1.0;
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* OKBtn = nullptr;
 };

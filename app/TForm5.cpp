@@ -400,14 +400,18 @@ void TForm5::enterGameOverWindow()
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowState(Qt::WindowNoState);
-    setFixedSize(390, 490);
+    gameOver_.scale = looks_.largerText ? 1.5 : 1.0;
+    ScaleGameOverWidgets(panel_, gameOver_.scale);
+    setFixedSize(FittedGameOverSize(this, gameOver_));
     show();
     // The outer size is 390 x 490: take the frame the window system adds off
     // the client area, once the window manager has told its size.
     auto fitFrame = [this] {
         const QSize frame = frameGeometry().size() - geometry().size();
-        if (frame.width() > 0 || frame.height() > 0)
-            setFixedSize(390 - frame.width(), 490 - frame.height());
+        if (frame.width() > 0 || frame.height() > 0) {
+            setFixedSize(FittedGameOverSize(this, gameOver_));
+            PlaceGameOverWidgets(panel_, gameOver_);
+        }
     };
     fitFrame();
     QTimer::singleShot(250, this, fitFrame);
@@ -417,9 +421,12 @@ void TForm5::showGameOverTitle()
 {
     QLabel* title = panel_.Label6;
     title->setText(QCoreApplication::translate("Game", "GAME OVER"));
-    title->setGeometry(0, 0, 390, 200);
+    title->setGeometry(0, 0, gameOver_.scaled(390), gameOver_.scaled(200));
     QFont font = title->font();
-    font.setPointSize(48);
+    if (gameOver_.scale == 1.0 && gameOver_.lost.isNull())
+        font.setPointSize(48);
+    else
+        font.setPointSizeF(48 * gameOver_.scale * gameOver_.widthLeft());
     title->setFont(font);
     QPalette palette = title->palette();
     palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
@@ -432,7 +439,7 @@ void TForm5::showGameOverTitle()
 void TForm5::showCloseButton()
 {
     QPushButton* close = panel_.CloseButton;
-    close->move(10, 410);
+    PlaceGameOverWidgets(panel_, gameOver_);
     close->show();
     // The keyboard's way out: the button holds the focus, shows it, and
     // answers Enter as well as Space. The hidden keyboard sink, off the
@@ -447,7 +454,8 @@ void TForm5::showCloseButton()
 
 void TForm5::showMemo(int left, int top, int width, int height)
 {
-    panel_.Memo1->setGeometry(left, top, width, height);
+    gameOver_.memo = QRect(left, top, width, height);
+    PlaceGameOverWidgets(panel_, gameOver_);
     panel_.Memo1->show();
 }
 
@@ -463,7 +471,8 @@ void TForm5::addMemoLine(const std::string& line)
 
 void TForm5::setMemoHeight(int height)
 {
-    panel_.Memo1->resize(panel_.Memo1->width(), height);
+    gameOver_.memo.setHeight(height);
+    PlaceGameOverWidgets(panel_, gameOver_);
 }
 
 void TForm5::announce(const std::string& text)

@@ -4,6 +4,7 @@
 // view/ and outside/, which see the window only through the Host interface.
 #pragma once
 
+#include "GameOverFit.h"
 #include "MazeVoice.h"
 #include "view/DisplayOptions.h"
 #include "view/MazeArt.h"
@@ -111,6 +112,7 @@ class TForm5 : public QWidget, public Host {
     QDialog* rulesDialog_ = nullptr;
     QTimer* Timer1 = nullptr;
     DisplayOptions looks_;             // the pupil's options; all off by default
+    GameOverFit gameOver_;             // the game-over window's size on this screen
     std::unique_ptr<MazeVoice> voice_; // what a screen reader hears of the maze
     Host* host_ = this;
     // A question is under way: from minimising the window for the quiz until

@@ -10,6 +10,7 @@
 #include "PlayerName.h"
 #include "PlayingFolder.h"
 #include "SummaryWindow.h"
+#include "desktop/ScreenFit.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -17,14 +18,12 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -40,7 +39,8 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
     base.setPixelSize(16);
     setFont(base);
     setMinimumWidth(460);
-    auto* layout = new QVBoxLayout(this);
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
     layout->setSpacing(12);
     layout->setContentsMargins(20, 16, 20, 20);
 
@@ -122,6 +122,7 @@ LauncherWindow::LauncherWindow(const LauncherOptions& options) : classroomFolder
     language->setAccessibleName(QCoreApplication::translate("Launcher", "Language"));
     languageRow->addWidget(language, 1);
     layout->addLayout(languageRow);
+    HoldOnScreen(this, content);
     connect(language, &QComboBox::activated, this, [this, language] {
         const QString code = ChosenInBox(language);
         RememberLanguage(code);
@@ -188,11 +189,7 @@ void LauncherWindow::startGame()
 void LauncherWindow::showCentred()
 {
     adjustSize();
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
     show();
     raise();
     activateWindow();

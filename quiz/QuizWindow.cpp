@@ -1,6 +1,7 @@
 #include "QuizWindow.h"
 
 #include "desktop/FilledText.h"
+#include "desktop/ScreenFit.h"
 
 #include "AnswerReading.h"
 #include "Journal.h"
@@ -65,7 +66,8 @@ QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
     setWindowTitle(QCoreApplication::translate("Quiz", "Zorbik asks: %1").arg(TopicTitle(q.topic)));
     setMinimumWidth(600);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
     layout->setSpacing(12);
     layout->setContentsMargins(20, 20, 20, 20);
 
@@ -110,6 +112,7 @@ QuizWindow::QuizWindow(QuizSetup setup, QWidget* parent)
     keys_ = TextLine(KeysLine(), 15, false);
     keys_->setStyleSheet("color: #303030;");
     layout->addWidget(keys_);
+    HoldOnScreen(this, content);
 
     connect(hint_, &QPushButton::clicked, this, [this] { onHint(); });
     connect(check_, &QPushButton::clicked, this, [this] {
@@ -137,6 +140,7 @@ void QuizWindow::showMessage(const std::string& text, const char* colour)
     // A mixed number such as "1 23/40" is never broken over two lines.
     static const QRegularExpression mixed("(\\d) (\\d+/\\d+)");
     message_->setText(QString::fromStdString(text).replace(mixed, QString("\\1") + QChar(0x00a0) + "\\2"));
+    KeepInSight(message_);
 }
 
 void QuizWindow::onHint()

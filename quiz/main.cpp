@@ -11,6 +11,7 @@
 #include "common/Programs.h"
 #include "common/SafeFiles.h"
 #include "desktop/DesktopSession.h"
+#include "desktop/ScreenFit.h"
 #include "desktop/Translations.h"
 #include "view/AudioThread.h"
 
@@ -18,7 +19,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QScreen>
 #include <QSettings>
 
 #include <cstdio>
@@ -68,11 +68,7 @@ int main(int argc, char** argv)
     {
         QuizWindow window(std::move(setup));
         window.adjustSize();
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = window.frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            window.move(frame.topLeft());
-        }
+        zorbik::CentreOnScreen(&window);
         window.show();
         window.raise();
         window.activateWindow();
