@@ -2,6 +2,7 @@
 
 #include "Announcements.h"
 
+#include "common/AssetNames.h"
 #include "desktop/FilledText.h"
 #include "outside/GameOver.h"
 #include "world/MazeGenerator.h"
@@ -17,17 +18,6 @@ namespace zorbik {
 namespace {
 
 constexpr int32_t LastMazeSize = 55; // a maze larger than this is the last level
-
-// The last record of a list lying on (x, y), or 0 when none does.
-int32_t RecordAt(const RecordList& list, int32_t count, int x, int y)
-{
-    int32_t found = 0;
-    const int32_t n = std::clamp(count, 0, ListRoom);
-    for (int32_t k = 1; k <= n; ++k)
-        if (list[k].x == x && list[k].y == y)
-            found = k;
-    return found;
-}
 
 CellRecord RouteTarget(const GameState& s)
 {
@@ -76,7 +66,7 @@ int32_t TimeBonus(const GameState& s)
 bool CompleteLevel(GameState& s, Host& host)
 {
     const int32_t bonus = TimeBonus(s);
-    host.playSound("GAME21_SS01.WAV");
+    host.playSound(LevelCompleteSound);
     host.informationDialog(Filled(QCoreApplication::translate("Game", LevelCompleteText), bonus));
     s.Score += bonus;
     if (s.MazeSize > LastMazeSize) {
@@ -97,13 +87,13 @@ bool CompleteLevel(GameState& s, Host& host)
 
 bool KnockAtDoor(GameState& s, Host& host)
 {
-    host.playSound("LockDoor.wav");
+    host.playSound(LockedDoorSound);
     if (!host.confirmDialog(GameText(LockedDoorText)))
         return false;
-    host.playSound("Doorbell.wav");
+    host.playSound(DoorbellSound);
     host.minimiseApp();
     if (host.askQuestion()) {
-        host.playSound("Door.wav");
+        host.playSound(DoorOpensSound);
         // The door stays a door; the player stands on it and may leave it to
         // either side, but once off it, it asks again.
         const CellRecord door = RouteTarget(s);
@@ -121,9 +111,9 @@ bool KnockAtDoor(GameState& s, Host& host)
 void PickUpItem(GameState& s, Host& host)
 {
     s.Maze[s.PlayerX][s.PlayerY] = CellRoad;
-    host.playSound("SF023_SS01.WAV");
+    host.playSound(PickUpSound);
     IncrementCounter(host, Widget::StaticText1);
-    const int32_t k = RecordAt(s.ItemList, s.ItemCount, s.PlayerX, s.PlayerY);
+    const int32_t k = LastRecordAt(s.ItemList, s.ItemCount, s.PlayerX, s.PlayerY);
     const uint8_t kind = k == 0 ? 0 : s.ItemList[k].kind;
     AnnouncePickUp(host, kind);
     if (k == 0)
@@ -143,12 +133,12 @@ void PickUpItem(GameState& s, Host& host)
 
 bool FaceEnemy(GameState& s, Host& host)
 {
-    host.playSound("Be_eaten.wav");
+    host.playSound(BeEatenSound);
     if (host.messageBox(GameText(BeEatenText), GameText(QuestionCaption), BeEatenFlags) == IdYes) {
         TakePenalty(s);
         if (EndIfHealthGone(s, host))
             return true;
-        host.playSound("Moved.wav");
+        host.playSound(MovedSound);
         host.messageBox(GameText(MovedText), GameText(InformationCaption), MovedFlags);
         s.PlayerX = 2;
         s.PlayerY = 2;
@@ -162,7 +152,7 @@ bool FaceEnemy(GameState& s, Host& host)
         AnnounceEnemyBeaten(host);
         const CellRecord enemy = RouteTarget(s);
         s.Maze[enemy.x][enemy.y] = CellRoad;
-        const int32_t k = RecordAt(s.EnemyList, s.EnemyCount, enemy.x, enemy.y);
+        const int32_t k = LastRecordAt(s.EnemyList, s.EnemyCount, enemy.x, enemy.y);
         if (k != 0)
             RemoveRecord(s.EnemyList, s.EnemyCount, k);
         s.PlayerX = enemy.x;

@@ -2,6 +2,7 @@
 
 #include "Announcements.h"
 #include "CellEvents.h"
+#include "common/AssetNames.h"
 #include "desktop/FilledText.h"
 #include "world/Random.h"
 
@@ -40,13 +41,13 @@ enum class Meeting { EnemyStays, EnemyRemoved, GameEnded };
 Meeting Meet(GameState& s, Host& host, int32_t k, int dir)
 {
     s.Paused = 1;
-    host.playSound("Be_eaten.wav");
+    host.playSound(BeEatenSound);
     if (host.messageBox(GameText(BeEatenText), GameText(QuestionCaption), BeEatenFlags) == IdYes) {
         StepBack(s.EnemyList[k], dir);
         TakePenalty(s);
         if (EndIfHealthGone(s, host))
             return Meeting::GameEnded;
-        host.playSound("Moved.wav");
+        host.playSound(MovedSound);
         host.messageBox(GameText(MovedText), GameText(InformationCaption), MovedFlags);
         s.PlayerX = 2;
         s.PlayerY = 2;

@@ -3,6 +3,8 @@
 #include "CellEvents.h"
 #include "RouteSearch.h"
 
+#include "world/ViewCodes.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -26,22 +28,11 @@ int WindowRows(const GameState& s)
     return std::clamp(s.ViewBottom - s.ViewTop + 1, 0, MaxViewCells);
 }
 
+// The view code of a window cell, with the entrance open like a road.
 uint8_t ReachCode(const GameState& s, int x, int y)
 {
-    if (x < 1 || x > s.MazeSize || y < 1 || y > s.MazeSize || x >= GridSide || y >= GridSide)
-        return 10;
-    const uint8_t v = s.Maze[x][y];
-    if (v == CellItem) {
-        const uint8_t kind = LastKindAt(s.ItemList, s.ItemCount, x, y);
-        return kind ? uint8_t(50 + kind) : 0;
-    }
-    if (v == CellEnemy) {
-        const uint8_t kind = LastKindAt(s.EnemyList, s.EnemyCount, x, y);
-        return kind ? uint8_t(60 + kind) : 0;
-    }
-    if (v == CellEnter)
-        return 0;
-    return v;
+    const uint8_t code = CellViewCode(s, x, y);
+    return code == CellEnter ? CellRoad : code;
 }
 
 int CountReached(const ReachGrid& g, int w, int h)

@@ -1,5 +1,6 @@
 #include "QuizSounds.h"
 
+#include "common/AssetNames.h"
 #include "view/AudioThread.h"
 
 #include <QFile>
@@ -13,8 +14,8 @@ QuizSounds::QuizSounds(const QString& folder, bool soundOn)
     if (!soundOn || std::getenv("ZORBIK_NO_AUDIO"))
         return;
     const std::string base = QFile::encodeName(folder).toStdString();
-    right_ = base + "/Sounds/Right.wav";
-    wrong_ = base + "/Sounds/Wrong.wav";
+    right_ = base + "/Sounds/" + RightAnswerQuizSound;
+    wrong_ = base + "/Sounds/" + WrongAnswerQuizSound;
     audio_ = std::make_unique<AudioThread>(QuizAudioStopWaitMs);
     audio_->load(right_);
     audio_->load(wrong_);

@@ -36,7 +36,7 @@ QImage ContactSheet(const std::vector<Picture>& pictures)
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     for (int i = 0; i < static_cast<int>(pictures.size()); ++i) {
         p.drawImage(8 + (i % perRow) * pitch, 8 + (i / perRow) * pitch, pictures[i].image);
-        const int small = pictures[i].file == "happy_face.bmp" ? 35 : 57;
+        const int small = pictures[i].file == FacePicture ? 35 : 57;
         const QPoint at(8 + (i % perRow) * 65, rows * pitch + 16 + (i / perRow) * 65);
         p.drawImage(QRect(at, QSize(small, small)),
                     pictures[i].image.scaled(small, small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));

@@ -2,6 +2,8 @@
 // are drawn and synthesised here and written as plain BMP and WAV files.
 #pragma once
 
+#include "common/AssetNames.h"
+
 #include <QImage>
 
 #include <cstdint>
@@ -37,8 +39,8 @@ std::vector<Picture> DrawIcons();
 // The seven sound effects.
 std::vector<Sound> MakeSounds();
 
-// The quiz program's two sounds: "Right.wav" (short and cheerful) and
-// "Wrong.wav" (soft).
+// The quiz program's two sounds: the right answer's (short and cheerful) and
+// the wrong answer's (soft).
 std::vector<Sound> MakeQuizSounds();
 
 // 24-bit uncompressed BMP (BITMAPINFOHEADER, bottom-up rows). False when the

@@ -1024,23 +1024,12 @@ QImage HappyFace()
 std::vector<Picture> DrawPictures()
 {
     return {
-        {"Road.bmp", Road()},
-        {"Brick.bmp", Brick()},
-        {"Enter.bmp", Enter()},
-        {"Exit.bmp", Exit()},
-        {"Door.bmp", Door()},
-        {"Gold.bmp", Gold()},
-        {"Money.bmp", Money()},
-        {"Diamond.bmp", Diamond()},
-        {"Torch.bmp", Torch()},
-        {"FirstAid.bmp", FirstAid()},
-        {"Hare.bmp", Hare()},
-        {"Wolf.bmp", Wolf()},
-        {"Fox.bmp", Fox()},
-        {"Bear.bmp", Bear()},
-        {"Me.bmp", Me()},
-        {"Outside.bmp", Outside()},
-        {"happy_face.bmp", HappyFace()},
+        {RoadPicture, Road()},         {BrickPicture, Brick()},     {EnterPicture, Enter()},
+        {ExitPicture, Exit()},         {DoorPicture, Door()},       {GoldPicture, Gold()},
+        {MoneyPicture, Money()},       {DiamondPicture, Diamond()}, {TorchPicture, Torch()},
+        {FirstAidPicture, FirstAid()}, {HarePicture, Hare()},       {WolfPicture, Wolf()},
+        {FoxPicture, Fox()},           {BearPicture, Bear()},       {MePicture, Me()},
+        {OutsidePicture, Outside()},   {FacePicture, HappyFace()},
     };
 }
 

@@ -255,16 +255,17 @@ Wave WrongAnswer()
 std::vector<Sound> MakeQuizSounds()
 {
     // The wrong-answer sound stays quieter than the right one.
-    return {{"Right.wav", Finish(RightAnswer(), 0.7)}, {"Wrong.wav", Finish(WrongAnswer(), 0.4)}};
+    return {{RightAnswerQuizSound, Finish(RightAnswer(), 0.7)},
+            {WrongAnswerQuizSound, Finish(WrongAnswer(), 0.4)}};
 }
 
 std::vector<Sound> MakeSounds()
 {
     return {
-        {"GAME21_SS01.WAV", Finish(Fanfare())}, {"LockDoor.wav", Finish(LockDoor())},
-        {"Doorbell.wav", Finish(Doorbell())},   {"Door.wav", Finish(DoorOpen())},
-        {"SF023_SS01.WAV", Finish(Sparkle())},  {"Be_eaten.wav", Finish(Eaten())},
-        {"Moved.wav", Finish(Moved())},
+        {LevelCompleteSound, Finish(Fanfare())}, {LockedDoorSound, Finish(LockDoor())},
+        {DoorbellSound, Finish(Doorbell())},     {DoorOpensSound, Finish(DoorOpen())},
+        {PickUpSound, Finish(Sparkle())},        {BeEatenSound, Finish(Eaten())},
+        {MovedSound, Finish(Moved())},
     };
 }
 

@@ -2,6 +2,8 @@
 
 #include "AssetFilesLogic.h"
 
+#include "world/ViewCodes.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -9,32 +11,25 @@ namespace zorbik {
 
 const QImage* CellBitmaps::forViewCode(uint8_t code) const
 {
+    if (code >= ViewItemBase + Gold && code <= ViewItemBase + FirstAid)
+        return &images[BmpGold + (code - ViewItemBase - Gold)];
+    if (code >= ViewEnemyBase + Hare && code <= ViewEnemyBase + Bear)
+        return &images[BmpHare + (code - ViewEnemyBase - Hare)];
     switch (code) {
-    case 0:
+    case CellRoad:
         return &images[BmpRoad];
-    case 1:
+    case CellBrick:
         return &images[BmpBrick];
-    case 2:
+    case CellEnter:
         return &images[BmpEnter];
-    case 3:
+    case CellExit:
         return &images[BmpExit];
-    case 4:
+    case CellDoor:
         return &images[BmpDoor];
-    case 7:
+    case ViewPlayer:
         return &images[BmpMe];
-    case 10:
+    case ViewOutside:
         return &images[BmpOutside];
-    case 51:
-    case 52:
-    case 53:
-    case 54:
-    case 55:
-        return &images[BmpGold + (code - 51)];
-    case 61:
-    case 62:
-    case 63:
-    case 64:
-        return &images[BmpHare + (code - 61)];
     default:
         return nullptr;
     }
@@ -91,10 +86,10 @@ QImage WithTransparentBackground(const QImage& picture)
 SidePictures LoadSidePictures(const std::string& folder)
 {
     SidePictures pictures;
-    pictures.face = WithTransparentBackground(LoadPicture(folder + "happy_face.bmp"));
-    pictures.money = LoadPicture(folder + "Money.bmp");
-    pictures.bear = LoadPicture(folder + "Bear.bmp");
-    pictures.door = LoadPicture(folder + "Door.bmp");
+    pictures.face = WithTransparentBackground(LoadPicture(folder + FacePicture));
+    pictures.money = LoadPicture(folder + MoneyPicture);
+    pictures.bear = LoadPicture(folder + BearPicture);
+    pictures.door = LoadPicture(folder + DoorPicture);
     return pictures;
 }
 

@@ -3,6 +3,8 @@
 // colours of the map.
 #pragma once
 
+#include "common/AssetNames.h"
+
 #include <QColor>
 #include <QImage>
 
@@ -32,10 +34,10 @@ enum CellBitmap {
     CellBitmapCount
 };
 
-// The files of the cell bitmaps, in their loading order.
-constexpr std::array<const char*, CellBitmapCount> CellBitmapFiles{
-    "Road.bmp",  "Brick.bmp",    "Enter.bmp", "Exit.bmp", "Door.bmp", "Gold.bmp", "Money.bmp", "Diamond.bmp",
-    "Torch.bmp", "FirstAid.bmp", "Hare.bmp",  "Wolf.bmp", "Fox.bmp",  "Bear.bmp", "Me.bmp",    "Outside.bmp"};
+// CellBitmapFiles names the bitmaps in this order.
+static_assert(CellBitmapFiles.size() == CellBitmapCount);
+static_assert(CellBitmapFiles[BmpGold] == GoldPicture && CellBitmapFiles[BmpHare] == HarePicture &&
+              CellBitmapFiles[BmpOutside] == OutsidePicture);
 
 // Cell bitmaps, kept in the back buffer's pixel format (opaque RGB32) so
 // that drawing one is a plain copy. A picture that did not load is a null image.

@@ -41,24 +41,8 @@ ViewGrid FillViewGrid(const GameState& s)
     const int cols = std::min(s.ViewRight - s.ViewLeft + 1, MaxViewCells);
     const int rows = std::min(s.ViewBottom - s.ViewTop + 1, MaxViewCells);
     for (int c = 0; c < cols; ++c)
-        for (int r = 0; r < rows; ++r) {
-            const int x = s.ViewLeft + c;
-            const int y = s.ViewTop + r;
-            if (x < 1 || x > s.MazeSize || y < 1 || y > s.MazeSize || x >= GridSide || y >= GridSide) {
-                grid[c][r] = ViewOutside;
-                continue;
-            }
-            const uint8_t v = s.Maze[x][y];
-            if (v == CellItem) {
-                const uint8_t kind = LastKindAt(s.ItemList, s.ItemCount, x, y);
-                grid[c][r] = kind ? uint8_t(ViewItemBase + kind) : 0;
-            } else if (v == CellEnemy) {
-                const uint8_t kind = LastKindAt(s.EnemyList, s.EnemyCount, x, y);
-                grid[c][r] = kind ? uint8_t(ViewEnemyBase + kind) : 0;
-            } else {
-                grid[c][r] = v;
-            }
-        }
+        for (int r = 0; r < rows; ++r)
+            grid[c][r] = CellViewCode(s, s.ViewLeft + c, s.ViewTop + r);
     const int pc = s.PlayerX - s.ViewLeft;
     const int pr = s.PlayerY - s.ViewTop;
     if (pc >= 0 && pc < cols && pr >= 0 && pr < rows)

@@ -5,17 +5,12 @@
 #pragma once
 
 #include "world/GameState.h"
+#include "world/ViewCodes.h"
 
 #include <array>
 #include <cstdint>
 
 namespace zorbik {
-
-// View codes beyond the cell codes.
-constexpr uint8_t ViewPlayer = 7;
-constexpr uint8_t ViewOutside = 10;
-constexpr uint8_t ViewItemBase = 50;  // 50 + item kind
-constexpr uint8_t ViewEnemyBase = 60; // 60 + enemy kind
 
 // [c][r]: the view code of maze cell (ViewLeft + c, ViewTop + r).
 using ViewGrid = std::array<std::array<uint8_t, MaxViewCells>, MaxViewCells>;

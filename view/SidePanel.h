@@ -8,6 +8,7 @@
 #include "MazeArt.h"
 #include "world/GameState.h"
 #include "world/Host.h"
+#include "world/StartUp.h"
 
 #include <QIcon>
 
@@ -23,8 +24,6 @@ class QWidget;
 namespace zorbik {
 
 class HealthBar;
-
-constexpr int SidePanelWidth = 134;
 
 struct SidePanel {
     QToolButton* Rules = nullptr;

@@ -9,7 +9,8 @@
 
 #include "AssetFilesLogic.h"
 
-#include <array>
+#include "common/AssetNames.h"
+
 #include <memory>
 #include <string>
 
@@ -18,11 +19,6 @@ class QObject;
 namespace zorbik {
 
 class AudioThread;
-
-// Every sound of the game, as the events name them.
-inline constexpr std::array<const char*, 7> GameSoundFiles = {
-    "GAME21_SS01.WAV", "LockDoor.wav", "Doorbell.wav", "Door.wav",
-    "SF023_SS01.WAV",  "Be_eaten.wav", "Moved.wav"};
 
 class SoundPlayer : public MediaPlayer {
   public:

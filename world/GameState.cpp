@@ -25,14 +25,18 @@ void RemoveRecord(RecordList& list, int32_t& count, int32_t index)
     --count;
 }
 
+int32_t LastRecordAt(const RecordList& list, int32_t count, int x, int y)
+{
+    for (int32_t k = std::clamp(count, 0, ListRoom); k >= 1; --k)
+        if (list[k].x == x && list[k].y == y)
+            return k;
+    return 0;
+}
+
 uint8_t LastKindAt(const RecordList& list, int32_t count, int x, int y)
 {
-    uint8_t kind = 0;
-    const int32_t n = std::clamp(count, 0, ListRoom);
-    for (int32_t k = 1; k <= n; ++k)
-        if (list[k].x == x && list[k].y == y)
-            kind = list[k].kind;
-    return kind;
+    const int32_t k = LastRecordAt(list, count, x, y);
+    return k == 0 ? 0 : list[k].kind;
 }
 
 } // namespace zorbik

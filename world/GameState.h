@@ -141,8 +141,11 @@ struct GameState {
 // and the count drops by one.
 void RemoveRecord(RecordList& list, int32_t& count, int32_t index);
 
-// The kind of the last of records 1..count lying on (x, y), or 0 when none
-// does.
+// The place of the last of records 1..count lying on (x, y), or 0 when none
+// does: where several records share a cell, the last one counts.
+int32_t LastRecordAt(const RecordList& list, int32_t count, int x, int y);
+
+// The kind of that record, or 0 when none lies on (x, y).
 uint8_t LastKindAt(const RecordList& list, int32_t count, int x, int y);
 
 } // namespace zorbik

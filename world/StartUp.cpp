@@ -44,14 +44,14 @@ bool HasFullCommandLine(int argc)
 void FitMazeView(GameState& s, int windowWidth, int clientHeight)
 {
     const int limit = std::min(s.MazeSize, MaxViewCells);
-    int cols = std::min((windowWidth - 134) / CellSize, limit);
+    int cols = std::min((windowWidth - SidePanelWidth) / CellSize, limit);
     int rows = std::min((clientHeight - 2) / CellSize, limit);
     cols = std::max(cols, 3);
     rows = std::max(rows, 3);
     s.PaintBoxWidth = cols * CellSize;
     s.PaintBoxHeight = rows * CellSize;
     s.PaintBoxTop = (clientHeight - 2 - s.PaintBoxHeight) / 2;
-    s.PaintBoxLeft = (windowWidth - 134 - s.PaintBoxWidth) / 2;
+    s.PaintBoxLeft = (windowWidth - SidePanelWidth - s.PaintBoxWidth) / 2;
 }
 
 } // namespace zorbik

@@ -35,6 +35,9 @@ constexpr const char* RefusalText =
 constexpr const char* RefusalCaption = QT_TRANSLATE_NOOP("Game", "Program termination");
 bool HasFullCommandLine(int argc);
 
+// The side panel's laid-out width along the right edge of the main window.
+constexpr int SidePanelWidth = 134;
+
 // Sizes the maze surface for the current MazeSize in a window of the given
 // width and client height: whole cells of 80 pixels, never more than the maze
 // has nor more than 20, never fewer than 3, centred left of the side panel.
