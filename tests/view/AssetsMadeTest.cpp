@@ -1,6 +1,8 @@
 // The pictures and sounds that the asset maker leaves in the game's folder:
 // formats the game can load, pictures that tell apart, sounds that play
 // cleanly.
+#include "common/AssetNames.h"
+
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -194,6 +196,17 @@ TEST(AssetsMade, SoundsAreShortCleanMonoPcm)
         EXPECT_LT(std::abs(samples.front()), 200);
         EXPECT_LT(std::abs(samples.back()), 200);
     }
+}
+
+// The names the game, the quiz and the maker share are the files on disk.
+TEST(AssetsMade, SharedNamesAreTheFilesOnDisk)
+{
+    using zorbik::CellBitmapFiles, zorbik::GameSoundFiles;
+    EXPECT_EQ(std::vector<std::string>(CellBitmapFiles.begin(), CellBitmapFiles.end()), CellPictures);
+    EXPECT_EQ(std::vector<std::string>(GameSoundFiles.begin(), GameSoundFiles.end()), Sounds);
+    EXPECT_STREQ(zorbik::FacePicture, "happy_face.bmp");
+    EXPECT_STREQ(zorbik::RightAnswerQuizSound, "Right.wav");
+    EXPECT_STREQ(zorbik::WrongAnswerQuizSound, "Wrong.wav");
 }
 
 } // namespace
