@@ -1,6 +1,7 @@
 #include "LauncherOptions.h"
 
 #include "PlayerName.h"
+#include "ShippedLanguages.h"
 #include "common/Protocol.h"
 #include "desktop/FilledText.h"
 #include "quiz/StepChoice.h"
@@ -128,10 +129,16 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
         QCoreApplication::translate("Launcher", "Print the player's questions of the last games and exit."));
     const QCommandLineOption csv(
         "csv", QCoreApplication::translate("Launcher", "With --report: print one CSV row per game."));
+    QStringList codes{QStringLiteral("en")};
+    for (const ShippedLanguage& shipped : ShippedLanguages)
+        codes << QString::fromLatin1(shipped.code);
+    codes.sort();
+    const QString lastCode = codes.takeLast();
     const QCommandLineOption language(
         "language",
-        QCoreApplication::translate(
-            "Launcher", "The language of the launcher, the game and the quiz: de, en, es, fr, pt_BR or ru."),
+        QCoreApplication::translate("Launcher",
+                                    "The language of the launcher, the game and the quiz: %1 or %2.")
+            .arg(codes.join(", "), lastCode),
         "CODE");
     const QCommandLineOption teacher(
         "teacher",

@@ -3,7 +3,9 @@
 # really link (dpkg-shlibdeps) plus what Qt loads at run time.
 set(CPACK_PACKAGE_NAME zorbik)
 set(CPACK_PACKAGE_VENDOR "The Zorbik developers")
-set(CPACK_PACKAGE_CONTACT "The Zorbik developers <zorbik@example.org>")
+# The repository's maintainers, as in packaging/changelog's entries.
+set(CPACK_PACKAGE_CONTACT "Seed 9ee4b580 maintainers <maintainers@users.noreply.c-seed-9ee4b580.example>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION
     "Zorbik walks from the entrance to the exit of a generated maze, collects\n\

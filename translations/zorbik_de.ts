@@ -605,8 +605,8 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
         <translation>Mit --report: eine CSV-Zeile pro Spiel ausgeben.</translation>
     </message>
     <message>
-        <source>The language of the launcher, the game and the quiz: de, en, es, fr, pt_BR or ru.</source>
-        <translation>Die Sprache des Startfensters, des Spiels und des Quiz: de, en, es, fr, pt_BR oder ru.</translation>
+        <source>The language of the launcher, the game and the quiz: %1 or %2.</source>
+        <translation>Die Sprache des Startfensters, des Spiels und des Quiz: %1 oder %2.</translation>
     </message>
     <message>
         <source>unexpected word '%1'.</source>

@@ -605,8 +605,8 @@ Sin opciones, el lanzador abre su ventana.</translation>
         <translation>Con --report: mostrar una fila CSV por partida.</translation>
     </message>
     <message>
-        <source>The language of the launcher, the game and the quiz: de, en, es, fr, pt_BR or ru.</source>
-        <translation>El idioma del lanzador, del juego y del cuestionario: de, en, es, fr, pt_BR o ru.</translation>
+        <source>The language of the launcher, the game and the quiz: %1 or %2.</source>
+        <translation>El idioma del lanzador, del juego y del cuestionario: %1 o %2.</translation>
     </message>
     <message>
         <source>unexpected word '%1'.</source>

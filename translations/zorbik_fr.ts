@@ -605,8 +605,8 @@ Sans option, le lanceur ouvre sa fenêtre.</translation>
         <translation>Avec --report : afficher une ligne CSV par partie.</translation>
     </message>
     <message>
-        <source>The language of the launcher, the game and the quiz: de, en, es, fr, pt_BR or ru.</source>
-        <translation>La langue du lanceur, du jeu et du quiz : de, en, es, fr, pt_BR ou ru.</translation>
+        <source>The language of the launcher, the game and the quiz: %1 or %2.</source>
+        <translation>La langue du lanceur, du jeu et du quiz : %1 ou %2.</translation>
     </message>
     <message>
         <source>unexpected word '%1'.</source>

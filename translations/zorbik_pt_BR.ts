@@ -605,8 +605,8 @@ Sem opções, o lançador abre a sua janela.</translation>
         <translation>Com --report: mostrar uma linha CSV por jogo.</translation>
     </message>
     <message>
-        <source>The language of the launcher, the game and the quiz: de, en, es, fr, pt_BR or ru.</source>
-        <translation>O idioma do lançador, do jogo e do quiz: de, en, es, fr, pt_BR ou ru.</translation>
+        <source>The language of the launcher, the game and the quiz: %1 or %2.</source>
+        <translation>O idioma do lançador, do jogo e do quiz: %1 ou %2.</translation>
     </message>
     <message>
         <source>unexpected word '%1'.</source>

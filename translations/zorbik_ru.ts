@@ -605,8 +605,8 @@ Without options the launcher opens its window.</source>
         <translation>Вместе с --report: выводить одну строку CSV на игру.</translation>
     </message>
     <message>
-        <source>The language of the launcher, the game and the quiz: de, en, es, fr, pt_BR or ru.</source>
-        <translation>Язык окна запуска, игры и викторины: de, en, es, fr, pt_BR или ru.</translation>
+        <source>The language of the launcher, the game and the quiz: %1 or %2.</source>
+        <translation>Язык окна запуска, игры и викторины: %1 или %2.</translation>
     </message>
     <message>
         <source>unexpected word '%1'.</source>

@@ -3,6 +3,8 @@
 // as it is in scope.
 #pragma once
 
+#include "ShippedLanguages.h"
+
 #include <QCoreApplication>
 #include <QTranslator>
 
@@ -11,7 +13,12 @@
 
 namespace zorbik::testing {
 
-inline const std::vector<std::string> AllLanguages = {"", "de", "es", "fr", "pt_BR", "ru"};
+inline const std::vector<std::string> AllLanguages = [] {
+    std::vector<std::string> all{""};
+    for (const ShippedLanguage& language : ShippedLanguages)
+        all.emplace_back(language.code);
+    return all;
+}();
 
 class ScopedLanguage {
   public:

@@ -2,15 +2,19 @@
 // under each locale show their main texts translated (English exactly as
 // before under LANG=C), and the launcher's window fits every text.
 #include "tests/support/Languages.h"
+#include "launcher/LanguageBox.h"
 #include "launcher/LauncherWindow.h"
 #include "tests/support/GameProcess.h"
 #include "tests/support/TempFolder.h"
 
+#include <QComboBox>
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 
 namespace zorbik {
 namespace {
@@ -163,6 +167,36 @@ TEST(Languages, TheLauncherWindowFitsEveryLanguage)
         EXPECT_LE(needed.width(), 1024 * 2 / 3) << language;
         EXPECT_LE(needed.height(), englishHeight) << language;
     }
+}
+
+// The one list of languages reaches every place: each listed language has its
+// translations' source and its built translations, the launcher's box offers
+// English and then each in the list's order, and no translations' source lies
+// outside the list.
+TEST(Languages, EveryListedLanguageIsTranslatedAndOfferedAndNoOther)
+{
+    const std::unique_ptr<QComboBox> box(MakeLanguageBox({}));
+    ASSERT_EQ(box->count(), 2 + static_cast<int>(std::size(ShippedLanguages)));
+    EXPECT_EQ(box->itemData(1).toString(), "en");
+    std::vector<std::string> listed;
+    for (const ShippedLanguage& language : ShippedLanguages) {
+        const std::string code = language.code;
+        EXPECT_EQ(box->itemData(2 + static_cast<int>(listed.size())).toString().toStdString(), code);
+        EXPECT_EQ(box->itemText(2 + static_cast<int>(listed.size())).toStdString(), language.name);
+        EXPECT_TRUE(
+            fs::is_regular_file(fs::path(ZORBIK_SUITE_DIR) / "translations" / ("zorbik_" + code + ".qm")))
+            << code;
+        listed.push_back(code);
+    }
+    std::vector<std::string> sources;
+    for (const auto& entry : fs::directory_iterator(fs::path(ZORBIK_SOURCE_DIR) / "translations")) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("zorbik_") && name.ends_with(".ts"))
+            sources.push_back(name.substr(7, name.size() - 10));
+    }
+    std::sort(listed.begin(), listed.end());
+    std::sort(sources.begin(), sources.end());
+    EXPECT_EQ(sources, listed);
 }
 
 } // namespace
