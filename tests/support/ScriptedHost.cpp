@@ -60,6 +60,8 @@ void ScriptedHost::setEnabled(Widget w, bool e)
 void ScriptedHost::paintMaze()
 {
     calls.push_back("paint");
+    if (onPaintMaze)
+        onPaintMaze();
 }
 
 void ScriptedHost::invalidateMaze()

@@ -44,7 +44,9 @@ class ScriptedHost : public Panel,
     // The program and words of the last question.
     std::string quizProgram, quizParams;
 
-    // Called on every question, before the verdict is taken from the script.
+    // Called on every direct paint, and on every question before the
+    // verdict is taken from the script.
+    std::function<void()> onPaintMaze;
     std::function<void()> onQuestion;
 
     int count(const std::string& prefix) const;
