@@ -64,6 +64,9 @@ TForm5::TForm5()
     // widgets shown later, all hidden but Rules and the health bar.
     PaintBox1 = new MazeSurface(state_, art_, this);
     panel_ = BuildSidePanel(this, state_);
+    for (int w = 0; w < WidgetCount; ++w)
+        widgets_[w] = panel_.widget(static_cast<Widget>(w));
+    widgets_[static_cast<size_t>(Widget::PaintBox1)] = PaintBox1;
     NamePanel(panel_);
     looks_ = DisplayOptionsFromEnvironment();
     art_.colourBlindMap = looks_.colourBlindMap;
@@ -89,7 +92,7 @@ void TForm5::create(int argc, char** argv)
 {
     SeedRandomFromClock();
     if (!HasFullCommandLine(argc)) {
-        host_->messageBox(GameText(RefusalText), GameText(RefusalCaption), MbOk);
+        dialogs_->messageBox(GameText(RefusalText), GameText(RefusalCaption), MbOk);
         std::exit(0);
     }
     for (int i = 0; i < argc; ++i)
@@ -123,7 +126,7 @@ void TForm5::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     if (!asking_)
-        WindowCloseRequest(state_, *host_);
+        WindowCloseRequest(state_, host());
 }
 
 void TForm5::FormShow()
@@ -145,48 +148,26 @@ void TForm5::FormShow()
     if (looks_.largerText)
         SetMessageBoxScale(1.5);
     state_.GamerName = ReadGamerName(SuiteFolder(state_) + GamerNameFileName);
-    state_.Score = 0;
-    state_.Health = 100;
-    panel_.FinishButton->show();
-    SetWidgetText(panel_.ScoreBox, std::to_string(state_.Score));
-    const std::initializer_list<QWidget*> shownInOrder = {
-        panel_.UpButton,  panel_.LeftButton, panel_.DownButton,  panel_.RightButton, panel_.URButton,
-        panel_.DRButton,  panel_.ULButton,   panel_.DLButton,    panel_.Image1,      panel_.Image2,
-        panel_.Image3,    panel_.Image4,     panel_.StaticText1, panel_.StaticText2, panel_.StaticText3,
-        panel_.ScoreText, panel_.ScoreBox,   panel_.TimeText,    panel_.TimeBox};
-    for (QWidget* w : shownInOrder)
-        w->show();
-    state_.Paused = 0;
-    panel_.Label6->hide();
-    panel_.Label1->show();
     panel_.Label1->move(W - SidePanelWidth, panel_.Label1->y());
-    SetWidgetText(panel_.Label1, GameText(CtrlToMapHint));
-    panel_.HealthText->show();
     PlaceSidePanel(panel_, W);
-    state_.MazeSize = 11;
-    FitMazeView(state_, state_.WindowWidth, state_.ClientHeight);
-    placeMazeSurface();
     // Below the bottom of the screen, where it keeps the focus unseen; 1600
     // is not below the bottom of a screen taller than that.
     panel_.Edit1->move(panel_.Edit1->x(), std::max(1600, state_.ClientHeight));
-    state_.PlayerX = 2;
-    state_.PlayerY = 2;
-    GenerateLevel(state_);
-    paintMaze();
-    repaintHealthBar();
+    StartFirstLevel(state_, host());
 }
 
 void TForm5::bindHandlers()
 {
     connect(PaintBox1, &MazeSurface::mousePressed, this, &TForm5::PaintBox1MouseDown);
     connect(PaintBox1, &MazeSurface::mouseReleased, this, &TForm5::PaintBox1MouseUp);
-    const std::pair<QToolButton*, void (*)(GameState&, Host&)> moves[] = {
-        {panel_.UpButton, &zorbik::UpButtonClick},     {panel_.DownButton, &zorbik::DownButtonClick},
-        {panel_.LeftButton, &zorbik::LeftButtonClick}, {panel_.RightButton, &zorbik::RightButtonClick},
-        {panel_.URButton, &zorbik::URButtonClick},     {panel_.DRButton, &zorbik::DRButtonClick},
-        {panel_.DLButton, &zorbik::DLButtonClick},     {panel_.ULButton, &zorbik::ULButtonClick}};
+    const std::pair<Widget, void (*)(GameState&, const Host&)> moves[] = {
+        {Widget::UpButton, &zorbik::UpButtonClick},     {Widget::DownButton, &zorbik::DownButtonClick},
+        {Widget::LeftButton, &zorbik::LeftButtonClick}, {Widget::RightButton, &zorbik::RightButtonClick},
+        {Widget::URButton, &zorbik::URButtonClick},     {Widget::DRButton, &zorbik::DRButtonClick},
+        {Widget::DLButton, &zorbik::DLButtonClick},     {Widget::ULButton, &zorbik::ULButtonClick}};
     for (auto [button, handler] : moves)
-        connect(button, &QToolButton::clicked, this, [this, handler = handler] { handler(state_, *host_); });
+        connect(static_cast<QAbstractButton*>(widgetOf(button)), &QAbstractButton::clicked, this,
+                [this, handler = handler] { handler(state_, host()); });
     connect(panel_.FinishButton, &QToolButton::clicked, this, &TForm5::FinishButtonClick);
     connect(panel_.CloseButton, &QPushButton::clicked, this, &TForm5::CloseButtonClick);
     connect(panel_.Rules, &QToolButton::clicked, this, &TForm5::RulesClick);
@@ -196,14 +177,14 @@ void TForm5::bindHandlers()
 
 void TForm5::clickButton(const std::string& name)
 {
-    const std::pair<const char*, QAbstractButton*> buttons[] = {
-        {"Up", panel_.UpButton},       {"Down", panel_.DownButton}, {"Left", panel_.LeftButton},
-        {"Right", panel_.RightButton}, {"UR", panel_.URButton},     {"DR", panel_.DRButton},
-        {"DL", panel_.DLButton},       {"UL", panel_.ULButton},     {"Finish", panel_.FinishButton},
-        {"Close", panel_.CloseButton}, {"Rules", panel_.Rules}};
+    const std::pair<const char*, Widget> buttons[] = {
+        {"Up", Widget::UpButton},       {"Down", Widget::DownButton}, {"Left", Widget::LeftButton},
+        {"Right", Widget::RightButton}, {"UR", Widget::URButton},     {"DR", Widget::DRButton},
+        {"DL", Widget::DLButton},       {"UL", Widget::ULButton},     {"Finish", Widget::FinishButton},
+        {"Close", Widget::CloseButton}, {"Rules", Widget::Rules}};
     for (auto [label, button] : buttons)
         if (name == label)
-            button->click();
+            static_cast<QAbstractButton*>(widgetOf(button))->click();
 }
 
 void TForm5::PaintBox1MouseDown(int X, int Y)
@@ -213,7 +194,7 @@ void TForm5::PaintBox1MouseDown(int X, int Y)
 
 void TForm5::PaintBox1MouseUp(int X, int Y)
 {
-    zorbik::PaintBox1MouseUp(state_, *host_, X, Y);
+    zorbik::PaintBox1MouseUp(state_, host(), X, Y);
 }
 
 // The keyboard sink: Ctrl and the arrows reach the game as the virtual-key
@@ -251,34 +232,27 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event)
 
 void TForm5::Edit1KeyDown(int key)
 {
-    zorbik::Edit1KeyDown(state_, *host_, key);
+    zorbik::Edit1KeyDown(state_, host(), key);
 }
 
 void TForm5::Timer1Timer()
 {
-    zorbik::Timer1Timer(state_, *host_);
+    zorbik::Timer1Timer(state_, host());
 }
 
 void TForm5::FinishButtonClick()
 {
-    zorbik::FinishButtonClick(state_, *host_);
+    zorbik::FinishButtonClick(state_, host());
 }
 
 void TForm5::CloseButtonClick()
 {
-    zorbik::CloseButtonClick(*host_);
+    zorbik::CloseButtonClick(host());
 }
 
 void TForm5::RulesClick()
 {
-    zorbik::RulesClick(*host_);
-}
-
-QWidget* TForm5::widgetOf(Widget w) const
-{
-    if (w == Widget::PaintBox1)
-        return PaintBox1;
-    return panel_.widget(w);
+    zorbik::RulesClick(host());
 }
 
 std::string TForm5::caption(Widget w) const
@@ -385,9 +359,11 @@ void TForm5::restoreApp()
     panel_.Edit1->setFocus();
 }
 
-bool TForm5::askQuestion()
+bool TForm5::runQuiz(const std::string& program, const std::string& params)
 {
-    const bool right = AskQuestion(state_);
+    if (questionStarts_)
+        questionStarts_();
+    const bool right = RunQuizProgram(program, params);
     DropInputGivenMeanwhile();
     asking_ = false;
     return right;

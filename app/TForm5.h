@@ -1,7 +1,7 @@
 // The main window: a borderless window over the whole screen with the maze
 // surface on the left and the side panel on the right. Its handlers keep
 // the game's names and hand the work to the free routines of world/, play/,
-// view/ and outside/, which see the window only through the Host interface.
+// view/ and outside/, which see the window only through its roles (Host).
 #pragma once
 
 #include "GameOverFit.h"
@@ -15,6 +15,8 @@
 
 #include <QWidget>
 
+#include <array>
+#include <functional>
 #include <memory>
 
 class QDialog;
@@ -24,7 +26,13 @@ namespace zorbik {
 
 class MazeSurface;
 
-class TForm5 : public QWidget, public Host {
+class TForm5 : public QWidget,
+               public Panel,
+               public Dialogs,
+               public Sound,
+               public Quiz,
+               public GameOverWindow,
+               public LifeCycle {
     Q_OBJECT
   public:
     // Builds the window's widgets; create() then does what window creation
@@ -33,10 +41,13 @@ class TForm5 : public QWidget, public Host {
     ~TForm5() override;
     void create(int argc, char** argv);
 
-    // The host the game's routines see: the window itself, unless something
-    // stands between them (the test driver).
-    void setHost(Host& host) { host_ = &host; }
-    Host& host() { return *host_; }
+    // The roles the game's routines see: all the window's own, but for the
+    // dialogs when something else answers them (the test driver).
+    Host host() { return {*this, *dialogs_, *this, *this, *this, *this}; }
+    void answerDialogsWith(Dialogs& dialogs) { dialogs_ = &dialogs; }
+    // Runs as each question starts, before the quiz program (the test
+    // driver's input given during a question).
+    void whenQuestionStarts(std::function<void()> hook) { questionStarts_ = std::move(hook); }
     QDialog* rulesDialog() const { return rulesDialog_; }
     // The one-second clock, which the test driver stops to tick on command.
     QTimer* clock() const { return Timer1; }
@@ -57,7 +68,7 @@ class TForm5 : public QWidget, public Host {
     // "Close", "Rules"), as the test driver does.
     void clickButton(const std::string& name);
 
-    // Host
+    // Panel
     std::string caption(Widget w) const override;
     void setCaption(Widget w, const std::string& text) override;
     void setVisible(Widget w, bool visible) override;
@@ -66,14 +77,17 @@ class TForm5 : public QWidget, public Host {
     void invalidateMaze() override;
     void repaintHealthBar() override;
     void placeMazeSurface() override;
-    void sleepMs(int ms) override;
-    void playSound(const std::string& fileName) override;
+    // Dialogs
     void informationDialog(const std::string& text) override;
     bool confirmDialog(const std::string& text) override;
     int messageBox(const std::string& text, const std::string& caption, int flags) override;
-    void minimiseApp() override;
-    void restoreApp() override;
-    bool askQuestion() override;
+    void showRulesDialog() override;
+    // Sound
+    void playSound(const std::string& fileName) override;
+    void announce(const std::string& text) override;
+    // Quiz
+    bool runQuiz(const std::string& program, const std::string& params) override;
+    // GameOverWindow
     void enterGameOverWindow() override;
     void showGameOverTitle() override;
     void showCloseButton() override;
@@ -81,8 +95,10 @@ class TForm5 : public QWidget, public Host {
     void clearMemo() override;
     void addMemoLine(const std::string& line) override;
     void setMemoHeight(int height) override;
-    void announce(const std::string& text) override;
-    void showRulesDialog() override;
+    // LifeCycle
+    void minimiseApp() override;
+    void restoreApp() override;
+    void sleepMs(int ms) override;
     void closeAndExit() override;
 
   protected:
@@ -92,7 +108,7 @@ class TForm5 : public QWidget, public Host {
 
   private:
     void FormShow();
-    QWidget* widgetOf(Widget w) const;
+    QWidget* widgetOf(Widget w) const { return widgets_[static_cast<size_t>(w)]; }
     void bindHandlers();
 
     // The window's handlers; each hands the work to the game's routines.
@@ -108,13 +124,15 @@ class TForm5 : public QWidget, public Host {
     MazeArt art_; // cell bitmaps and map colours
     MazeSurface* PaintBox1 = nullptr;
     SidePanel panel_;
+    std::array<QWidget*, WidgetCount> widgets_{}; // by Widget
     SoundPlayer MediaPlayer1{this};
     QDialog* rulesDialog_ = nullptr;
     QTimer* Timer1 = nullptr;
     DisplayOptions looks_;             // the pupil's options; all off by default
     GameOverFit gameOver_;             // the game-over window's size on this screen
     std::unique_ptr<MazeVoice> voice_; // what a screen reader hears of the maze
-    Host* host_ = this;
+    Dialogs* dialogs_ = this;
+    std::function<void()> questionStarts_;
     // A question is under way: from minimising the window for the quiz until
     // the input given meanwhile has been dropped.
     bool asking_ = false;

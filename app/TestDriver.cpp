@@ -30,7 +30,8 @@ void TestDriver::AttachIfAsked(TForm5& form)
     if (!std::getenv("ZORBIK_TEST_DRIVER"))
         return;
     auto* driver = new TestDriver(form);
-    form.setHost(*driver);
+    form.answerDialogsWith(*driver);
+    form.whenQuestionStarts([driver] { driver->postInputDuringQuestion(); });
     form.clock()->stop();
 }
 
@@ -41,7 +42,7 @@ void TestDriver::SeedIfAsked()
         SeedRandom(std::strtoull(seed, nullptr, 10));
 }
 
-TestDriver::TestDriver(TForm5& form) : QObject(&form), ForwardingHost(form), form_(form)
+TestDriver::TestDriver(TForm5& form) : QObject(&form), form_(form)
 {
     notifier_ = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &TestDriver::readCommands);
@@ -64,11 +65,10 @@ int TestDriver::messageBox(const std::string& text, const std::string& caption, 
     return yesNo ? (a == "yes" ? IdYes : IdNo) : IdOk;
 }
 
-bool TestDriver::askQuestion()
+void TestDriver::postInputDuringQuestion()
 {
     for (; !duringQuestion_.empty(); duringQuestion_.pop_front())
         postInput(duringQuestion_.front());
-    return ForwardingHost::askQuestion();
 }
 
 void TestDriver::showRulesDialog()
@@ -128,17 +128,17 @@ void TestDriver::run(const std::string& command)
         int x = 0, y = 0;
         in >> x >> y;
         PaintBox1MouseDown(s, x, y);
-        PaintBox1MouseUp(s, *this, x, y);
+        PaintBox1MouseUp(s, form_.host(), x, y);
     } else if (verb == "key") {
         int key = 0;
         in >> key;
-        Edit1KeyDown(s, *this, key);
+        Edit1KeyDown(s, form_.host(), key);
     } else if (verb == "button") {
         std::string name;
         in >> name;
         form_.clickButton(name);
     } else if (verb == "tick") {
-        Timer1Timer(s, *this);
+        Timer1Timer(s, form_.host());
     } else if (verb == "finish") {
         form_.clickButton("Finish");
     } else if (verb == "shot") {

@@ -10,7 +10,7 @@
 // pupil could otherwise use to see the hidden maze, never has it.
 #pragma once
 
-#include "ForwardingHost.h"
+#include "world/Host.h"
 
 #include <QObject>
 
@@ -24,11 +24,11 @@ namespace zorbik {
 
 class TForm5;
 
-// Stands between the game's routines and the window as their host: dialogs
-// are printed and answered from the script, input for the next question is
-// queued as it starts, and the rules dialog opens without blocking so that
-// the next commands reach it. Everything else goes to the window.
-class TestDriver : public QObject, public ForwardingHost {
+// Answers the game's dialogs in the window's stead: they are printed and
+// answered from the script, and the rules dialog opens without blocking so
+// that the next commands reach it. Input for the next question is queued as
+// it starts. Every other role stays the window's own.
+class TestDriver : public QObject, public Dialogs {
     Q_OBJECT
   public:
     // When the environment asks for the driver: puts one between the window
@@ -39,11 +39,10 @@ class TestDriver : public QObject, public ForwardingHost {
     // once the window has seeded it from the clock.
     static void SeedIfAsked();
 
-    // Host
+    // Dialogs
     void informationDialog(const std::string& text) override;
     bool confirmDialog(const std::string& text) override;
     int messageBox(const std::string& text, const std::string& caption, int flags) override;
-    bool askQuestion() override;
     void showRulesDialog() override;
 
   private:
@@ -58,6 +57,8 @@ class TestDriver : public QObject, public ForwardingHost {
     void run(const std::string& command);
     void dump();
     void postInput(const std::string& input);
+    // The input given for the question that starts now.
+    void postInputDuringQuestion();
     void press(const std::string& keyName);
     void sayFocus();
     QWidget* focusHolder() const;

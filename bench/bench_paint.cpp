@@ -70,6 +70,7 @@ double MedianMs(GameState s, const MazeArt& art, int width, int height)
         const auto start = std::chrono::steady_clock::now();
         {
             QPainter p(&buffer);
+            PrepareMazeView(s, width / CellSize, height / CellSize);
             PaintBox1Paint(s, p, art, width, height);
         }
         const auto end = std::chrono::steady_clock::now();

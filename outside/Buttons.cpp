@@ -6,27 +6,27 @@
 
 namespace zorbik {
 
-void FinishButtonClick(GameState& s, Host& host)
+void FinishButtonClick(GameState& s, const Host& host)
 {
     if (s.GameEnded)
         return;
-    const int answer = host.messageBox(QCoreApplication::translate("Game", ExitQuestion).toStdString(),
-                                       QCoreApplication::translate("Game", ExitCaption).toStdString(),
-                                       MbYesNo | MbIconQuestion);
+    const int answer = host.dialogs.messageBox(
+        QCoreApplication::translate("Game", ExitQuestion).toStdString(),
+        QCoreApplication::translate("Game", ExitCaption).toStdString(), MbYesNo | MbIconQuestion);
     // The clock keeps running while the question is open and may end the
     // game meanwhile; a second game over would enter the same game twice.
     if (answer == IdNo || s.GameEnded)
         return;
-    host.setEnabled(Widget::FinishButton, false);
+    host.panel.setEnabled(Widget::FinishButton, false);
     GameOver(s, host);
 }
 
-void CloseButtonClick(Host& host)
+void CloseButtonClick(const Host& host)
 {
-    host.closeAndExit();
+    host.life.closeAndExit();
 }
 
-void WindowCloseRequest(GameState& s, Host& host)
+void WindowCloseRequest(GameState& s, const Host& host)
 {
     if (s.GameEnded)
         CloseButtonClick(host);
@@ -34,9 +34,9 @@ void WindowCloseRequest(GameState& s, Host& host)
         FinishButtonClick(s, host);
 }
 
-void RulesClick(Host& host)
+void RulesClick(const Host& host)
 {
-    host.showRulesDialog();
+    host.dialogs.showRulesDialog();
 }
 
 } // namespace zorbik

@@ -71,19 +71,19 @@ std::string ClassWriterPath()
 
 } // namespace
 
-void GameOver(GameState& s, Host& host)
+void GameOver(GameState& s, const Host& host)
 {
     s.Paused = 1;
     s.InPlay = 0;
     s.GameEnded = 1;
 
-    host.enterGameOverWindow();
+    host.gameOver.enterGameOverWindow();
 
     // The finished game; its counters live only as the side-panel texts.
     const HighScoreEntry finished = {NameField(WholeLettersWithin(s.GamerName, NameWidth)),
-                                     CounterValue(host, Widget::StaticText1),
-                                     CounterValue(host, Widget::StaticText2),
-                                     CounterValue(host, Widget::StaticText3),
+                                     CounterValue(host.panel, Widget::StaticText1),
+                                     CounterValue(host.panel, Widget::StaticText2),
+                                     CounterValue(host.panel, Widget::StaticText3),
                                      s.MazeSize / 6,
                                      s.Score};
     // Merged and written at once, under the table's lock. A table that
@@ -103,28 +103,28 @@ void GameOver(GameState& s, Host& host)
     const bool entered = table[16].Score != s.Score;
 
     for (Widget w : HiddenAtGameOver)
-        host.setVisible(w, false);
-    host.showGameOverTitle();
-    host.setVisible(Widget::Label1, false);
-    host.showCloseButton();
-    host.showMemo(10, 70, 360, 330);
+        host.panel.setVisible(w, false);
+    host.gameOver.showGameOverTitle();
+    host.panel.setVisible(Widget::Label1, false);
+    host.gameOver.showCloseButton();
+    host.gameOver.showMemo(10, 70, 360, 330);
 
-    host.clearMemo();
+    host.gameOver.clearMemo();
     // On screen only: the file keeps its English header.
-    host.addMemoLine(Filled(QCoreApplication::translate("Game", HighScoreTitle)));
-    host.addMemoLine(Filled(QCoreApplication::translate("Game", HighScoreHeader)));
+    host.gameOver.addMemoLine(Filled(QCoreApplication::translate("Game", HighScoreTitle)));
+    host.gameOver.addMemoLine(Filled(QCoreApplication::translate("Game", HighScoreHeader)));
     for (int k = 1; k <= KeptEntries; ++k) {
         std::string shown = ShownHighScoreLine(table[k]);
         if (s.Score == table[k].Score && s.Score > table[k + 1].Score)
             shown += " *";
-        host.addMemoLine(shown);
+        host.gameOver.addMemoLine(shown);
     }
 
     if (!entered) {
-        host.addMemoLine(HighScoreSeparator);
-        host.addMemoLine(ShownHighScoreLine(finished) + " *");
+        host.gameOver.addMemoLine(HighScoreSeparator);
+        host.gameOver.addMemoLine(ShownHighScoreLine(finished) + " *");
     } else {
-        host.setMemoHeight(310);
+        host.gameOver.setMemoHeight(310);
     }
 }
 

@@ -7,6 +7,6 @@
 
 namespace zorbik {
 
-void GameOver(GameState& s, Host& host);
+void GameOver(GameState& s, const Host& host);
 
 } // namespace zorbik

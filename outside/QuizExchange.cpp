@@ -78,7 +78,7 @@ bool TakeVerdict(const std::string& path)
     return right;
 }
 
-bool AskQuestion(GameState& s)
+bool AskQuestion(GameState& s, Quiz& quiz)
 {
     const std::string program = SuiteFolder(s) + s.Arg(1);
 
@@ -93,15 +93,19 @@ bool AskQuestion(GameState& s)
     const int d = DrawDifficulty(s.MazeSize);
     s.QuizTopic += " " + std::to_string(d) + " " + s.Arg(3);
 
-    const bool started = RunAndWait(program, s.QuizTopic, 1);
-
-    // A quiz program that never ran gave no answer: a verdict file left
-    // over from an earlier run is deleted unread.
-    const bool verdict = TakeVerdict(FolderPart(program) + VerdictFileName);
-    const bool right = started && verdict;
+    const bool right = quiz.runQuiz(program, s.QuizTopic);
     if (right)
         s.Score += PointsForRightAnswer(d);
     return right;
+}
+
+bool RunQuizProgram(const std::string& program, const std::string& params)
+{
+    const bool started = RunAndWait(program, params, 1);
+    // A quiz program that never ran gave no answer: a verdict file left
+    // over from an earlier run is deleted unread.
+    const bool verdict = TakeVerdict(FolderPart(program) + VerdictFileName);
+    return started && verdict;
 }
 
 } // namespace zorbik

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "world/GameState.h"
+#include "world/Host.h"
 
 #include <string>
 #include <vector>
@@ -11,12 +12,16 @@
 namespace zorbik {
 
 // One question: the argument string (topic, difficulty, sound switch) goes
-// to `s.QuizTopic`, the quiz program is run and waited for, and its verdict
-// is read and deleted. True only when the quiz program ran and the verdict's
-// first byte is the right verdict; then the points for a right answer at
-// its difficulty have been added to `s.Score`. Changes nothing else
-// but the random generator's position.
-bool AskQuestion(GameState& s);
+// to `s.QuizTopic` and `quiz` runs the quiz program with it. True for a right
+// answer; then the points for a right answer at its difficulty have been
+// added to `s.Score`. Changes nothing else but the random generator's
+// position.
+bool AskQuestion(GameState& s, Quiz& quiz);
+
+// The quiz process itself: `program` is run with `params` and waited for,
+// and its verdict is read and deleted. True only when the program ran and
+// the verdict's first byte is the right verdict.
+bool RunQuizProgram(const std::string& program, const std::string& params);
 
 // The difficulty for a maze of side `mazeSize`: level L = mazeSize div 6,
 // d = Random(L) + L - 1, at most the highest step (never below 0).

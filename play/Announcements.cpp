@@ -15,7 +15,7 @@ QString Text(const char* english)
 
 } // namespace
 
-void AnnouncePickUp(Host& host, uint8_t itemKind)
+void AnnouncePickUp(const Host& host, uint8_t itemKind)
 {
     static const char* const found[] = {
         QT_TRANSLATE_NOOP("Announcement", "Zorbik picks up something."),
@@ -25,34 +25,35 @@ void AnnouncePickUp(Host& host, uint8_t itemKind)
         QT_TRANSLATE_NOOP("Announcement", "Zorbik picks up a torch: he sees further now."),
         QT_TRANSLATE_NOOP("Announcement", "Zorbik picks up a first-aid kit.")};
     const QString what = Text(found[itemKind <= 5 ? itemKind : 0]);
-    host.announce(Filled(Text(QT_TRANSLATE_NOOP("Announcement", "%1 Treasures: %2.")), what,
-                         CounterValue(host, Widget::StaticText1)));
+    host.sound.announce(Filled(Text(QT_TRANSLATE_NOOP("Announcement", "%1 Treasures: %2.")), what,
+                               CounterValue(host.panel, Widget::StaticText1)));
 }
 
-void AnnounceDoorOpened(Host& host)
+void AnnounceDoorOpened(const Host& host)
 {
-    host.announce(Filled(Text(QT_TRANSLATE_NOOP("Announcement", "The door is open. Doors opened: %1.")),
-                         CounterValue(host, Widget::StaticText3)));
+    host.sound.announce(Filled(Text(QT_TRANSLATE_NOOP("Announcement", "The door is open. Doors opened: %1.")),
+                               CounterValue(host.panel, Widget::StaticText3)));
 }
 
-void AnnounceEnemyBeaten(Host& host)
+void AnnounceEnemyBeaten(const Host& host)
 {
-    host.announce(Filled(Text(QT_TRANSLATE_NOOP("Announcement", "The enemy is beaten. Enemies beaten: %1.")),
-                         CounterValue(host, Widget::StaticText2)));
+    host.sound.announce(
+        Filled(Text(QT_TRANSLATE_NOOP("Announcement", "The enemy is beaten. Enemies beaten: %1.")),
+               CounterValue(host.panel, Widget::StaticText2)));
 }
 
-void AnnounceLevel(Host& host, int32_t mazeSize)
+void AnnounceLevel(const Host& host, int32_t mazeSize)
 {
-    host.announce(
+    host.sound.announce(
         Filled(Text(QT_TRANSLATE_NOOP("Announcement", "Level %1 begins: a maze of %2 by %2 cells.")),
                mazeSize / 6, mazeSize));
 }
 
-void AnnounceMinute(Host& host, int32_t levelSeconds)
+void AnnounceMinute(const Host& host, int32_t levelSeconds)
 {
     if (levelSeconds <= 0 || levelSeconds % 60 != 0)
         return;
-    host.announce(
+    host.sound.announce(
         Filled(Text(QT_TRANSLATE_NOOP("Announcement", "Time on this level: %1 min.")), levelSeconds / 60));
 }
 

@@ -9,11 +9,11 @@
 
 namespace zorbik {
 
-void AnnouncePickUp(Host& host, uint8_t itemKind);
-void AnnounceDoorOpened(Host& host);
-void AnnounceEnemyBeaten(Host& host);
-void AnnounceLevel(Host& host, int32_t mazeSize);
+void AnnouncePickUp(const Host& host, uint8_t itemKind);
+void AnnounceDoorOpened(const Host& host);
+void AnnounceEnemyBeaten(const Host& host);
+void AnnounceLevel(const Host& host, int32_t mazeSize);
 // Only on a whole minute of the level clock.
-void AnnounceMinute(Host& host, int32_t levelSeconds);
+void AnnounceMinute(const Host& host, int32_t levelSeconds);
 
 } // namespace zorbik

@@ -1,10 +1,12 @@
 #include "CellEvents.h"
 
 #include "Announcements.h"
+#include "MazeRepaint.h"
 
 #include "common/AssetNames.h"
 #include "desktop/FilledText.h"
 #include "outside/GameOver.h"
+#include "outside/QuizExchange.h"
 #include "world/MazeGenerator.h"
 #include "world/StartUp.h"
 
@@ -18,6 +20,14 @@ namespace zorbik {
 namespace {
 
 constexpr int32_t LastMazeSize = 55; // a maze larger than this is the last level
+
+// The play widgets the first level shows, in this order.
+constexpr Widget ShownAtStart[] = {
+    Widget::UpButton,  Widget::LeftButton, Widget::DownButton,  Widget::RightButton, Widget::URButton,
+    Widget::DRButton,  Widget::ULButton,   Widget::DLButton,    Widget::Image1,      Widget::Image2,
+    Widget::Image3,    Widget::Image4,     Widget::StaticText1, Widget::StaticText2, Widget::StaticText3,
+    Widget::ScoreText, Widget::ScoreBox,   Widget::TimeText,    Widget::TimeBox,
+};
 
 CellRecord RouteTarget(const GameState& s)
 {
@@ -39,7 +49,7 @@ void TakePenalty(GameState& s)
     s.Health -= 10;
 }
 
-bool EndIfHealthGone(GameState& s, Host& host)
+bool EndIfHealthGone(GameState& s, const Host& host)
 {
     if (s.Health > 0)
         return false;
@@ -47,10 +57,10 @@ bool EndIfHealthGone(GameState& s, Host& host)
     return true;
 }
 
-bool LoseQuestion(GameState& s, Host& host)
+bool LoseQuestion(GameState& s, const Host& host)
 {
     TakePenalty(s);
-    host.repaintHealthBar();
+    host.panel.repaintHealthBar();
     return EndIfHealthGone(s, host);
 }
 
@@ -63,11 +73,34 @@ int32_t TimeBonus(const GameState& s)
     return std::max((allowance - s.LevelSeconds) * 25, 0);
 }
 
-bool CompleteLevel(GameState& s, Host& host)
+void StartFirstLevel(GameState& s, const Host& host)
+{
+    s.Score = 0;
+    s.Health = 100;
+    host.panel.setVisible(Widget::FinishButton, true);
+    host.panel.setCaption(Widget::ScoreBox, std::to_string(s.Score));
+    for (Widget w : ShownAtStart)
+        host.panel.setVisible(w, true);
+    s.Paused = 0;
+    host.panel.setVisible(Widget::Label6, false);
+    host.panel.setVisible(Widget::Label1, true);
+    host.panel.setCaption(Widget::Label1, GameText(CtrlToMapHint));
+    host.panel.setVisible(Widget::HealthText, true);
+    s.MazeSize = 11;
+    FitMazeView(s, s.WindowWidth, s.ClientHeight);
+    host.panel.placeMazeSurface();
+    s.PlayerX = 2;
+    s.PlayerY = 2;
+    GenerateLevel(s);
+    PaintMazeNow(s, host);
+    host.panel.repaintHealthBar();
+}
+
+bool CompleteLevel(GameState& s, const Host& host)
 {
     const int32_t bonus = TimeBonus(s);
-    host.playSound(LevelCompleteSound);
-    host.informationDialog(Filled(QCoreApplication::translate("Game", LevelCompleteText), bonus));
+    host.sound.playSound(LevelCompleteSound);
+    host.dialogs.informationDialog(Filled(QCoreApplication::translate("Game", LevelCompleteText), bonus));
     s.Score += bonus;
     if (s.MazeSize > LastMazeSize) {
         GameOver(s, host);
@@ -75,44 +108,44 @@ bool CompleteLevel(GameState& s, Host& host)
     }
     s.MazeSize += 6;
     FitMazeView(s, s.WindowWidth, s.ClientHeight);
-    host.placeMazeSurface();
+    host.panel.placeMazeSurface();
     s.PlayerX = 2;
     s.PlayerY = 2;
-    host.setCaption(Widget::TimeText,
-                    Filled(QCoreApplication::translate("Game", "Time on %1 level:"), s.MazeSize / 6));
+    host.panel.setCaption(Widget::TimeText,
+                          Filled(QCoreApplication::translate("Game", "Time on %1 level:"), s.MazeSize / 6));
     GenerateLevel(s);
     AnnounceLevel(host, s.MazeSize);
     return false;
 }
 
-bool KnockAtDoor(GameState& s, Host& host)
+bool KnockAtDoor(GameState& s, const Host& host)
 {
-    host.playSound(LockedDoorSound);
-    if (!host.confirmDialog(GameText(LockedDoorText)))
+    host.sound.playSound(LockedDoorSound);
+    if (!host.dialogs.confirmDialog(GameText(LockedDoorText)))
         return false;
-    host.playSound(DoorbellSound);
-    host.minimiseApp();
-    if (host.askQuestion()) {
-        host.playSound(DoorOpensSound);
+    host.sound.playSound(DoorbellSound);
+    host.life.minimiseApp();
+    if (AskQuestion(s, host.quiz)) {
+        host.sound.playSound(DoorOpensSound);
         // The door stays a door; the player stands on it and may leave it to
         // either side, but once off it, it asks again.
         const CellRecord door = RouteTarget(s);
         s.PlayerX = door.x;
         s.PlayerY = door.y;
-        IncrementCounter(host, Widget::StaticText3);
+        IncrementCounter(host.panel, Widget::StaticText3);
         AnnounceDoorOpened(host);
     } else if (LoseQuestion(s, host)) {
         return true;
     }
-    host.restoreApp();
+    host.life.restoreApp();
     return false;
 }
 
-void PickUpItem(GameState& s, Host& host)
+void PickUpItem(GameState& s, const Host& host)
 {
     s.Maze[s.PlayerX][s.PlayerY] = CellRoad;
-    host.playSound(PickUpSound);
-    IncrementCounter(host, Widget::StaticText1);
+    host.sound.playSound(PickUpSound);
+    IncrementCounter(host.panel, Widget::StaticText1);
     const int32_t k = LastRecordAt(s.ItemList, s.ItemCount, s.PlayerX, s.PlayerY);
     const uint8_t kind = k == 0 ? 0 : s.ItemList[k].kind;
     AnnouncePickUp(host, kind);
@@ -123,7 +156,7 @@ void PickUpItem(GameState& s, Host& host)
     } else if (kind == FirstAid) {
         if (s.Health < 100) {
             s.Health += 10;
-            host.repaintHealthBar();
+            host.panel.repaintHealthBar();
         }
     } else {
         s.Score += kind * 100;
@@ -131,37 +164,52 @@ void PickUpItem(GameState& s, Host& host)
     RemoveRecord(s.ItemList, s.ItemCount, k);
 }
 
-bool FaceEnemy(GameState& s, Host& host)
+Meeting MeetEnemy(GameState& s, const Host& host, CellRecord at, int32_t k, CellRecord cameFrom)
 {
-    host.playSound(BeEatenSound);
-    if (host.messageBox(GameText(BeEatenText), GameText(QuestionCaption), BeEatenFlags) == IdYes) {
+    const auto enemyStays = [&] {
+        if (k == 0)
+            return;
+        s.EnemyList[k].x = cameFrom.x;
+        s.EnemyList[k].y = cameFrom.y;
+    };
+    host.sound.playSound(BeEatenSound);
+    if (host.dialogs.messageBox(GameText(BeEatenText), GameText(QuestionCaption), BeEatenFlags) == IdYes) {
+        enemyStays();
         TakePenalty(s);
         if (EndIfHealthGone(s, host))
-            return true;
-        host.playSound(MovedSound);
-        host.messageBox(GameText(MovedText), GameText(InformationCaption), MovedFlags);
+            return Meeting::GameEnded;
+        host.sound.playSound(MovedSound);
+        host.dialogs.messageBox(GameText(MovedText), GameText(InformationCaption), MovedFlags);
         s.PlayerX = 2;
         s.PlayerY = 2;
-        host.repaintHealthBar();
-        return false;
+        host.panel.repaintHealthBar();
+        return Meeting::EnemyStays;
     }
 
-    host.minimiseApp();
-    if (host.askQuestion()) {
-        IncrementCounter(host, Widget::StaticText2);
+    host.life.minimiseApp();
+    if (AskQuestion(s, host.quiz)) {
+        IncrementCounter(host.panel, Widget::StaticText2);
         AnnounceEnemyBeaten(host);
-        const CellRecord enemy = RouteTarget(s);
-        s.Maze[enemy.x][enemy.y] = CellRoad;
-        const int32_t k = LastRecordAt(s.EnemyList, s.EnemyCount, enemy.x, enemy.y);
+        s.Maze[at.x][at.y] = CellRoad;
         if (k != 0)
             RemoveRecord(s.EnemyList, s.EnemyCount, k);
-        s.PlayerX = enemy.x;
-        s.PlayerY = enemy.y;
-    } else if (LoseQuestion(s, host)) {
-        return true;
+        s.PlayerX = at.x;
+        s.PlayerY = at.y;
+        host.life.restoreApp();
+        return Meeting::EnemyBeaten;
     }
-    host.restoreApp();
-    return false;
+    enemyStays();
+    if (LoseQuestion(s, host))
+        return Meeting::GameEnded;
+    host.life.restoreApp();
+    return Meeting::EnemyStays;
+}
+
+bool FaceEnemy(GameState& s, const Host& host)
+{
+    const CellRecord enemy = RouteTarget(s);
+    const int32_t k = LastRecordAt(s.EnemyList, s.EnemyCount, enemy.x, enemy.y);
+    return MeetEnemy(s, host, enemy, k, enemy) == Meeting::GameEnded;
 }
 
 } // namespace zorbik

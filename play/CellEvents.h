@@ -26,6 +26,11 @@ constexpr const char* QuestionCaption = QT_TRANSLATE_NOOP("Game", "Question");
 constexpr const char* InformationCaption = QT_TRANSLATE_NOOP("Game", "Information");
 constexpr const char* ConfirmCaption = QT_TRANSLATE_NOOP("Game", "Confirm");
 
+// The hint under the pictures, by the view shown.
+constexpr const char* CtrlToMapHint =
+    QT_TRANSLATE_NOOP("Game", "Press 'Ctrl' to view the map of explored maze.");
+constexpr const char* CtrlToPlayHint = QT_TRANSLATE_NOOP("Game", "Press 'Ctrl' to continue the game.");
+
 // A "Game" text in the player's language.
 std::string GameText(const char* english);
 constexpr int BeEatenFlags = MbYesNo | MbIconQuestion; // 0x24
@@ -36,31 +41,42 @@ constexpr int MovedFlags = MbOk | MbIconInformation;   // 0x40
 void TakePenalty(GameState& s);
 
 // Ends the game when health has run out; true when it did.
-bool EndIfHealthGone(GameState& s, Host& host);
+bool EndIfHealthGone(GameState& s, const Host& host);
 
 // A wrong answer: the penalty, the health bar repainted, and the end of the
 // game when health has run out; true when it did.
-bool LoseQuestion(GameState& s, Host& host);
+bool LoseQuestion(GameState& s, const Host& host);
 
 // The points for finishing the current level after LevelSeconds seconds:
 // 25 per second left of the level's allowance (doubled in hidden mode).
 int32_t TimeBonus(const GameState& s);
 
+// The first level: score 0, health 100, the play widgets shown, a maze of
+// 11 cells with Zorbik at the entrance, drawn.
+void StartFirstLevel(GameState& s, const Host& host);
+
 // The player stands on the exit: bonus, then the next, larger level, or the
 // end of the game after the last one. True when the game is over.
-bool CompleteLevel(GameState& s, Host& host);
+bool CompleteLevel(GameState& s, const Host& host);
 
 // The player stands beside the locked door that is the last route record:
 // a question, and on a right answer the player steps onto the door. True
 // when a wrong answer ended the game.
-bool KnockAtDoor(GameState& s, Host& host);
+bool KnockAtDoor(GameState& s, const Host& host);
 
 // The player stands on an item: it is taken and acts by its kind.
-void PickUpItem(GameState& s, Host& host);
+void PickUpItem(GameState& s, const Host& host);
 
-// The player stands beside the enemy that is the last route record: be
-// eaten (back to the entrance) or fight with a question. True when the game
-// is over.
-bool FaceEnemy(GameState& s, Host& host);
+enum class Meeting { EnemyStays, EnemyBeaten, GameEnded };
+
+// Zorbik meets the enemy standing on `at`, of record k (0 for none): the
+// player chooses to be eaten (the penalty, back to the entrance) or to fight
+// with a question. A right answer clears the cell, removes the record and
+// puts Zorbik there; otherwise the enemy goes back to `cameFrom`.
+Meeting MeetEnemy(GameState& s, const Host& host, CellRecord at, int32_t k, CellRecord cameFrom);
+
+// The player stands beside the enemy that is the last route record and
+// meets it. True when the game is over.
+bool FaceEnemy(GameState& s, const Host& host);
 
 } // namespace zorbik

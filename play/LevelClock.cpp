@@ -2,7 +2,7 @@
 
 #include "Announcements.h"
 #include "CellEvents.h"
-#include "common/AssetNames.h"
+#include "MazeRepaint.h"
 #include "desktop/FilledText.h"
 #include "world/Random.h"
 
@@ -35,48 +35,19 @@ void StepBack(CellRecord& enemy, int dir)
     enemy.y = static_cast<uint8_t>(enemy.y - DirY[dir]);
 }
 
-enum class Meeting { EnemyStays, EnemyRemoved, GameEnded };
-
-// Enemy k has reached the player after a step in direction dir.
-Meeting Meet(GameState& s, Host& host, int32_t k, int dir)
+// Enemy k has reached the player after a step in direction dir; the ScoreBox
+// shows the outcome and play goes on unless the game ended.
+Meeting Meet(GameState& s, const Host& host, int32_t k, int dir)
 {
     s.Paused = 1;
-    host.playSound(BeEatenSound);
-    if (host.messageBox(GameText(BeEatenText), GameText(QuestionCaption), BeEatenFlags) == IdYes) {
-        StepBack(s.EnemyList[k], dir);
-        TakePenalty(s);
-        if (EndIfHealthGone(s, host))
-            return Meeting::GameEnded;
-        host.playSound(MovedSound);
-        host.messageBox(GameText(MovedText), GameText(InformationCaption), MovedFlags);
-        s.PlayerX = 2;
-        s.PlayerY = 2;
-        host.repaintHealthBar();
-        host.setCaption(Widget::ScoreBox, std::to_string(s.Score));
+    CellRecord cameFrom = s.EnemyList[k];
+    StepBack(cameFrom, dir);
+    const Meeting m = MeetEnemy(s, host, s.EnemyList[k], k, cameFrom);
+    if (m != Meeting::GameEnded) {
+        host.panel.setCaption(Widget::ScoreBox, std::to_string(s.Score));
         s.Paused = 0;
-        return Meeting::EnemyStays;
     }
-
-    host.minimiseApp();
-    if (host.askQuestion()) {
-        IncrementCounter(host, Widget::StaticText2);
-        AnnounceEnemyBeaten(host);
-        const CellRecord enemy = s.EnemyList[k];
-        s.Maze[enemy.x][enemy.y] = CellRoad;
-        RemoveRecord(s.EnemyList, s.EnemyCount, k);
-        host.restoreApp();
-        host.setCaption(Widget::ScoreBox, std::to_string(s.Score));
-        s.Paused = 0;
-        return Meeting::EnemyRemoved;
-    }
-
-    StepBack(s.EnemyList[k], dir);
-    if (LoseQuestion(s, host))
-        return Meeting::GameEnded;
-    host.restoreApp();
-    host.setCaption(Widget::ScoreBox, std::to_string(s.Score));
-    s.Paused = 0;
-    return Meeting::EnemyStays;
+    return m;
 }
 
 void RewriteEnemyMarks(GameState& s)
@@ -107,7 +78,7 @@ std::string ClockText(int32_t seconds)
                   m, twoDigits);
 }
 
-void Timer1Timer(GameState& s, Host& host)
+void Timer1Timer(GameState& s, const Host& host)
 {
     if (s.GameEnded || s.Paused || !s.InPlay)
         return;
@@ -128,7 +99,7 @@ void Timer1Timer(GameState& s, Host& host)
             const Meeting m = Meet(s, host, k, dir);
             if (m == Meeting::GameEnded)
                 return;
-            if (m == Meeting::EnemyRemoved)
+            if (m == Meeting::EnemyBeaten)
                 continue;
         }
         ++k;
@@ -136,9 +107,9 @@ void Timer1Timer(GameState& s, Host& host)
 
     RewriteEnemyMarks(s);
     s.LevelSeconds = std::min(s.LevelSeconds + 1, MaxLevelSeconds);
-    host.setCaption(Widget::TimeBox, ClockText(s.LevelSeconds));
+    host.panel.setCaption(Widget::TimeBox, ClockText(s.LevelSeconds));
     AnnounceMinute(host, s.LevelSeconds);
-    host.paintMaze();
+    PaintMazeNow(s, host);
 }
 
 } // namespace zorbik

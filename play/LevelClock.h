@@ -17,6 +17,6 @@ constexpr int32_t MaxLevelSeconds = 15359; // 255 m 59 s
 // The clock text for a number of seconds: "0 m 05 s", "12 m 40 s".
 std::string ClockText(int32_t seconds);
 
-void Timer1Timer(GameState& s, Host& host);
+void Timer1Timer(GameState& s, const Host& host);
 
 } // namespace zorbik

@@ -1,6 +1,7 @@
 #include "PlayerMoves.h"
 
 #include "CellEvents.h"
+#include "MazeRepaint.h"
 #include "RouteSearch.h"
 
 #include "world/ViewCodes.h"
@@ -55,7 +56,7 @@ void ClearHidden(GameState& s, int x, int y)
         s.Maze[x][y] = static_cast<uint8_t>(s.Maze[x][y] % 100);
 }
 
-void FakeRelease(GameState& s, Host& host, int dx, int dy)
+void FakeRelease(GameState& s, const Host& host, int dx, int dy)
 {
     if (s.GameEnded)
         return;
@@ -114,18 +115,18 @@ void RevealAround(GameState& s)
             ClearHidden(s, s.PlayerX + dx, s.PlayerY + dy);
 }
 
-bool WalkRoute(GameState& s, Host& host, int tx, int ty, bool toCellBefore, int pauseMs)
+bool WalkRoute(GameState& s, const Host& host, int tx, int ty, bool toCellBefore, int pauseMs)
 {
     s.Paused = 1;
     if (!SearchRoute(s, tx, ty))
         return false;
     const int last = toCellBefore ? s.RouteLength - 1 : s.RouteLength;
     for (int r = 2; r <= last; ++r) {
-        host.sleepMs(pauseMs);
+        host.life.sleepMs(pauseMs);
         s.PlayerX = s.Route[r].x;
         s.PlayerY = s.Route[r].y;
         RevealAround(s);
-        host.paintMaze();
+        PaintMazeNow(s, host);
     }
     return true;
 }
@@ -136,7 +137,7 @@ void PaintBox1MouseDown(GameState& s, int X, int Y)
     s.ClickY = Y;
 }
 
-void PaintBox1MouseUp(GameState& s, Host& host, int X, int Y)
+void PaintBox1MouseUp(GameState& s, const Host& host, int X, int Y)
 {
     // After the game is over and while the map is shown nothing moves; the
     // map leaves Paused alone so that Ctrl back to play starts the clock again.
@@ -185,63 +186,63 @@ void PaintBox1MouseUp(GameState& s, Host& host, int X, int Y)
     if (gameOver)
         return;
 
-    host.setCaption(Widget::ScoreBox, std::to_string(s.Score));
+    host.panel.setCaption(Widget::ScoreBox, std::to_string(s.Score));
     RevealAround(s);
-    host.paintMaze();
+    PaintMazeNow(s, host);
     s.Paused = 0;
 }
 
-void UpButtonClick(GameState& s, Host& host)
+void UpButtonClick(GameState& s, const Host& host)
 {
     FakeRelease(s, host, 0, -1);
 }
 
-void DownButtonClick(GameState& s, Host& host)
+void DownButtonClick(GameState& s, const Host& host)
 {
     FakeRelease(s, host, 0, 1);
 }
 
-void LeftButtonClick(GameState& s, Host& host)
+void LeftButtonClick(GameState& s, const Host& host)
 {
     FakeRelease(s, host, -1, 0);
 }
 
-void RightButtonClick(GameState& s, Host& host)
+void RightButtonClick(GameState& s, const Host& host)
 {
     FakeRelease(s, host, 1, 0);
 }
 
-void URButtonClick(GameState& s, Host& host)
+void URButtonClick(GameState& s, const Host& host)
 {
     FakeRelease(s, host, 1, -1);
 }
 
-void DRButtonClick(GameState& s, Host& host)
+void DRButtonClick(GameState& s, const Host& host)
 {
     FakeRelease(s, host, 1, 1);
 }
 
-void DLButtonClick(GameState& s, Host& host)
+void DLButtonClick(GameState& s, const Host& host)
 {
     FakeRelease(s, host, -1, 1);
 }
 
-void ULButtonClick(GameState& s, Host& host)
+void ULButtonClick(GameState& s, const Host& host)
 {
     FakeRelease(s, host, -1, -1);
 }
 
-void Edit1KeyDown(GameState& s, Host& host, int key)
+void Edit1KeyDown(GameState& s, const Host& host, int key)
 {
     if (s.GameEnded)
         return;
     if (key == KeyCtrl) {
         s.Paused = static_cast<uint8_t>(1 - s.Paused);
         s.InPlay = static_cast<uint8_t>(1 - s.InPlay);
-        host.setCaption(Widget::Label1,
-                        QCoreApplication::translate("Game", s.InPlay == 1 ? CtrlToMapHint : CtrlToPlayHint)
-                            .toStdString());
-        host.invalidateMaze();
+        host.panel.setCaption(Widget::Label1, QCoreApplication::translate(
+                                                  "Game", s.InPlay == 1 ? CtrlToMapHint : CtrlToPlayHint)
+                                                  .toStdString());
+        RepaintMazeLater(s, host);
     }
     if (s.InPlay != 0 && key == KeyLeft)
         LeftButtonClick(s, host);

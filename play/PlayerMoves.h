@@ -4,7 +4,6 @@
 // view and the map of the explored maze.
 #pragma once
 
-#include "common/Translatable.h"
 #include "world/GameState.h"
 #include "world/Host.h"
 
@@ -36,29 +35,24 @@ void RevealAround(GameState& s);
 // Walks the player along a route to (tx, ty), or up to the cell before it,
 // pausing pauseMs before every step and painting after it. Leaves Paused at
 // 1. False when no route was found (nobody moved).
-bool WalkRoute(GameState& s, Host& host, int tx, int ty, bool toCellBefore, int pauseMs);
+bool WalkRoute(GameState& s, const Host& host, int tx, int ty, bool toCellBefore, int pauseMs);
 
 // Mouse press and release on the maze surface, in pixels of the surface.
 void PaintBox1MouseDown(GameState& s, int X, int Y);
-void PaintBox1MouseUp(GameState& s, Host& host, int X, int Y);
+void PaintBox1MouseUp(GameState& s, const Host& host, int X, int Y);
 
 // The direction buttons: a release faked on the neighbouring cell.
-void UpButtonClick(GameState& s, Host& host);
-void DownButtonClick(GameState& s, Host& host);
-void LeftButtonClick(GameState& s, Host& host);
-void RightButtonClick(GameState& s, Host& host);
-void URButtonClick(GameState& s, Host& host);
-void DRButtonClick(GameState& s, Host& host);
-void DLButtonClick(GameState& s, Host& host);
-void ULButtonClick(GameState& s, Host& host);
+void UpButtonClick(GameState& s, const Host& host);
+void DownButtonClick(GameState& s, const Host& host);
+void LeftButtonClick(GameState& s, const Host& host);
+void RightButtonClick(GameState& s, const Host& host);
+void URButtonClick(GameState& s, const Host& host);
+void DRButtonClick(GameState& s, const Host& host);
+void DLButtonClick(GameState& s, const Host& host);
+void ULButtonClick(GameState& s, const Host& host);
 
 // Keys of the hidden edit box: Ctrl flips between play and map, the arrows
 // move.
-void Edit1KeyDown(GameState& s, Host& host, int key);
-
-// Shown translated ("Game" texts).
-constexpr const char* CtrlToMapHint =
-    QT_TRANSLATE_NOOP("Game", "Press 'Ctrl' to view the map of explored maze.");
-constexpr const char* CtrlToPlayHint = QT_TRANSLATE_NOOP("Game", "Press 'Ctrl' to continue the game.");
+void Edit1KeyDown(GameState& s, const Host& host, int key);
 
 } // namespace zorbik

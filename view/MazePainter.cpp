@@ -52,11 +52,10 @@ void DrawMapView(QPainter& p, const GameState& s, const MapColorTable& colors, i
     }
 }
 
-void PaintBox1Paint(GameState& s, QPainter& p, const MazeArt& art, int width, int height)
+void PaintBox1Paint(const GameState& s, QPainter& p, const MazeArt& art, int width, int height)
 {
-    const ViewGrid grid = PrepareMazeView(s, width / CellSize, height / CellSize);
     if (s.InPlay == 1)
-        DrawPlayView(p, s, grid, art.bitmaps);
+        DrawPlayView(p, s, FillViewGrid(s), art.bitmaps);
     else if (art.colourBlindMap)
         DrawColourBlindMap(p, s, width, height);
     else

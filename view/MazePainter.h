@@ -20,10 +20,10 @@ void DrawPlayView(QPainter& p, const GameState& s, const ViewGrid& grid, const C
 // player's cell yellow.
 void DrawMapView(QPainter& p, const GameState& s, const MapColorTable& colors, int width, int height);
 
-// The paint handler of the maze surface of width x height pixels: the strip
-// step, then the play view after the viewport has followed the player
-// (InPlay 1), or the map. Draws over what is there without clearing first.
-void PaintBox1Paint(GameState& s, QPainter& p, const MazeArt& art, int width, int height);
+// The paint handler of the maze surface of width x height pixels: the play
+// view of the viewport as it stands (InPlay 1), or the map. Draws over what
+// is there without clearing first; the state is prepared before (PrepareMazeView).
+void PaintBox1Paint(const GameState& s, QPainter& p, const MazeArt& art, int width, int height);
 
 // The health bar: one block of 6 x 12 pixels per 10 health points, lime,
 // yellow below 60, red below 30; nothing while the map is shown.

@@ -9,7 +9,7 @@
 
 namespace zorbik {
 
-MazeSurface::MazeSurface(GameState& state, const MazeArt& art, QWidget* parent)
+MazeSurface::MazeSurface(const GameState& state, const MazeArt& art, QWidget* parent)
     : QWidget(parent), state_(state), art_(art)
 {
     // The buffer covers every pixel: no background needs to be drawn first.

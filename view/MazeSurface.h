@@ -17,7 +17,7 @@ namespace zorbik {
 class MazeSurface : public QWidget {
     Q_OBJECT
   public:
-    MazeSurface(GameState& state, const MazeArt& art, QWidget* parent = nullptr);
+    MazeSurface(const GameState& state, const MazeArt& art, QWidget* parent = nullptr);
 
     // Runs the paint handler into the back buffer and repaints at once.
     void drawNow();
@@ -40,7 +40,7 @@ class MazeSurface : public QWidget {
     void ensureBuffer();
     void render();
 
-    GameState& state_;
+    const GameState& state_;
     const MazeArt& art_;
     QImage buffer_;
     bool fresh_ = false; // the buffer was just drawn by drawNow()

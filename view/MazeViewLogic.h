@@ -1,7 +1,7 @@
-// The part of the maze view's paint handler that works on the game state:
-// dropping stacked enemy marks, moving the viewport after the player and
-// turning the visible window into view codes. The drawing itself lives in
-// the Qt painter; tests and the walk rely on this part alone.
+// The maze view's work on the game state: dropping stacked enemy marks,
+// moving the viewport after the player before a paint, and turning the
+// visible window into view codes. The drawing itself lives in the Qt
+// painter; tests and the walk rely on this part alone.
 #pragma once
 
 #include "world/GameState.h"

@@ -4,17 +4,17 @@
 
 namespace zorbik {
 
-int CounterValue(const Host& host, Widget counter)
+int CounterValue(const Panel& panel, Widget counter)
 {
-    const std::string text = host.caption(counter);
+    const std::string text = panel.caption(counter);
     int value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc() ? value : 0;
 }
 
-void IncrementCounter(Host& host, Widget counter)
+void IncrementCounter(Panel& panel, Widget counter)
 {
-    host.setCaption(counter, std::to_string(CounterValue(host, counter) + 1));
+    panel.setCaption(counter, std::to_string(CounterValue(panel, counter) + 1));
 }
 
 } // namespace zorbik

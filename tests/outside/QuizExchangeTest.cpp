@@ -32,8 +32,17 @@ std::vector<std::string> Split(const std::string& line, char sep)
     return parts;
 }
 
+// The quiz process as the window runs it.
+struct QuizProgram : Quiz {
+    bool runQuiz(const std::string& program, const std::string& params) override
+    {
+        return RunQuizProgram(program, params);
+    }
+};
+
 class QuizExchange : public ::testing::Test {
   protected:
+    QuizProgram quiz;
     zorbik::testing::TempFolder temp{"zorbik-quiz"};
     fs::path root = temp.dir;
     fs::path quizDir;
@@ -99,7 +108,7 @@ TEST_F(QuizExchange, OnlyAFirstByteOfOneIsRightAndTheFileIsAlwaysDeleted)
         SCOPED_TRACE(c.verdict);
         setenv("FAKE_QUIZ_VERDICT", c.verdict, 1);
         s.Score = 500;
-        EXPECT_EQ(AskQuestion(s), c.right);
+        EXPECT_EQ(AskQuestion(s, quiz), c.right);
         EXPECT_EQ(s.Score, c.right ? 600 : 500); // level 1: d = 0, worth 100
         EXPECT_FALSE(fs::exists(Verdict()));
     }
@@ -108,11 +117,11 @@ TEST_F(QuizExchange, OnlyAFirstByteOfOneIsRightAndTheFileIsAlwaysDeleted)
 TEST_F(QuizExchange, AVerdictFolderCountsAsWrongAndTheGameGoesOn)
 {
     setenv("FAKE_QUIZ_VERDICT", "dir", 1);
-    EXPECT_FALSE(AskQuestion(s));
+    EXPECT_FALSE(AskQuestion(s, quiz));
     EXPECT_EQ(s.Score, 500);
     fs::remove_all(Verdict());
     setenv("FAKE_QUIZ_VERDICT", "1", 1);
-    EXPECT_TRUE(AskQuestion(s));
+    EXPECT_TRUE(AskQuestion(s, quiz));
     EXPECT_EQ(s.Score, 600);
 }
 
@@ -139,12 +148,13 @@ TEST_F(QuizExchange, AnythingButARegularVerdictFileIsWrongNeverFollowedAndNeverB
         setenv("FAKE_QUIZ_VERDICT", "none", 1);
         c.plant();
         s.Score = 500;
-        const auto asked = zorbik::testing::RunBounded([&] { return AskQuestion(s) ? "right" : "wrong"; });
+        const auto asked =
+            zorbik::testing::RunBounded([&] { return AskQuestion(s, quiz) ? "right" : "wrong"; });
         EXPECT_EQ(asked.value_or("hung or died"), "wrong");
         EXPECT_FALSE(fs::exists(fs::symlink_status(Verdict())));
         // Nothing in the way of the next verdict; the link's target untouched.
         setenv("FAKE_QUIZ_VERDICT", "1", 1);
-        EXPECT_TRUE(AskQuestion(s));
+        EXPECT_TRUE(AskQuestion(s, quiz));
         EXPECT_EQ(s.Score, 600);
     }
     EXPECT_TRUE(fs::is_directory(elsewhere / "folder"));
@@ -153,7 +163,7 @@ TEST_F(QuizExchange, AnythingButARegularVerdictFileIsWrongNeverFollowedAndNeverB
 
 TEST_F(QuizExchange, TheQuizProgramRunsInItsOwnFolderWithTopicDifficultyAndSoundSwitch)
 {
-    ASSERT_TRUE(AskQuestion(s));
+    ASSERT_TRUE(AskQuestion(s, quiz));
     EXPECT_EQ(s.QuizTopic, "LCM 0 SOUND");
     auto lines = LogLines();
     ASSERT_EQ(lines.size(), 1u);
@@ -164,7 +174,7 @@ TEST_F(QuizExchange, TheQuizProgramRunsInItsOwnFolderWithTopicDifficultyAndSound
 TEST_F(QuizExchange, FractionsSendNoTopicWord)
 {
     s.Args[2] = "FRACTIONS";
-    AskQuestion(s);
+    AskQuestion(s, quiz);
     EXPECT_EQ(s.QuizTopic, " 0 SOUND");
     auto lines = LogLines();
     ASSERT_EQ(lines.size(), 1u);
@@ -185,7 +195,7 @@ TEST_F(QuizExchange, BothDrawsTheTopicBeforeTheDifficultyForEveryQuestion)
     SeedRandom(2024);
     std::set<std::string> topics;
     for (int i = 0; i < questions; ++i) {
-        AskQuestion(s);
+        AskQuestion(s, quiz);
         EXPECT_EQ(s.QuizTopic, expected[i]);
         topics.insert(LogLines().back()[2]);
     }
@@ -204,7 +214,7 @@ TEST_F(QuizExchange, AFirstLevelQuestionStillTakesItsDifficultyDraw)
         Random(1);
         const int expected = Random(1 << 30);
         SeedRandom(31);
-        AskQuestion(s);
+        AskQuestion(s, quiz);
         EXPECT_EQ(Random(1 << 30), expected) << topic;
         SeedRandom(31);
         EXPECT_NE(Random(1 << 30), expected) << topic;
@@ -218,7 +228,7 @@ TEST_F(QuizExchange, DifficultyFollowsTheLevelAndSetsTheGain)
     std::set<int> seen;
     for (int i = 0; i < 60; ++i) {
         const int before = s.Score;
-        ASSERT_TRUE(AskQuestion(s));
+        ASSERT_TRUE(AskQuestion(s, quiz));
         const int d = std::stoi(LogLines().back()[3]);
         EXPECT_GE(d, 8);
         EXPECT_LE(d, 14);
@@ -242,14 +252,14 @@ TEST_F(QuizExchange, AMissingOrNonExecutableQuizProgramIsNoRightAnswer)
     std::ofstream(Verdict(), std::ios::binary) << '\x01';
     fs::permissions(quizDir / "quiz", fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_FALSE(RunAndWait((quizDir / "quiz").string(), "LCM 0 SOUND", 1));
-    EXPECT_FALSE(AskQuestion(s));
+    EXPECT_FALSE(AskQuestion(s, quiz));
     EXPECT_EQ(s.Score, 500);
     EXPECT_FALSE(fs::exists(Verdict()));
 
     s.Args[1] = "Quiz/nothing-here";
-    EXPECT_FALSE(AskQuestion(s));
+    EXPECT_FALSE(AskQuestion(s, quiz));
     s.Args[1] = "Missing/quiz";
-    EXPECT_FALSE(AskQuestion(s));
+    EXPECT_FALSE(AskQuestion(s, quiz));
     EXPECT_EQ(s.Score, 500);
     EXPECT_TRUE(LogLines().empty());
 }
@@ -258,7 +268,7 @@ TEST_F(QuizExchange, TheGameWaitsForTheQuizProgramToEnd)
 {
     setenv("FAKE_QUIZ_SLEEP_MS", "300", 1);
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_TRUE(AskQuestion(s));
+    EXPECT_TRUE(AskQuestion(s, quiz));
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(300));
 }
 
@@ -267,10 +277,10 @@ TEST_F(QuizExchange, ScriptedAnswersAreTakenInOrder)
     const fs::path script = root / "answers.txt";
     std::ofstream(script) << "1\n0\n1more\r\nnone\n";
     setenv("FAKE_QUIZ_SCRIPT", script.c_str(), 1);
-    EXPECT_TRUE(AskQuestion(s));
-    EXPECT_FALSE(AskQuestion(s));
-    EXPECT_TRUE(AskQuestion(s));
-    EXPECT_FALSE(AskQuestion(s));
+    EXPECT_TRUE(AskQuestion(s, quiz));
+    EXPECT_FALSE(AskQuestion(s, quiz));
+    EXPECT_TRUE(AskQuestion(s, quiz));
+    EXPECT_FALSE(AskQuestion(s, quiz));
     EXPECT_EQ(s.Score, 700);
 }
 
@@ -281,7 +291,7 @@ TEST_F(QuizExchange, PathsAndArgumentsReachTheQuizProgramLiterally)
     const fs::path suite = root / "my suite 'x' \"y\" ; $(touch pwned) `touch pwned2` &";
     const std::string sound = "SOUND;$(touch${IFS}pwned3)|'\"";
     MakeSuite(suite, "Quiz $(id) ; rm", sound);
-    ASSERT_TRUE(AskQuestion(s));
+    ASSERT_TRUE(AskQuestion(s, quiz));
     auto lines = LogLines();
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], (std::vector<std::string>{fs::canonical(quizDir).string(), "3", "LCM", "0", sound}));
@@ -298,7 +308,7 @@ TEST_F(QuizExchange, LongPathsAndArgumentStringsArePassedWhole)
     const std::string sound(300, 'S');
     MakeSuite(suite, std::string(80, 'q'), sound);
     ASSERT_GT((quizDir / "quiz").string().size(), 400u);
-    ASSERT_TRUE(AskQuestion(s));
+    ASSERT_TRUE(AskQuestion(s, quiz));
     auto lines = LogLines();
     ASSERT_EQ(lines.size(), 1u);
     ASSERT_EQ(lines[0].size(), 5u);

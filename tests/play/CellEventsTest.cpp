@@ -1,6 +1,8 @@
 #include "play/CellEvents.h"
 #include "PlayFixture.h"
+#include "common/Protocol.h"
 #include "play/PlayerMoves.h"
+#include "world/StartUp.h"
 
 namespace zorbik::testing {
 namespace {
@@ -77,6 +79,55 @@ TEST_F(CellEvents, TorchWidensTheRevealFromTheSameRelease)
     EXPECT_EQ(s.HasTorch, 1);
     EXPECT_EQ(s.Maze[5][4], CellRoad); // two cells from (3, 2)
     EXPECT_GE(s.Maze[6][2], HiddenMark);
+}
+
+TEST_F(CellEvents, FirstLevelStartsAfreshSizedForTheWindowAndDrawn)
+{
+    s.Score = 700;
+    s.Health = 40;
+    s.Paused = 1;
+    s.InPlay = 0;
+    StartFirstLevel(s, host);
+    EXPECT_EQ(s.Score, 0);
+    EXPECT_EQ(s.Health, 100);
+    EXPECT_EQ(s.MazeSize, 11);
+    EXPECT_EQ(std::make_pair(s.PlayerX, s.PlayerY), std::make_pair(2, 2));
+    EXPECT_EQ(s.Maze[2][2], CellEnter);
+    EXPECT_EQ(s.Paused, 0);
+    EXPECT_EQ(s.InPlay, 1);
+    EXPECT_EQ(host.caption(Widget::ScoreBox), "0");
+    EXPECT_EQ(host.caption(Widget::Label1), GameText(CtrlToMapHint));
+    for (Widget w : {Widget::FinishButton, Widget::UpButton, Widget::DLButton, Widget::Image1, Widget::Image4,
+                     Widget::StaticText1, Widget::StaticText3, Widget::ScoreText, Widget::ScoreBox,
+                     Widget::TimeText, Widget::TimeBox, Widget::HealthText, Widget::Label1})
+        EXPECT_TRUE(host.visible[w]) << int(w);
+    EXPECT_FALSE(host.visible[Widget::Label6]);
+    EXPECT_EQ(host.visible.count(Widget::CloseButton), 0u);
+    // 1024 x 768 holds 11 x 9 cells; the view starts at the maze's corner.
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"place 880x720", "paint", "health"}));
+    EXPECT_EQ(std::make_pair(s.ViewLeft, s.ViewRight), std::make_pair(1, 11));
+    EXPECT_EQ(std::make_pair(s.ViewTop, s.ViewBottom), std::make_pair(1, 9));
+}
+
+TEST_F(CellEvents, ARightAnswerScoresOnceForTheDifficultyAsked)
+{
+    for (int n : {7, 13, 25}) {
+        SCOPED_TRACE(n);
+        std::vector<std::string> rows(n, std::string(n, '#'));
+        rows[1] = "#@D" + std::string(n - 4, '.') + "#";
+        Load(rows);
+        s.Score = 50;
+        host.quizVerdicts = {true};
+        Click(3, 2);
+        ASSERT_EQ(host.quizProgram, SuiteFolder(s) + "quiz");
+        const int level = n / 6;
+        const int d = std::stoi(host.quizParams.substr(std::string("topic ").size()));
+        EXPECT_EQ(host.quizParams, "topic " + std::to_string(d) + " SOUND");
+        EXPECT_GE(d, level - 1);
+        EXPECT_LE(d, 2 * level - 2);
+        EXPECT_EQ(s.Score, 50 + PointsForRightAnswer(d));
+        EXPECT_EQ(host.caption(Widget::ScoreBox), std::to_string(s.Score));
+    }
 }
 
 TEST(TimeBonus, TwentyFivePointsPerSecondLeftDoubledWhenHidden)

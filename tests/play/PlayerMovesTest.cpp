@@ -51,6 +51,19 @@ TEST_F(PlayerMoves, RoadIsWalkedStepByStepWithShortPausesAndPaints)
     EXPECT_TRUE(host.sounds().empty());
 }
 
+TEST_F(PlayerMoves, TheViewportFollowsZorbikBeforeEveryPaint)
+{
+    Load(Room);
+    s.ViewRight = 4; // a window of 4 x 7 cells
+    s.PaintBoxWidth = 4 * CellSize;
+    std::vector<std::pair<int, int>> painted; // the window's columns as each frame is asked for
+    host.onPaintMaze = [&] { painted.emplace_back(s.ViewLeft, s.ViewRight); };
+    Click(4, 2);
+    EXPECT_EQ(s.PlayerX, 4);
+    // Both steps and the final frame, one cell of margin right of Zorbik.
+    EXPECT_EQ(painted, (std::vector<std::pair<int, int>>{{1, 4}, {2, 5}, {2, 5}}));
+}
+
 TEST_F(PlayerMoves, RoadCutOffInsideTheWindowIsNotReached)
 {
     Load({

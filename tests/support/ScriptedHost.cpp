@@ -1,7 +1,5 @@
 #include "ScriptedHost.h"
 
-#include "view/MazeViewLogic.h"
-
 namespace zorbik::testing {
 
 ScriptedHost::ScriptedHost(GameState& state) : state_(state)
@@ -10,7 +8,6 @@ ScriptedHost::ScriptedHost(GameState& state) : state_(state)
         captions[w] = "0";
     captions[Widget::TimeBox] = "0 m 00 s";
     captions[Widget::TimeText] = "Time on 1 level";
-    onPaintMaze = [this] { PrepareMazeView(state_); };
 }
 
 int ScriptedHost::count(const std::string& prefix) const
@@ -128,9 +125,11 @@ void ScriptedHost::restoreApp()
     calls.push_back("restore");
 }
 
-bool ScriptedHost::askQuestion()
+bool ScriptedHost::runQuiz(const std::string& program, const std::string& params)
 {
     calls.push_back("question");
+    quizProgram = program;
+    quizParams = params;
     if (onQuestion)
         onQuestion();
     bool right = false;
@@ -138,8 +137,6 @@ bool ScriptedHost::askQuestion()
         right = quizVerdicts.front();
         quizVerdicts.pop_front();
     }
-    if (right)
-        state_.Score += quizGain;
     return right;
 }
 

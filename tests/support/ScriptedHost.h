@@ -1,5 +1,6 @@
-// A stand-in for the main window that records what the game asks of it and
-// answers dialogs and questions from scripts set up by each test.
+// A stand-in for the main window in all its roles: it records what the game
+// asks of it and answers dialogs and questions from scripts set up by each
+// test. It keeps no rule of its own; it passes wherever the roles are taken.
 #pragma once
 
 #include "world/GameState.h"
@@ -13,9 +14,17 @@
 
 namespace zorbik::testing {
 
-class ScriptedHost : public Host {
+class ScriptedHost : public Panel,
+                     public Dialogs,
+                     public Sound,
+                     public Quiz,
+                     public GameOverWindow,
+                     public LifeCycle {
   public:
     explicit ScriptedHost(GameState& state);
+    ScriptedHost(const ScriptedHost&) = delete;
+    ScriptedHost& operator=(const ScriptedHost&) = delete;
+    operator const Host&() const { return roles_; }
 
     // Everything the game asked for, in order, one line per call
     // ("sound Door.wav", "sleep 33", "paint", "box Question|Do you want...").
@@ -32,13 +41,12 @@ class ScriptedHost : public Host {
     std::deque<bool> confirmAnswers;
     std::deque<int> messageBoxAnswers;
     std::deque<bool> quizVerdicts;
-    // Points a right answer adds, as the quiz exchange would.
-    int quizGain = 100;
+    // The program and words of the last question.
+    std::string quizProgram, quizParams;
 
-    // Called on every direct paint; by default the viewport follows the
-    // player as the real maze view makes it do.
+    // Called on every direct paint, and on every question before the
+    // verdict is taken from the script.
     std::function<void()> onPaintMaze;
-    // Called on every question, before the verdict is taken from the script.
     std::function<void()> onQuestion;
 
     int count(const std::string& prefix) const;
@@ -60,7 +68,7 @@ class ScriptedHost : public Host {
     int messageBox(const std::string& text, const std::string& caption, int flags) override;
     void minimiseApp() override;
     void restoreApp() override;
-    bool askQuestion() override;
+    bool runQuiz(const std::string& program, const std::string& params) override;
     void enterGameOverWindow() override;
     void showGameOverTitle() override;
     void showCloseButton() override;
@@ -74,6 +82,7 @@ class ScriptedHost : public Host {
 
   private:
     GameState& state_;
+    const Host roles_{*this, *this, *this, *this, *this, *this};
 };
 
 } // namespace zorbik::testing

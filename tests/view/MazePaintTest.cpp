@@ -16,12 +16,13 @@ using testing::SolidArt;
 
 const QRgb Untouched = qRgb(1, 2, 3);
 
-// Runs the paint handler into an image of the surface's size, first filled
-// with a colour no picture has.
+// Prepares the state as play does before a paint and runs the paint handler
+// into an image of the surface's size, first filled with a colour no picture has.
 QImage Paint(GameState& s, const MazeArt& art)
 {
     QImage image(s.PaintBoxWidth, s.PaintBoxHeight, QImage::Format_RGB32);
     image.fill(Untouched);
+    PrepareMazeView(s, image.width() / CellSize, image.height() / CellSize);
     QPainter p(&image);
     PaintBox1Paint(s, p, art, image.width(), image.height());
     return image;

@@ -1,5 +1,5 @@
 #include "view/SidePanel.h"
-#include "play/PlayerMoves.h"
+#include "play/CellEvents.h"
 #include "tests/support/Languages.h"
 #include "view/MazeSurface.h"
 #include "view/StandInFonts.h"
