@@ -1,5 +1,6 @@
 #include "QuizSounds.h"
 
+#include "common/Protocol.h"
 #include "view/AudioThread.h"
 
 #include <QFile>
@@ -10,7 +11,7 @@ namespace zorbik::quiz {
 
 QuizSounds::QuizSounds(const QString& folder, bool soundOn)
 {
-    if (!soundOn || std::getenv("ZORBIK_NO_AUDIO"))
+    if (!soundOn || std::getenv(NoAudioVariable))
         return;
     const std::string base = QFile::encodeName(folder).toStdString();
     right_ = base + "/Sounds/Right.wav";

@@ -4,7 +4,7 @@
 #include "desktop/ScreenFit.h"
 
 #include "AnswerReading.h"
-#include "Journal.h"
+#include "journal/Journal.h"
 #include "Mistakes.h"
 #include "common/Programs.h"
 #include "common/SafeFiles.h"

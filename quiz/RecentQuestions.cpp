@@ -1,6 +1,6 @@
 #include "RecentQuestions.h"
 
-#include "Journal.h"
+#include "journal/Journal.h"
 #include "common/Programs.h"
 #include "common/SafeFiles.h"
 

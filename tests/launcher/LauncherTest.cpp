@@ -6,7 +6,7 @@
 #include "launcher/LauncherOptions.h"
 #include "launcher/LauncherWindow.h"
 #include "launcher/PlayingFolder.h"
-#include "quiz/Journal.h"
+#include "journal/Journal.h"
 #include "tests/support/RunBounded.h"
 #include "tests/support/TempFolder.h"
 #include "world/StartUp.h"
@@ -220,7 +220,7 @@ TEST_F(LauncherFolder, PlayingFolderIsThePlayersAloneWhateverTheUmask)
         std::string error;
         const bool made = UpdatePlayingFolder(installed, playing, "v1", error);
         WriteNameFile(playing, "Ann");
-        quiz::AppendToJournal(playing + "Quiz/Journal.txt", quiz::JournalEntry{});
+        AppendToJournal(playing + "Quiz/Journal.txt", JournalEntry{});
         // A game in the player's folder makes its files with a private umask.
         Put(playing + "game.sh", "#!/bin/sh\numask > Maze/umask\n");
         fs::permissions(playing + "game.sh", fs::perms(0700));

@@ -1,5 +1,5 @@
 // The pupil's journal and the step the quiz chooses from it.
-#include "quiz/Journal.h"
+#include "journal/Journal.h"
 #include "quiz/StepChoice.h"
 #include "tests/support/GameProcess.h"
 #include "tests/support/RunBounded.h"
