@@ -142,7 +142,8 @@ std::optional<JournalEntry> ParseJournalLine(const std::string& text)
         !Number(f[3], step, 0, HighestDifficulty) || !Number(f[4], sent, 0, HighestDifficulty) ||
         (f[6] != "hint" && f[6] != "no-hint"))
         return std::nullopt;
-    if (f[5] != JournalRight && f[5] != JournalWrong && f[5] != JournalNotLowest && f[5] != JournalNotAnswered)
+    if (f[5] != JournalRight && f[5] != JournalWrong && f[5] != JournalNotLowest &&
+        f[5] != JournalNotAnswered)
         return std::nullopt;
     e.time = f[0];
     e.game = game;

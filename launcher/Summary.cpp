@@ -150,8 +150,9 @@ std::string SummaryText(const std::vector<JournalEntry>& entries, const std::str
             continue;
         const std::string how =
             e.verdict == JournalNotAnswered ? Filled(QCoreApplication::translate("Launcher", "not answered"))
-            : e.verdict == JournalRight ? Filled(QCoreApplication::translate("Launcher", "right with the hint"))
-                                   : Filled(QCoreApplication::translate("Launcher", "you typed %1"), e.typed);
+            : e.verdict == JournalRight
+                ? Filled(QCoreApplication::translate("Launcher", "right with the hint"))
+                : Filled(QCoreApplication::translate("Launcher", "you typed %1"), e.typed);
         missed += "\n" +
                   Filled(QCoreApplication::translate("Launcher", "%1 (%2; the answer is %3)"), e.question,
                          how, e.answer) +

@@ -46,10 +46,12 @@ int main(int argc, char** argv)
     // The step: the game's difficulty under the teacher's and the
     // launcher's ceiling, eased after misses in a row on this topic.
     const char* launchers = std::getenv(zorbik::QuestionCeilingVariable);
-    const int ceiling = zorbik::LowerCeiling(
-        zorbik::Settings(zorbik::SettingsScope::Class).teachersCeiling().toStdString(), launchers ? launchers : "");
-    const int step = StepFor(args.difficulty, ceiling,
-                             StepsEased(topic, zorbik::ReadJournal(zorbik::PathIn(folderBytes, zorbik::JournalFileName))));
+    const int ceiling =
+        zorbik::LowerCeiling(zorbik::Settings(zorbik::SettingsScope::Class).teachersCeiling().toStdString(),
+                             launchers ? launchers : "");
+    const int step =
+        StepFor(args.difficulty, ceiling,
+                StepsEased(topic, zorbik::ReadJournal(zorbik::PathIn(folderBytes, zorbik::JournalFileName))));
     QuizSetup setup;
     setup.question = MakeFreshQuestion(topic, step, rng, RecentTexts(recent));
     setup.difficulty = args.difficulty;

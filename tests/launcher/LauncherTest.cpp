@@ -1,12 +1,12 @@
 #include "common/NameFile.h"
 #include "common/Programs.h"
+#include "journal/Journal.h"
 #include "launcher/ClassroomFolder.h"
 #include "launcher/GameStart.h"
 #include "launcher/LauncherLogic.h"
 #include "launcher/LauncherOptions.h"
 #include "launcher/LauncherWindow.h"
 #include "launcher/PlayingFolder.h"
-#include "journal/Journal.h"
 #include "tests/support/RunBounded.h"
 #include "tests/support/TempFolder.h"
 #include "world/StartUp.h"
@@ -511,7 +511,8 @@ TEST_F(LauncherFolder, NameFileIsWrittenSafelyOrTheGameDoesNotStart)
         const pid_t told = StartGame(plan, LaunchChoice{"Cy", topic}, error);
         ASSERT_GT(told, 0) << error;
         EXPECT_EQ(WaitForGame(told, true), 0);
-        EXPECT_EQ(Slurp(root / "started"), topic == QuizTopicChoice::Both ? "BOTH BOTH\n" : "FRACTIONS FRACTIONS\n");
+        EXPECT_EQ(Slurp(root / "started"),
+                  topic == QuizTopicChoice::Both ? "BOTH BOTH\n" : "FRACTIONS FRACTIONS\n");
     }
 }
 

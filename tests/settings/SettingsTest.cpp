@@ -102,7 +102,8 @@ TEST_F(PlayerAndClass, AFileThatIsNotPlainIsNeverOpened)
     fs::create_directories(temp.dir / "first" / "zorbik");
     ASSERT_EQ(::mkfifo((temp.dir / "first" / "zorbik.conf").c_str(), 0600), 0);
     ASSERT_EQ(::mkfifo((temp.dir / "first" / "zorbik" / "zorbik.conf").c_str(), 0600), 0);
-    EXPECT_EQ(RunBounded([] { return Settings(SettingsScope::Class).teachersCeiling().toStdString(); }, 5), "3");
+    EXPECT_EQ(RunBounded([] { return Settings(SettingsScope::Class).teachersCeiling().toStdString(); }, 5),
+              "3");
 
     Put(temp.dir / "target", "[General]\nlanguage=ru\n");
     fs::create_directories(playerFile().parent_path());
