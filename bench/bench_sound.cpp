@@ -6,6 +6,7 @@
 // the figures are upper bounds). Prints one key=value line per case.
 //
 //   bench_sound [game]   # default: the suite's Maze/Game1 beside this build
+#include "common/Protocol.h"
 #include "tests/sound/SoundRecording.h"
 #include "tests/support/GameProcess.h"
 #include "view/SoundPlayer.h"
@@ -37,7 +38,7 @@ double StartUpMs(const std::string& game, const std::vector<std::string>& env)
 {
     // The extra entries first: the first of two equal names counts.
     std::vector<std::string> whole = env;
-    whole.insert(whole.end(), {"QT_QPA_PLATFORM=offscreen", "ZORBIK_TEST_DRIVER=1"});
+    whole.insert(whole.end(), {"QT_QPA_PLATFORM=offscreen", std::string(TestDriverVariable) + "=1"});
     for (char** e = environ; *e; ++e)
         whole.emplace_back(*e);
     testing::DrivenProgram program;
@@ -55,7 +56,7 @@ double StartUpMs(const std::string& game, const std::vector<std::string>& env)
 int main(int argc, char** argv)
 {
     signal(SIGPIPE, SIG_IGN);
-    unsetenv("ZORBIK_NO_AUDIO");
+    unsetenv(NoAudioVariable);
     const std::string game =
         argc > 1
             ? argv[1]
@@ -72,7 +73,7 @@ int main(int argc, char** argv)
     for (int round = 0; round < 7; ++round) {
         with.push_back(StartUpMs(game, server.clientEnv()));
         without.push_back(StartUpMs(game, {"PULSE_SERVER=unix:" + server.folder() + "/no-server"}));
-        silenced.push_back(StartUpMs(game, {"ZORBIK_NO_AUDIO=1"}));
+        silenced.push_back(StartUpMs(game, {std::string(NoAudioVariable) + "=1"}));
     }
     std::printf("sound=startup server=yes ms=%.0f\n", Median(with));
     std::printf("sound=startup server=no ms=%.0f\n", Median(without));

@@ -3,18 +3,15 @@
 // files (zorbik_<language>.qm) of the suite's "translations" folder.
 #pragma once
 
+#include "common/Protocol.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace zorbik {
 
-// The environment variable with which the launcher names its translations
-// folder for the game and the quiz it starts (which may run from a playing
-// or classroom folder of their own).
-constexpr const char* TranslationsFolderVariable = "ZORBIK_TRANSLATIONS";
-
 // The folders a program looks in for its translations, first match wins:
-// the launcher's ZORBIK_TRANSLATIONS, then "translations" in, above and
+// the launcher's (TranslationsFolderVariable), then "translations" in, above and
 // (installed) in lib/zorbik/ from the program's own folder.
 QStringList TranslationFolders(const QString& programFolder);
 

@@ -1,62 +1,49 @@
 #include "AccessibilityOptions.h"
 
 #include "common/Protocol.h"
+#include "settings/Settings.h"
 
-#include <QSettings>
-
-#include <cerrno>
 #include <cstdlib>
-#include <sys/stat.h>
+#include <optional>
 
 namespace zorbik {
 
 namespace {
 
 struct Option {
-    const char* key;
+    std::optional<bool> (Settings::*remembered)() const;
+    void (Settings::*remember)(bool);
     bool AccessibilityChoice::*field;
     const char* variable;
 };
 
 const Option Options[] = {
-    {"access/colourBlindMap", &AccessibilityChoice::colourBlindMap, ColourBlindMapVariable},
-    {"access/highContrast", &AccessibilityChoice::highContrast, HighContrastVariable},
-    {"access/largerText", &AccessibilityChoice::largerText, LargerTextVariable},
+    {&Settings::colourBlindMap, &Settings::setColourBlindMap, &AccessibilityChoice::colourBlindMap,
+     ColourBlindMapVariable},
+    {&Settings::highContrast, &Settings::setHighContrast, &AccessibilityChoice::highContrast,
+     HighContrastVariable},
+    {&Settings::largerText, &Settings::setLargerText, &AccessibilityChoice::largerText, LargerTextVariable},
 };
-
-// A settings file is read only when it is missing or a plain file.
-bool Readable(const QSettings& settings)
-{
-    struct stat st {};
-    return ::stat(settings.fileName().toLocal8Bit().constData(), &st) != 0 ? errno == ENOENT
-                                                                           : S_ISREG(st.st_mode);
-}
 
 } // namespace
 
 AccessibilityChoice ChosenAccessibility()
 {
-    const QSettings player(QSettings::NativeFormat, QSettings::UserScope, "zorbik", "zorbik");
-    const QSettings classWide(QSettings::NativeFormat, QSettings::SystemScope, "zorbik", "zorbik");
-    const bool playerReadable = Readable(player);
-    const bool classReadable = Readable(classWide);
+    const Settings player(SettingsScope::Player);
+    const Settings classWide(SettingsScope::Class);
     AccessibilityChoice choice;
-    for (const Option& o : Options) {
-        if (playerReadable && player.contains(o.key))
-            choice.*o.field = player.value(o.key).toBool();
-        else if (classReadable)
-            choice.*o.field = classWide.value(o.key, false).toBool();
-    }
+    for (const Option& o : Options)
+        choice.*o.field = (player.*o.remembered)().value_or((classWide.*o.remembered)().value_or(false));
     return choice;
 }
 
 void RememberAccessibility(const AccessibilityChoice& choice)
 {
-    QSettings player(QSettings::NativeFormat, QSettings::UserScope, "zorbik", "zorbik");
-    if (!Readable(player) || ChosenAccessibility() == choice)
+    Settings player(SettingsScope::Player);
+    if (!player.usable() || ChosenAccessibility() == choice)
         return;
     for (const Option& o : Options)
-        player.setValue(o.key, choice.*o.field);
+        (player.*o.remember)(choice.*o.field);
     player.sync();
 }
 

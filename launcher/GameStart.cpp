@@ -70,8 +70,12 @@ pid_t SpawnGame(const GamePlan& plan, const LaunchChoice& choice, std::string& e
         ::unsetenv(ClassWriterVariable);
     else
         ::setenv(ClassWriterVariable, plan.classWriter.c_str(), 1);
+    const std::vector<std::string> words = GameArguments(choice);
+    // The game's quiz learns the pupil's topic from the environment: with
+    // both, it balances LCM and GCF whatever the game's coin says.
+    ::setenv(GameTopicVariable, words[1].c_str(), 1);
     ProgramStart start{plan.program, {plan.argument0}, plan.suite};
-    for (const std::string& word : GameArguments(choice))
+    for (const std::string& word : words)
         start.words.push_back(word);
     int failed = 0;
     // The game and the quiz inherit the umask: in the player's own folder

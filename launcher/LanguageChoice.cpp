@@ -1,17 +1,13 @@
 #include "LanguageChoice.h"
 
 #include "desktop/Translations.h"
-
-#include <QSettings>
+#include "settings/Settings.h"
 
 #include <cstdlib>
-#include <sys/stat.h>
 
 namespace zorbik {
 
 namespace {
-
-constexpr const char* LanguageKey = "language";
 
 // A code such as "de", "pt_BR" or "C": letters, digits, "_" and "-" only,
 // so that nothing else reaches the environment.
@@ -24,14 +20,6 @@ QString Cleaned(const QString& code)
         if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != '_' && c != '-')
             return {};
     return trimmed;
-}
-
-// The player's settings file, when it is a plain file or not there yet: a
-// FIFO or device in its place is never opened.
-bool Readable(const QSettings& settings)
-{
-    struct stat st {};
-    return ::stat(settings.fileName().toLocal8Bit().constData(), &st) != 0 || S_ISREG(st.st_mode);
 }
 
 } // namespace
@@ -53,23 +41,18 @@ QString ChosenLanguage(const QStringList& arguments)
 {
     if (const QString given = LanguageOnCommandLine(arguments); !given.isEmpty())
         return given;
-    const QSettings player(QSettings::NativeFormat, QSettings::UserScope, "zorbik", "zorbik");
-    if (Readable(player))
-        if (const QString remembered = Cleaned(player.value(LanguageKey).toString()); !remembered.isEmpty())
-            return remembered;
-    const QSettings classWide(QSettings::NativeFormat, QSettings::SystemScope, "zorbik", "zorbik");
-    return Cleaned(classWide.value(LanguageKey).toString());
+    if (const QString remembered = Cleaned(Settings(SettingsScope::Player).language()); !remembered.isEmpty())
+        return remembered;
+    return Cleaned(Settings(SettingsScope::Class).language());
 }
 
 void RememberLanguage(const QString& code)
 {
-    QSettings player(QSettings::NativeFormat, QSettings::UserScope, "zorbik", "zorbik");
-    if (!Readable(player))
-        return;
+    Settings player(SettingsScope::Player);
     if (code.isEmpty())
-        player.remove(LanguageKey);
+        player.forgetLanguage();
     else
-        player.setValue(LanguageKey, Cleaned(code));
+        player.setLanguage(Cleaned(code));
     player.sync();
 }
 

@@ -3,17 +3,14 @@
 #include "PlayerName.h"
 #include "ShippedLanguages.h"
 #include "common/Protocol.h"
+#include "common/QuestionCeiling.h"
 #include "desktop/FilledText.h"
-#include "quiz/StepChoice.h"
+#include "settings/Settings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QSettings>
-#include <QStandardPaths>
 
-#include <cerrno>
 #include <cstdio>
-#include <sys/stat.h>
 
 namespace zorbik {
 
@@ -29,28 +26,18 @@ std::optional<QuizTopicChoice> TopicFromWord(const QString& word)
     return std::nullopt;
 }
 
-// The player's settings: ~/.config/zorbik/zorbik.conf (under XDG_CONFIG_HOME).
-QSettings PlayerSettings()
+// True when the player's settings can be used; once a run the player is told
+// when they cannot, and nothing is remembered then.
+bool PlayerSettingsUsable(const Settings& player)
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "zorbik", "zorbik");
-}
-
-// True when the player's settings file can be read without harm: missing,
-// or a regular file. A FIFO or a device in its place would hold the launcher
-// on its first read, so nothing is remembered then.
-bool PlayerSettingsUsable()
-{
-    const QString path =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/zorbik/zorbik.conf";
-    struct stat st {};
-    if (::stat(path.toLocal8Bit().constData(), &st) != 0 ? errno == ENOENT : S_ISREG(st.st_mode))
+    if (player.usable())
         return true;
     static bool told = false;
     if (!told)
         std::fprintf(stderr, "zorbik: %s\n",
                      Filled(QCoreApplication::translate(
                                 "Launcher", "%1 is not a plain file; your choices are not remembered."),
-                            path)
+                            player.fileName())
                          .c_str());
     told = true;
     return false;
@@ -202,7 +189,7 @@ LauncherOptions ParseLauncherOptions(const QStringList& arguments)
     }
     if (parser.isSet(questions)) {
         options.questions = parser.value(questions).trimmed().toStdString();
-        if (!quiz::CeilingFromWord(*options.questions))
+        if (!CeilingFromWord(*options.questions))
             return Refused("zorbik: " +
                            Filled(QCoreApplication::translate(
                                       "Launcher", "unknown question level '%1'; use gentle, standard, "
@@ -262,36 +249,34 @@ LaunchChoice DirectChoice(const LauncherOptions& options)
 
 LaunchChoice RememberedChoice(const LauncherOptions& options)
 {
-    if (!PlayerSettingsUsable())
+    const Settings player(SettingsScope::Player);
+    if (!PlayerSettingsUsable(player))
         return DirectChoice(options);
-    QSettings settings = PlayerSettings();
     LaunchChoice choice;
-    choice.playerName = options.name.value_or(settings.value("player/name").toString().toStdString());
-    choice.topic = options.topic.value_or(
-        TopicFromWord(settings.value("game/topic").toString()).value_or(QuizTopicChoice::Both));
-    choice.sound = !options.noSound && settings.value("game/sound", true).toBool();
-    choice.hiddenMaze = options.hidden || settings.value("game/hidden", false).toBool();
+    choice.playerName = options.name.value_or(player.playerName().toStdString());
+    choice.topic = options.topic.value_or(TopicFromWord(player.topicWord()).value_or(QuizTopicChoice::Both));
+    choice.sound = !options.noSound && player.sound();
+    choice.hiddenMaze = options.hidden || player.hiddenMaze();
     return choice;
 }
 
 void RememberChoice(const LaunchChoice& choice)
 {
-    if (!PlayerSettingsUsable())
+    Settings player(SettingsScope::Player);
+    if (!PlayerSettingsUsable(player))
         return;
-    QSettings settings = PlayerSettings();
-    settings.setValue("player/name", QString::fromStdString(choice.playerName));
-    settings.setValue("game/topic", TopicWords[static_cast<int>(choice.topic)]);
-    settings.setValue("game/sound", choice.sound);
-    settings.setValue("game/hidden", choice.hiddenMaze);
-    settings.sync();
+    player.setPlayerName(QString::fromStdString(choice.playerName));
+    player.setTopicWord(TopicWords[static_cast<int>(choice.topic)]);
+    player.setSound(choice.sound);
+    player.setHiddenMaze(choice.hiddenMaze);
+    player.sync();
 }
 
 std::string ClassroomFolder(const LauncherOptions& options)
 {
     if (!options.sharedFolder.empty())
         return options.sharedFolder;
-    QSettings system(QSettings::NativeFormat, QSettings::SystemScope, "zorbik", "zorbik");
-    const QString folder = system.value("sharedFolder").toString();
+    const QString folder = Settings(SettingsScope::Class).sharedFolder();
     return folder.startsWith('/') ? folder.toStdString() : std::string();
 }
 

@@ -180,7 +180,7 @@ void LauncherWindow::startGame()
     }
     RememberChoice(choice);
     RememberAccessibility(access_->choice());
-    journal_ = MarkJournal(plan.suite + "Quiz/" + quiz::JournalFileName);
+    journal_ = MarkJournal(plan.suite + "Quiz/" + JournalFileName);
     player_ = choice.playerName;
     hide();
     waiting_->start();

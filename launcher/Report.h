@@ -10,7 +10,7 @@ namespace zorbik {
 struct LauncherOptions;
 
 // Hands the launcher's ceiling on the quiz's steps to the quiz through the
-// environment the game and its quiz inherit (ZORBIK_QUESTIONS): the
+// environment the game and its quiz inherit (QuestionCeilingVariable): the
 // command line's --questions, else, for the window, the one remembered from
 // an earlier --questions. The window remembers a --questions it is given.
 void HandCeilingToQuiz(const LauncherOptions& options, bool window);

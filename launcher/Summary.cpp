@@ -14,9 +14,6 @@
 
 namespace zorbik {
 
-using quiz::JournalEntry;
-using quiz::Topic;
-
 namespace {
 
 constexpr std::array<Topic, 3> Topics = {Topic::Lcm, Topic::Gcf, Topic::Fractions};
@@ -106,7 +103,7 @@ std::string PlayersJournal(const std::string& launcherFolder, bool classroom)
     const std::string folder = !classroom && SuiteWritable(suite) && !(installed && ::geteuid() == 0)
                                    ? suite
                                    : PersonalPlayingFolder();
-    return folder.empty() ? std::string() : folder + "Quiz/" + quiz::JournalFileName;
+    return folder.empty() ? std::string() : folder + "Quiz/" + JournalFileName;
 }
 
 JournalMark MarkJournal(const std::string& path)
@@ -123,7 +120,7 @@ std::vector<JournalEntry> EntriesSince(const JournalMark& mark)
     // A journal cut back to its newer half meanwhile is read whole; its
     // last game is the one just played.
     const JournalMark now = MarkJournal(mark.path);
-    auto entries = quiz::ReadJournal(mark.path, now.size >= mark.size ? mark.size : 0);
+    auto entries = ReadJournal(mark.path, now.size >= mark.size ? mark.size : 0);
     if (now.size < mark.size && !entries.empty()) {
         const long game = entries.back().game;
         std::erase_if(entries, [&](const JournalEntry& e) { return e.game != game; });
@@ -152,9 +149,10 @@ std::string SummaryText(const std::vector<JournalEntry>& entries, const std::str
         if (e.counts())
             continue;
         const std::string how =
-            e.verdict == "not-answered" ? Filled(QCoreApplication::translate("Launcher", "not answered"))
-            : e.verdict == "right" ? Filled(QCoreApplication::translate("Launcher", "right with the hint"))
-                                   : Filled(QCoreApplication::translate("Launcher", "you typed %1"), e.typed);
+            e.verdict == JournalNotAnswered ? Filled(QCoreApplication::translate("Launcher", "not answered"))
+            : e.verdict == JournalRight
+                ? Filled(QCoreApplication::translate("Launcher", "right with the hint"))
+                : Filled(QCoreApplication::translate("Launcher", "you typed %1"), e.typed);
         missed += "\n" +
                   Filled(QCoreApplication::translate("Launcher", "%1 (%2; the answer is %3)"), e.question,
                          how, e.answer) +

@@ -1,10 +1,10 @@
 // What the launcher tells about the questions of a game and of the games
-// before it, from the pupil's journal (quiz/Journal.h): the summary after a
+// before it, from the pupil's journal (journal/Journal.h): the summary after a
 // game (in a window, or on standard output with --play) and the report of
 // --report (text, or CSV with --csv).
 #pragma once
 
-#include "quiz/Journal.h"
+#include "journal/Journal.h"
 
 #include <cstddef>
 #include <string>
@@ -24,21 +24,21 @@ struct JournalMark {
     std::size_t size = 0;
 };
 JournalMark MarkJournal(const std::string& path);
-std::vector<quiz::JournalEntry> EntriesSince(const JournalMark& mark);
+std::vector<JournalEntry> EntriesSince(const JournalMark& mark);
 
 // The summary of one game's questions: how many were asked, how many were
 // right per topic, the missed ones with their working, and a word of
 // encouragement. Empty when no question was asked.
-std::string SummaryText(const std::vector<quiz::JournalEntry>& entries, const std::string& name);
+std::string SummaryText(const std::vector<JournalEntry>& entries, const std::string& name);
 
 // The player's history: the last games with their right answers per topic,
 // then all questions per topic, and how many lines of the journal could not
 // be read. Free of controls and direction marks.
-std::string ReportText(const std::vector<quiz::JournalEntry>& entries, const std::string& journal,
+std::string ReportText(const std::vector<JournalEntry>& entries, const std::string& journal,
                        std::size_t skipped = 0);
 
 // One CSV row per game, with a header row, for a spreadsheet: every text
 // cell quoted, none read as a formula (SpreadsheetCell).
-std::string ReportCsv(const std::vector<quiz::JournalEntry>& entries);
+std::string ReportCsv(const std::vector<JournalEntry>& entries);
 
 } // namespace zorbik

@@ -4,7 +4,7 @@
 
 #include "common/Programs.h"
 #include "common/Protocol.h"
-#include "quiz/Journal.h"
+#include "journal/Journal.h"
 
 #include <sys/stat.h>
 
@@ -25,7 +25,7 @@ std::optional<std::string> ClassroomOfGame(const std::string& exeFolder)
 ClassRecordLine QuestionsOfGame(const std::string& journalPath, long game)
 {
     ClassRecordLine record;
-    for (const quiz::JournalEntry& e : quiz::ReadJournal(journalPath)) {
+    for (const JournalEntry& e : ReadJournal(journalPath)) {
         if (e.game != game)
             continue;
         TopicTally& t = record.topics[static_cast<std::size_t>(e.topic)];

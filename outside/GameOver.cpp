@@ -9,7 +9,7 @@
 #include <QCoreApplication>
 
 #include "common/Programs.h"
-#include "quiz/Journal.h"
+#include "journal/Journal.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -93,7 +93,7 @@ void GameOver(GameState& s, const Host& host)
     TableSave saved;
     if (const auto classroom = ClassroomOfGame(ExeFolderOf(s.ExePath))) {
         // The quiz keeps its journal beside itself, in the player's folder.
-        ClassRecordLine record = QuestionsOfGame(FolderPart(s.Arg(1)) + quiz::JournalFileName, ::getpid());
+        ClassRecordLine record = QuestionsOfGame(FolderPart(s.Arg(1)) + JournalFileName, ::getpid());
         record.name = s.GamerName;
         saved = SaveThroughClassWriter(ClassWriterPath(), *classroom, finished, record, table);
     } else {

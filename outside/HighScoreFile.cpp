@@ -3,6 +3,7 @@
 #include "ShownName.h"
 
 #include "common/Programs.h"
+#include "common/Protocol.h"
 #include "common/SafeFiles.h"
 
 #include <cctype>
@@ -88,7 +89,7 @@ class FileSizeSignalIgnored {
 // temporary mark and six letters or digits.
 bool IsTemporaryOf(const std::string& name, const std::string& base)
 {
-    for (const std::string& prefix : {base + TemporaryMark, base + ".bak" + TemporaryMark}) {
+    for (const std::string& prefix : {base + TemporaryMark, base + CopySuffix + TemporaryMark}) {
         if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
             continue;
         bool alnum = true;

@@ -2,12 +2,14 @@
 // answer, and the texts the pupil reads; with the fractions' own arithmetic.
 #pragma once
 
+#include "common/Protocol.h"
+
 #include <cstdint>
 #include <string>
 
 namespace zorbik::quiz {
 
-enum class Topic { Lcm, Gcf, Fractions };
+using zorbik::Topic;
 
 // A fraction p/q with q > 0.
 struct Fraction {

@@ -6,6 +6,7 @@
 #include "common/Programs.h"
 #include "common/SafeFiles.h"
 #include "desktop/FilledText.h"
+#include "journal/Journal.h"
 
 #include <QCoreApplication>
 
@@ -168,8 +169,9 @@ std::string StakeLine(int difficulty)
 {
     return Filled(QCoreApplication::translate("Quiz",
                                               "A right answer wins %n points. A wrong answer or the hint "
-                                              "costs 10 percent of your health and up to 1000 points.",
-                                              nullptr, PointsFor(difficulty)));
+                                              "costs %1 percent of your health and up to %2 points.",
+                                              nullptr, PointsFor(difficulty)),
+                  PenaltyHealth, PenaltyPoints);
 }
 
 std::string KeysLine()
@@ -183,8 +185,9 @@ std::string HintWarning()
 {
     return Filled(QCoreApplication::translate("Quiz",
                                               "With the hint, your answer will not count: no points, and the "
-                                              "maze takes 10 percent of your health and up to "
-                                              "1000 points. Press \"Show the hint\" if you still want it."));
+                                              "maze takes %1 percent of your health and up to "
+                                              "%2 points. Press \"Show the hint\" if you still want it."),
+                  PenaltyHealth, PenaltyPoints);
 }
 
 std::string Feedback(const Question& q, Check check, bool hintUsed, const std::string& typed, int difficulty,
@@ -202,9 +205,10 @@ std::string Feedback(const Question& q, Check check, bool hintUsed, const std::s
                working;
     if (check == Check::Right)
         return Filled(QCoreApplication::translate(
-                   "Quiz", "Right, but with the hint it counts as not answered: "
-                           "no points, and the maze takes 10 percent of your health and up to "
-                           "1000 points.")) +
+                          "Quiz", "Right, but with the hint it counts as not answered: "
+                                  "no points, and the maze takes %1 percent of your health and up to "
+                                  "%2 points."),
+                      PenaltyHealth, PenaltyPoints) +
                working;
     const std::string answerText = FractionText(q.answer);
     const std::string answer =
@@ -243,6 +247,20 @@ unsigned char VerdictFor(Check check, bool hintUsed)
     if (check != Check::Right)
         return VerdictWrong;
     return hintUsed ? VerdictRightWithHint : VerdictRight;
+}
+
+std::string VerdictWord(std::optional<Check> check)
+{
+    if (!check)
+        return JournalNotAnswered;
+    switch (*check) {
+    case Check::Right:
+        return JournalRight;
+    case Check::NotLowest:
+        return JournalNotLowest;
+    default:
+        return JournalWrong;
+    }
 }
 
 bool WriteVerdict(const std::string& folder, unsigned char verdict)

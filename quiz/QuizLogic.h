@@ -7,6 +7,7 @@
 #include "common/Protocol.h"
 
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -84,10 +85,12 @@ std::string Feedback(const Question& q, Check check, bool hintUsed, const std::s
 // The line shown when the game sent a topic word the quiz does not know.
 std::string UnknownTopicLine(const std::string& word);
 
-// The verdict bytes the game reads: only 1 counts as a right answer.
-constexpr unsigned char VerdictNotAnswered = 3;
-
+// The verdict byte the game reads (common/Protocol.h): only VerdictRight
+// counts as a right answer.
 unsigned char VerdictFor(Check check, bool hintUsed);
+
+// The journal's word for a judged check, or for no answer.
+std::string VerdictWord(std::optional<Check> check);
 
 // Writes the one-byte verdict file into `folder` (with or without a final
 // "/"), replacing whatever stands there without following a link or opening

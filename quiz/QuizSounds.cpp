@@ -1,6 +1,7 @@
 #include "QuizSounds.h"
 
 #include "common/AssetNames.h"
+#include "common/Protocol.h"
 #include "view/AudioThread.h"
 
 #include <QFile>
@@ -11,7 +12,7 @@ namespace zorbik::quiz {
 
 QuizSounds::QuizSounds(const QString& folder, bool soundOn)
 {
-    if (!soundOn || std::getenv("ZORBIK_NO_AUDIO"))
+    if (!soundOn || std::getenv(NoAudioVariable))
         return;
     const std::string base = QFile::encodeName(folder).toStdString();
     right_ = base + "/Sounds/" + RightAnswerQuizSound;

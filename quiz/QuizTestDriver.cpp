@@ -1,6 +1,7 @@
 #include "QuizTestDriver.h"
 
 #include "QuizWindow.h"
+#include "common/Protocol.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -54,7 +55,7 @@ void Run(QuizWindow& window, const std::string& command)
 
 void StartTestDriverIfAsked(QuizWindow& window)
 {
-    if (!std::getenv("ZORBIK_TEST_DRIVER"))
+    if (!std::getenv(TestDriverVariable))
         return;
     auto* notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, &window);
     auto pending = std::make_shared<std::string>();

@@ -4,10 +4,10 @@
 #include "desktop/ScreenFit.h"
 
 #include "AnswerReading.h"
-#include "Journal.h"
 #include "Mistakes.h"
 #include "common/Programs.h"
 #include "common/SafeFiles.h"
+#include "journal/Journal.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

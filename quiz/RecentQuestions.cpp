@@ -1,8 +1,8 @@
 #include "RecentQuestions.h"
 
-#include "Journal.h"
 #include "common/Programs.h"
 #include "common/SafeFiles.h"
+#include "journal/Journal.h"
 
 #include <algorithm>
 

@@ -1,7 +1,6 @@
 #include "StepChoice.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace zorbik::quiz {
 
@@ -10,30 +9,6 @@ namespace {
 constexpr std::size_t RecentPerTopic = 30;
 
 } // namespace
-
-std::optional<int> CeilingFromWord(const std::string& text)
-{
-    std::string word;
-    for (char c : text)
-        if (c != ' ')
-            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (word == "gentle")
-        return 4;
-    if (word == "standard")
-        return 9;
-    if (word == "challenging")
-        return HighestDifficulty;
-    if (!word.empty() && word.size() <= 2 && word.find_first_not_of("0123456789") == std::string::npos &&
-        std::stoi(word) <= HighestDifficulty)
-        return std::stoi(word);
-    return std::nullopt;
-}
-
-int LowerCeiling(const std::string& teachers, const std::string& launchers)
-{
-    return std::min(CeilingFromWord(teachers).value_or(HighestDifficulty),
-                    CeilingFromWord(launchers).value_or(HighestDifficulty));
-}
 
 int StepsEased(Topic topic, const std::vector<JournalEntry>& journal)
 {

@@ -6,23 +6,13 @@
 // difficulty it sent.
 #pragma once
 
-#include "Journal.h"
 #include "QuizLogic.h"
+#include "common/QuestionCeiling.h"
+#include "journal/Journal.h"
 
-#include <optional>
-#include <string>
 #include <vector>
 
 namespace zorbik::quiz {
-
-// A ceiling in words: "gentle" (step 4), "standard" (step 9),
-// "challenging" (the highest step, no ceiling) or a step from 0 to the highest; nothing for
-// any other word.
-std::optional<int> CeilingFromWord(const std::string& word);
-
-// The lower of the teacher's ceiling and the launcher's; the highest step where neither
-// says one (or says something unreadable).
-int LowerCeiling(const std::string& teachers, const std::string& launchers);
 
 // How many steps easier the pupil's recent questions on the topic make the
 // next one: the journal's entries, oldest first; the last 30 of the topic

@@ -13,13 +13,13 @@
 #include "desktop/DesktopSession.h"
 #include "desktop/ScreenFit.h"
 #include "desktop/Translations.h"
+#include "journal/Journal.h"
+#include "settings/Settings.h"
 #include "view/AudioThread.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
-#include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
@@ -42,18 +42,16 @@ int main(int argc, char** argv)
     // the small list of the last questions keep the next one from repeating.
     std::mt19937 rng = SeededGenerator();
     const std::vector<RecentQuestion> recent = ReadRecent(folderBytes);
-    const Topic topic = LeastRecentTopic(
-        OfferedTopics(args, ParentWords(),
-                      QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString()),
-        recent, rng);
+    const Topic topic = LeastRecentTopic(OfferedTopics(args), recent, rng);
     // The step: the game's difficulty under the teacher's and the
     // launcher's ceiling, eased after misses in a row on this topic.
-    const QSettings teachers(QSettings::NativeFormat, QSettings::SystemScope, "zorbik", "zorbik");
-    const char* launchers = std::getenv("ZORBIK_QUESTIONS");
+    const char* launchers = std::getenv(zorbik::QuestionCeilingVariable);
     const int ceiling =
-        LowerCeiling(teachers.value("questions").toString().toStdString(), launchers ? launchers : "");
-    const int step = StepFor(args.difficulty, ceiling,
-                             StepsEased(topic, ReadJournal(zorbik::PathIn(folderBytes, JournalFileName))));
+        zorbik::LowerCeiling(zorbik::Settings(zorbik::SettingsScope::Class).teachersCeiling().toStdString(),
+                             launchers ? launchers : "");
+    const int step =
+        StepFor(args.difficulty, ceiling,
+                StepsEased(topic, zorbik::ReadJournal(zorbik::PathIn(folderBytes, zorbik::JournalFileName))));
     QuizSetup setup;
     setup.question = MakeFreshQuestion(topic, step, rng, RecentTexts(recent));
     setup.difficulty = args.difficulty;

@@ -1022,16 +1022,16 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
         <translation>Bitte schreib deine Antwort so wie oben gezeigt. %1</translation>
     </message>
     <message numerus="yes">
-        <source>A right answer wins %n points. A wrong answer or the hint costs 10 percent of your health and up to 1000 points.</source>
-        <translation><numerusform>Eine richtige Antwort bringt %n Punkt. Eine falsche Antwort oder der Tipp kostet 10 Prozent Leben und bis zu 1000 Punkte.</numerusform><numerusform>Eine richtige Antwort bringt %n Punkte. Eine falsche Antwort oder der Tipp kostet 10 Prozent Leben und bis zu 1000 Punkte.</numerusform></translation>
+        <source>A right answer wins %n points. A wrong answer or the hint costs %1 percent of your health and up to %2 points.</source>
+        <translation><numerusform>Eine richtige Antwort bringt %n Punkt. Eine falsche Antwort oder der Tipp kostet %1 Prozent Leben und bis zu %2 Punkte.</numerusform><numerusform>Eine richtige Antwort bringt %n Punkte. Eine falsche Antwort oder der Tipp kostet %1 Prozent Leben und bis zu %2 Punkte.</numerusform></translation>
     </message>
     <message>
         <source>Enter checks your answer. Escape closes the quiz without an answer, which costs the same as a wrong one.</source>
         <translation>Enter prüft deine Antwort. Escape schließt das Quiz ohne Antwort – das kostet so viel wie eine falsche.</translation>
     </message>
     <message>
-        <source>With the hint, your answer will not count: no points, and the maze takes 10 percent of your health and up to 1000 points. Press "Show the hint" if you still want it.</source>
-        <translation>Mit dem Tipp zählt deine Antwort nicht: keine Punkte, und das Labyrinth nimmt dir 10 Prozent Leben und bis zu 1000 Punkte. Drück „Tipp zeigen“, wenn du ihn trotzdem willst.</translation>
+        <source>With the hint, your answer will not count: no points, and the maze takes %1 percent of your health and up to %2 points. Press "Show the hint" if you still want it.</source>
+        <translation>Mit dem Tipp zählt deine Antwort nicht: keine Punkte, und das Labyrinth nimmt dir %1 Prozent Leben und bis zu %2 Punkte. Drück „Tipp zeigen“, wenn du ihn trotzdem willst.</translation>
     </message>
     <message>
         <source>Your answer is right, but it could not be passed to the game, so the game will count it as not answered. Sorry!</source>
@@ -1042,8 +1042,8 @@ Ohne Optionen öffnet sich das Startfenster.</translation>
         <translation><numerusform>Richtig! Gut gemacht. Das gibt %n Punkt.</numerusform><numerusform>Richtig! Gut gemacht. Das gibt %n Punkte.</numerusform></translation>
     </message>
     <message>
-        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 percent of your health and up to 1000 points.</source>
-        <translation>Richtig, aber mit dem Tipp zählt es als nicht beantwortet: keine Punkte, und das Labyrinth nimmt dir 10 Prozent Leben und bis zu 1000 Punkte.</translation>
+        <source>Right, but with the hint it counts as not answered: no points, and the maze takes %1 percent of your health and up to %2 points.</source>
+        <translation>Richtig, aber mit dem Tipp zählt es als nicht beantwortet: keine Punkte, und das Labyrinth nimmt dir %1 Prozent Leben und bis zu %2 Punkte.</translation>
     </message>
     <message>
         <source>%1 is equal to %2, but it is not in lowest terms: %3 and %4 can both still be divided by %5. The answer is %6. So close - well tried!</source>

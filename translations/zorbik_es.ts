@@ -1022,16 +1022,16 @@ Sin opciones, el lanzador abre su ventana.</translation>
         <translation>Por favor, escribe tu respuesta como se indica arriba. %1</translation>
     </message>
     <message numerus="yes">
-        <source>A right answer wins %n points. A wrong answer or the hint costs 10 percent of your health and up to 1000 points.</source>
-        <translation><numerusform>Una respuesta correcta gana %n punto. Una respuesta incorrecta o la pista cuesta un 10 por ciento de tu salud y hasta 1000 puntos.</numerusform><numerusform>Una respuesta correcta gana %n puntos. Una respuesta incorrecta o la pista cuesta un 10 por ciento de tu salud y hasta 1000 puntos.</numerusform></translation>
+        <source>A right answer wins %n points. A wrong answer or the hint costs %1 percent of your health and up to %2 points.</source>
+        <translation><numerusform>Una respuesta correcta gana %n punto. Una respuesta incorrecta o la pista cuesta un %1 por ciento de tu salud y hasta %2 puntos.</numerusform><numerusform>Una respuesta correcta gana %n puntos. Una respuesta incorrecta o la pista cuesta un %1 por ciento de tu salud y hasta %2 puntos.</numerusform></translation>
     </message>
     <message>
         <source>Enter checks your answer. Escape closes the quiz without an answer, which costs the same as a wrong one.</source>
         <translation>Enter comprueba tu respuesta. Esc cierra el cuestionario sin respuesta, y eso cuesta lo mismo que una respuesta incorrecta.</translation>
     </message>
     <message>
-        <source>With the hint, your answer will not count: no points, and the maze takes 10 percent of your health and up to 1000 points. Press "Show the hint" if you still want it.</source>
-        <translation>Con la pista, tu respuesta no contará: no ganas puntos y el laberinto te quita un 10 por ciento de tu salud y hasta 1000 puntos. Presiona «Ver la pista» si aun así la quieres.</translation>
+        <source>With the hint, your answer will not count: no points, and the maze takes %1 percent of your health and up to %2 points. Press "Show the hint" if you still want it.</source>
+        <translation>Con la pista, tu respuesta no contará: no ganas puntos y el laberinto te quita un %1 por ciento de tu salud y hasta %2 puntos. Presiona «Ver la pista» si aun así la quieres.</translation>
     </message>
     <message>
         <source>Your answer is right, but it could not be passed to the game, so the game will count it as not answered. Sorry!</source>
@@ -1042,8 +1042,8 @@ Sin opciones, el lanzador abre su ventana.</translation>
         <translation><numerusform>¡Correcto! Muy bien. Es %n punto.</numerusform><numerusform>¡Correcto! Muy bien. Son %n puntos.</numerusform></translation>
     </message>
     <message>
-        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 percent of your health and up to 1000 points.</source>
-        <translation>Correcto, pero con la pista cuenta como sin responder: no ganas puntos y el laberinto te quita un 10 por ciento de tu salud y hasta 1000 puntos.</translation>
+        <source>Right, but with the hint it counts as not answered: no points, and the maze takes %1 percent of your health and up to %2 points.</source>
+        <translation>Correcto, pero con la pista cuenta como sin responder: no ganas puntos y el laberinto te quita un %1 por ciento de tu salud y hasta %2 puntos.</translation>
     </message>
     <message>
         <source>%1 is equal to %2, but it is not in lowest terms: %3 and %4 can both still be divided by %5. The answer is %6. So close - well tried!</source>

@@ -1022,16 +1022,16 @@ Sans option, le lanceur ouvre sa fenêtre.</translation>
         <translation>Écris ta réponse comme indiqué ci-dessus, s’il te plaît. %1</translation>
     </message>
     <message numerus="yes">
-        <source>A right answer wins %n points. A wrong answer or the hint costs 10 percent of your health and up to 1000 points.</source>
-        <translation><numerusform>Une bonne réponse rapporte %n point. Une mauvaise réponse ou l’indice coûte 10 pour cent de ta santé et jusqu’à 1000 points.</numerusform><numerusform>Une bonne réponse rapporte %n points. Une mauvaise réponse ou l’indice coûte 10 pour cent de ta santé et jusqu’à 1000 points.</numerusform></translation>
+        <source>A right answer wins %n points. A wrong answer or the hint costs %1 percent of your health and up to %2 points.</source>
+        <translation><numerusform>Une bonne réponse rapporte %n point. Une mauvaise réponse ou l’indice coûte %1 pour cent de ta santé et jusqu’à %2 points.</numerusform><numerusform>Une bonne réponse rapporte %n points. Une mauvaise réponse ou l’indice coûte %1 pour cent de ta santé et jusqu’à %2 points.</numerusform></translation>
     </message>
     <message>
         <source>Enter checks your answer. Escape closes the quiz without an answer, which costs the same as a wrong one.</source>
         <translation>Entrée vérifie ta réponse. Échap ferme le quiz sans réponse, ce qui coûte autant qu’une mauvaise réponse.</translation>
     </message>
     <message>
-        <source>With the hint, your answer will not count: no points, and the maze takes 10 percent of your health and up to 1000 points. Press "Show the hint" if you still want it.</source>
-        <translation>Avec l’indice, ta réponse ne comptera pas : pas de points, et le labyrinthe te prend 10 pour cent de ta santé et jusqu’à 1000 points. Appuie sur « Voir l’indice » si tu le veux quand même.</translation>
+        <source>With the hint, your answer will not count: no points, and the maze takes %1 percent of your health and up to %2 points. Press "Show the hint" if you still want it.</source>
+        <translation>Avec l’indice, ta réponse ne comptera pas : pas de points, et le labyrinthe te prend %1 pour cent de ta santé et jusqu’à %2 points. Appuie sur « Voir l’indice » si tu le veux quand même.</translation>
     </message>
     <message>
         <source>Your answer is right, but it could not be passed to the game, so the game will count it as not answered. Sorry!</source>
@@ -1042,8 +1042,8 @@ Sans option, le lanceur ouvre sa fenêtre.</translation>
         <translation><numerusform>Juste ! Bravo. Ça fait %n point.</numerusform><numerusform>Juste ! Bravo. Ça fait %n points.</numerusform></translation>
     </message>
     <message>
-        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 percent of your health and up to 1000 points.</source>
-        <translation>Juste, mais avec l’indice, ta réponse compte comme si tu n’avais pas répondu : pas de points, et le labyrinthe te prend 10 pour cent de ta santé et jusqu’à 1000 points.</translation>
+        <source>Right, but with the hint it counts as not answered: no points, and the maze takes %1 percent of your health and up to %2 points.</source>
+        <translation>Juste, mais avec l’indice, ta réponse compte comme si tu n’avais pas répondu : pas de points, et le labyrinthe te prend %1 pour cent de ta santé et jusqu’à %2 points.</translation>
     </message>
     <message>
         <source>%1 is equal to %2, but it is not in lowest terms: %3 and %4 can both still be divided by %5. The answer is %6. So close - well tried!</source>

@@ -1022,16 +1022,16 @@ Sem opções, o lançador abre a sua janela.</translation>
         <translation>Por favor, digite sua resposta como mostrado acima. %1</translation>
     </message>
     <message numerus="yes">
-        <source>A right answer wins %n points. A wrong answer or the hint costs 10 percent of your health and up to 1000 points.</source>
-        <translation><numerusform>Uma resposta certa vale %n ponto. Uma resposta errada ou a dica custa 10 por cento da sua saúde e até 1000 pontos.</numerusform><numerusform>Uma resposta certa vale %n pontos. Uma resposta errada ou a dica custa 10 por cento da sua saúde e até 1000 pontos.</numerusform></translation>
+        <source>A right answer wins %n points. A wrong answer or the hint costs %1 percent of your health and up to %2 points.</source>
+        <translation><numerusform>Uma resposta certa vale %n ponto. Uma resposta errada ou a dica custa %1 por cento da sua saúde e até %2 pontos.</numerusform><numerusform>Uma resposta certa vale %n pontos. Uma resposta errada ou a dica custa %1 por cento da sua saúde e até %2 pontos.</numerusform></translation>
     </message>
     <message>
         <source>Enter checks your answer. Escape closes the quiz without an answer, which costs the same as a wrong one.</source>
         <translation>Enter confere sua resposta. Esc fecha o quiz sem resposta, o que custa o mesmo que uma resposta errada.</translation>
     </message>
     <message>
-        <source>With the hint, your answer will not count: no points, and the maze takes 10 percent of your health and up to 1000 points. Press "Show the hint" if you still want it.</source>
-        <translation>Com a dica, sua resposta não vai contar: nada de pontos, e o labirinto tira 10 por cento da sua saúde e até 1000 pontos. Aperte “Mostrar a dica” se ainda quiser.</translation>
+        <source>With the hint, your answer will not count: no points, and the maze takes %1 percent of your health and up to %2 points. Press "Show the hint" if you still want it.</source>
+        <translation>Com a dica, sua resposta não vai contar: nada de pontos, e o labirinto tira %1 por cento da sua saúde e até %2 pontos. Aperte “Mostrar a dica” se ainda quiser.</translation>
     </message>
     <message>
         <source>Your answer is right, but it could not be passed to the game, so the game will count it as not answered. Sorry!</source>
@@ -1042,8 +1042,8 @@ Sem opções, o lançador abre a sua janela.</translation>
         <translation><numerusform>Certo! Muito bem. É %n ponto.</numerusform><numerusform>Certo! Muito bem. São %n pontos.</numerusform></translation>
     </message>
     <message>
-        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 percent of your health and up to 1000 points.</source>
-        <translation>Certo, mas com a dica conta como sem resposta: nada de pontos, e o labirinto tira 10 por cento da sua saúde e até 1000 pontos.</translation>
+        <source>Right, but with the hint it counts as not answered: no points, and the maze takes %1 percent of your health and up to %2 points.</source>
+        <translation>Certo, mas com a dica conta como sem resposta: nada de pontos, e o labirinto tira %1 por cento da sua saúde e até %2 pontos.</translation>
     </message>
     <message>
         <source>%1 is equal to %2, but it is not in lowest terms: %3 and %4 can both still be divided by %5. The answer is %6. So close - well tried!</source>

@@ -1022,16 +1022,16 @@ Without options the launcher opens its window.</source>
         <translation>Пожалуйста, введи ответ так, как показано выше. %1</translation>
     </message>
     <message numerus="yes">
-        <source>A right answer wins %n points. A wrong answer or the hint costs 10 percent of your health and up to 1000 points.</source>
-        <translation><numerusform>Верный ответ приносит %n очко. Неверный ответ или подсказка стоит 10 процентов жизни и до 1000 очков.</numerusform><numerusform>Верный ответ приносит %n очка. Неверный ответ или подсказка стоит 10 процентов жизни и до 1000 очков.</numerusform><numerusform>Верный ответ приносит %n очков. Неверный ответ или подсказка стоит 10 процентов жизни и до 1000 очков.</numerusform></translation>
+        <source>A right answer wins %n points. A wrong answer or the hint costs %1 percent of your health and up to %2 points.</source>
+        <translation><numerusform>Верный ответ приносит %n очко. Неверный ответ или подсказка стоит %1 процентов жизни и до %2 очков.</numerusform><numerusform>Верный ответ приносит %n очка. Неверный ответ или подсказка стоит %1 процентов жизни и до %2 очков.</numerusform><numerusform>Верный ответ приносит %n очков. Неверный ответ или подсказка стоит %1 процентов жизни и до %2 очков.</numerusform></translation>
     </message>
     <message>
         <source>Enter checks your answer. Escape closes the quiz without an answer, which costs the same as a wrong one.</source>
         <translation>Enter проверяет ответ. Esc закрывает викторину без ответа — это стоит столько же, сколько неверный ответ.</translation>
     </message>
     <message>
-        <source>With the hint, your answer will not count: no points, and the maze takes 10 percent of your health and up to 1000 points. Press "Show the hint" if you still want it.</source>
-        <translation>С подсказкой ответ не засчитается: очков не будет, а лабиринт отнимет 10 процентов жизни и до 1000 очков. Нажми «Показать подсказку», если она всё равно нужна.</translation>
+        <source>With the hint, your answer will not count: no points, and the maze takes %1 percent of your health and up to %2 points. Press "Show the hint" if you still want it.</source>
+        <translation>С подсказкой ответ не засчитается: очков не будет, а лабиринт отнимет %1 процентов жизни и до %2 очков. Нажми «Показать подсказку», если она всё равно нужна.</translation>
     </message>
     <message>
         <source>Your answer is right, but it could not be passed to the game, so the game will count it as not answered. Sorry!</source>
@@ -1042,8 +1042,8 @@ Without options the launcher opens its window.</source>
         <translation><numerusform>Верно! Молодец. Это %n очко.</numerusform><numerusform>Верно! Молодец. Это %n очка.</numerusform><numerusform>Верно! Молодец. Это %n очков.</numerusform></translation>
     </message>
     <message>
-        <source>Right, but with the hint it counts as not answered: no points, and the maze takes 10 percent of your health and up to 1000 points.</source>
-        <translation>Верно, но с подсказкой ответ не засчитывается: очков нет, а лабиринт отнимет 10 процентов жизни и до 1000 очков.</translation>
+        <source>Right, but with the hint it counts as not answered: no points, and the maze takes %1 percent of your health and up to %2 points.</source>
+        <translation>Верно, но с подсказкой ответ не засчитывается: очков нет, а лабиринт отнимет %1 процентов жизни и до %2 очков.</translation>
     </message>
     <message>
         <source>%1 is equal to %2, but it is not in lowest terms: %3 and %4 can both still be divided by %5. The answer is %6. So close - well tried!</source>

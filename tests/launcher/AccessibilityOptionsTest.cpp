@@ -4,9 +4,9 @@
 #include "launcher/AccessibilityOptions.h"
 #include "common/Protocol.h"
 #include "launcher/AccessibilityBox.h"
+#include "settings/Settings.h"
 
 #include <QCheckBox>
-#include <QSettings>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -29,9 +29,8 @@ TEST(AccessibilityOptions, ClassWideRememberedAndHandedToTheGame)
     const fs::path etc = fs::temp_directory_path() / "zorbik_access_etc";
     fs::remove_all(etc);
     fs::create_directories(etc / "zorbik");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, QString::fromStdString(etc.string()));
-    const QString playerFile =
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "zorbik", "zorbik").fileName();
+    ::setenv("XDG_CONFIG_DIRS", etc.c_str(), 1);
+    const QString playerFile = Settings(SettingsScope::Player).fileName();
     fs::remove(playerFile.toStdString());
 
     EXPECT_EQ(ChosenAccessibility(), AccessibilityChoice{});

@@ -1,12 +1,12 @@
 #include "common/NameFile.h"
 #include "common/Programs.h"
+#include "journal/Journal.h"
 #include "launcher/ClassroomFolder.h"
 #include "launcher/GameStart.h"
 #include "launcher/LauncherLogic.h"
 #include "launcher/LauncherOptions.h"
 #include "launcher/LauncherWindow.h"
 #include "launcher/PlayingFolder.h"
-#include "quiz/Journal.h"
 #include "tests/support/RunBounded.h"
 #include "tests/support/TempFolder.h"
 #include "world/StartUp.h"
@@ -107,9 +107,9 @@ TEST(LauncherOptions, CommandLinesAreReadOrRefused)
 
 TEST_F(LauncherFolder, ChoicesAreRememberedPerPlayerAndTheTeacherNamesTheClassroom)
 {
-    // QSettings finds its files once per process: set the places first.
+    // The player's settings and the class's.
     ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, (root / "etc").c_str());
+    ::setenv("XDG_CONFIG_DIRS", (root / "etc").c_str(), 1);
     LaunchChoice fresh = RememberedChoice({});
     EXPECT_EQ(GameArguments(fresh), GameArguments(LaunchChoice{}));
     EXPECT_EQ(ClassroomFolder({}), "");
@@ -220,7 +220,7 @@ TEST_F(LauncherFolder, PlayingFolderIsThePlayersAloneWhateverTheUmask)
         std::string error;
         const bool made = UpdatePlayingFolder(installed, playing, "v1", error);
         WriteNameFile(playing, "Ann");
-        quiz::AppendToJournal(playing + "Quiz/Journal.txt", quiz::JournalEntry{});
+        AppendToJournal(playing + "Quiz/Journal.txt", JournalEntry{});
         // A game in the player's folder makes its files with a private umask.
         Put(playing + "game.sh", "#!/bin/sh\numask > Maze/umask\n");
         fs::permissions(playing + "game.sh", fs::perms(0700));
@@ -503,6 +503,17 @@ TEST_F(LauncherFolder, NameFileIsWrittenSafelyOrTheGameDoesNotStart)
     ASSERT_GT(game, 0) << error;
     EXPECT_EQ(WaitForGame(game, true), 3);
     EXPECT_EQ(Slurp(root / "started"), "Quiz/quiz LCM NOSOUND HIDDEN|" + root.string() + "|Cy\n");
+
+    // The game, and the quiz it starts, are told the pupil's topic in their
+    // environment.
+    Put(root / "Maze" / "Game1", "#!/bin/sh\necho \"$2 $ZORBIK_TOPIC\" > started\n");
+    for (const auto topic : {QuizTopicChoice::Both, QuizTopicChoice::Fractions}) {
+        const pid_t told = StartGame(plan, LaunchChoice{"Cy", topic}, error);
+        ASSERT_GT(told, 0) << error;
+        EXPECT_EQ(WaitForGame(told, true), 0);
+        EXPECT_EQ(Slurp(root / "started"),
+                  topic == QuizTopicChoice::Both ? "BOTH BOTH\n" : "FRACTIONS FRACTIONS\n");
+    }
 }
 
 // A blank name is refused both ways: --play refuses it, and the window's Play

@@ -11,8 +11,6 @@
 #include <cstdlib>
 
 using namespace zorbik;
-using quiz::JournalEntry;
-using quiz::Topic;
 
 namespace {
 
@@ -42,12 +40,12 @@ TEST(GameSummary, TellsTheGameAndTheHistoryFromTheJournal)
     const std::string journal = temp.at("Journal.txt");
     for (const JournalEntry& e : {Asked(100, Topic::Lcm, "right", "12"), Asked(100, Topic::Gcf, "right", "6"),
                                   Asked(100, Topic::Gcf, "wrong", "3")})
-        ASSERT_TRUE(quiz::AppendToJournal(journal, e));
+        ASSERT_TRUE(AppendToJournal(journal, e));
     const JournalMark mark = MarkJournal(journal);
     for (const JournalEntry& e :
          {Asked(200, Topic::Lcm, "right", "36"), Asked(200, Topic::Lcm, "wrong", "216"),
           Asked(200, Topic::Gcf, "right", "12", true), Asked(200, Topic::Gcf, "not-answered", "")})
-        ASSERT_TRUE(quiz::AppendToJournal(journal, e));
+        ASSERT_TRUE(AppendToJournal(journal, e));
 
     const std::string summary = SummaryText(EntriesSince(mark), "Ann");
     for (const char* part : {"The game of Ann: 4 questions, 1 right.", "LCM: 1 of 2 right",
@@ -59,7 +57,7 @@ TEST(GameSummary, TellsTheGameAndTheHistoryFromTheJournal)
     EXPECT_EQ(SummaryText({}, "Ann"), "");
     EXPECT_NE(SummaryText({Asked(1, Topic::Lcm, "right", "36")}, "").find("Perfect"), std::string::npos);
 
-    const auto all = quiz::ReadJournal(journal);
+    const auto all = ReadJournal(journal);
     const std::string report = ReportText(all, journal);
     for (const char* part :
          {"2026-12-07 09:15  2 of 3 right  (LCM: 1 of 1 right, GCF: 1 of 2 right)",
@@ -85,12 +83,12 @@ TEST(GameSummary, AHostileJournalReachesNeitherSpreadsheetNorTerminal)
     for (const char* time : {"=HYPERLINK(\"http://x\",\"y\")", "+cmd|' /C calc'!A0", "@SUM(A1:A9)",
                              "-2+3,4,5,6", "2026-12-08T10:02:03+0100\x1B]0;owned\x07", "\t", ""})
         bytes += time + rest;
-    bytes += quiz::JournalLine(Asked(7, Topic::Lcm, "right", "12"));
+    bytes += JournalLine(Asked(7, Topic::Lcm, "right", "12"));
     zorbik::testing::Put(journal, bytes + "2026-12-08T10:02:03+0100\t8\tGCF\t1\t1\twrong\tno-hint\t"
                                           "Q\x1B[31m\t\x1B]52;c;x\x07\xE2\x80\xAE"
                                           "6\t6\tw\x9B\r\n");
     std::size_t skipped = 0;
-    const auto entries = quiz::ReadJournal(journal, 0, &skipped);
+    const auto entries = ReadJournal(journal, 0, &skipped);
     EXPECT_EQ(entries.size(), 2u);
     EXPECT_EQ(skipped, 7u);
 

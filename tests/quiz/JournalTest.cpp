@@ -1,5 +1,5 @@
 // The pupil's journal and the step the quiz chooses from it.
-#include "quiz/Journal.h"
+#include "journal/Journal.h"
 #include "quiz/StepChoice.h"
 #include "tests/support/GameProcess.h"
 #include "tests/support/RunBounded.h"
@@ -196,6 +196,31 @@ TEST(StepChoice, TheRealQuizHonoursTheCeilingAndJournalsIt)
         EXPECT_EQ(journal[i].sent, 14);
         EXPECT_EQ(journal[i].verdict, "not-answered");
     }
+}
+
+// The launcher's "BOTH" reaches the real quiz in its environment: sent LCM
+// twice, it balances the two topics; without the word it keeps to LCM.
+TEST(QuizTopics, TheLaunchersBothReachesTheRealQuiz)
+{
+    const zorbik::testing::TempFolder temp("zorbik-quiz-both");
+    fs::copy_file(fs::path(ZORBIK_SUITE_DIR) / "Quiz" / "quiz", temp.dir / "quiz");
+    for (const char* told : {"BOTH", "BOTH", "", ""}) {
+        std::vector<std::string> env{std::string(TestDriverVariable) + "=1", "QT_QPA_PLATFORM=offscreen"};
+        if (*told)
+            env.push_back(std::string(GameTopicVariable) + "=" + told);
+        for (char** e = environ; *e; ++e)
+            if (std::string(*e).rfind(GameTopicVariable, 0) != 0)
+                env.emplace_back(*e);
+        zorbik::testing::DrivenProgram quiz;
+        ASSERT_TRUE(quiz.start({temp.at("quiz"), "LCM", "3", "NOSOUND"}, env));
+        quiz.send("key Escape");
+        EXPECT_EQ(quiz.wait(10000), 0);
+    }
+    const auto journal = ReadJournal(temp.at(JournalFileName));
+    ASSERT_EQ(journal.size(), 4u);
+    EXPECT_NE(journal[0].topic, journal[1].topic);
+    EXPECT_EQ(journal[2].topic, Topic::Lcm);
+    EXPECT_EQ(journal[3].topic, Topic::Lcm);
 }
 
 } // namespace

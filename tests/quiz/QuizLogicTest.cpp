@@ -459,15 +459,13 @@ TEST(QuizFeedback, NamesTheCommonMistakes)
 // although it sent only one of them.
 TEST(QuizTopics, BalancedAcrossQuestions)
 {
-    const std::vector<std::string> game = {"/home/ann/zorbik/Maze/Game1", "Quiz/quiz", "BOTH", "SOUND",
-                                           "SHOWN"};
     QuizArgs lcmSent = Parse({"LCM", "3", "SOUND"});
-    EXPECT_EQ(OfferedTopics(lcmSent, game, "quiz"), (std::vector<Topic>{Topic::Lcm, Topic::Gcf}));
-    EXPECT_EQ(OfferedTopics(lcmSent, game, "other_quiz"), std::vector<Topic>{Topic::Lcm});
-    auto fractionsGame = game;
-    fractionsGame[2] = "LCM";
-    EXPECT_EQ(OfferedTopics(lcmSent, fractionsGame, "quiz"), std::vector<Topic>{Topic::Lcm});
-    EXPECT_EQ(OfferedTopics(Parse({"3", "SOUND"}), game, "quiz"), std::vector<Topic>{Topic::Fractions});
+    EXPECT_EQ(OfferedTopics(lcmSent, "BOTH"), (std::vector<Topic>{Topic::Lcm, Topic::Gcf}));
+    // Without the launcher's word the quiz keeps to the topic sent.
+    EXPECT_EQ(OfferedTopics(lcmSent, nullptr), std::vector<Topic>{Topic::Lcm});
+    EXPECT_EQ(OfferedTopics(lcmSent, "LCM"), std::vector<Topic>{Topic::Lcm});
+    EXPECT_EQ(OfferedTopics(lcmSent, "both"), std::vector<Topic>{Topic::Lcm});
+    EXPECT_EQ(OfferedTopics(Parse({"3", "SOUND"}), "BOTH"), std::vector<Topic>{Topic::Fractions});
 
     // Every shipped language: the topic goes through the list's file as a
     // field of its own, whatever words the question is in.

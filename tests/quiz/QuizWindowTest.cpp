@@ -1,6 +1,6 @@
 // The quiz's real window, driven offscreen with the keys a pupil presses.
 #include "quiz/QuizWindow.h"
-#include "quiz/Journal.h"
+#include "journal/Journal.h"
 #include "tests/support/TempFolder.h"
 
 #include <QApplication>

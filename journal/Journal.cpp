@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace zorbik::quiz {
+namespace zorbik {
 
 namespace {
 
@@ -85,20 +85,6 @@ std::string NewestLines(const std::string& bytes, std::size_t room)
 
 } // namespace
 
-std::string VerdictWord(std::optional<Check> check)
-{
-    if (!check)
-        return "not-answered";
-    switch (*check) {
-    case Check::Right:
-        return "right";
-    case Check::NotLowest:
-        return "not-lowest";
-    default:
-        return "wrong";
-    }
-}
-
 std::string TopicWord(Topic topic)
 {
     return topic == Topic::Lcm ? TopicLcm : topic == Topic::Gcf ? TopicGcf : TopicFractions;
@@ -156,7 +142,8 @@ std::optional<JournalEntry> ParseJournalLine(const std::string& text)
         !Number(f[3], step, 0, HighestDifficulty) || !Number(f[4], sent, 0, HighestDifficulty) ||
         (f[6] != "hint" && f[6] != "no-hint"))
         return std::nullopt;
-    if (f[5] != "right" && f[5] != "wrong" && f[5] != "not-lowest" && f[5] != "not-answered")
+    if (f[5] != JournalRight && f[5] != JournalWrong && f[5] != JournalNotLowest &&
+        f[5] != JournalNotAnswered)
         return std::nullopt;
     e.time = f[0];
     e.game = game;
@@ -225,4 +212,4 @@ bool AppendToJournal(const std::string& path, const JournalEntry& entry)
     return bytes && ReplaceFile(path, NewestLines(*bytes, JournalLimit / 2) + line);
 }
 
-} // namespace zorbik::quiz
+} // namespace zorbik

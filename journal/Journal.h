@@ -1,7 +1,8 @@
 // The pupil's journal: "Journal.txt" beside the quiz, in the pupil's own
-// playing folder, with a line for every question the quiz asked. The
-// launcher reads it for the summary after a game and for its report; the
-// quiz reads it to follow the pupil (StepChoice.h).
+// playing folder, with a line for every question the quiz asked. The quiz
+// writes it and reads it to follow the pupil (quiz/StepChoice.h); the
+// launcher reads it for the summary after a game and for its report, and a
+// classroom game for the class record.
 //
 // A line holds twelve fields separated by tabs and ends in CR LF:
 //   time      local time of the answer, 2026-12-08T10:02:03+0100
@@ -12,7 +13,7 @@
 //   sent      the difficulty the game sent (0 to the highest); the game pays
 //             (sent + 1) x 100 points for a right answer
 //   verdict   right, wrong, not-lowest (equal, but not in lowest terms) or
-//             not-answered (closed without an answer)
+//             not-answered (closed without an answer): JournalRight and the others below
 //   hint      hint or no-hint
 //   question, typed, answer, working: the question, what the pupil typed,
 //             the right answer and its line of working
@@ -27,34 +28,36 @@
 // dropped first.
 #pragma once
 
-#include "QuizLogic.h"
+#include "common/Protocol.h"
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace zorbik::quiz {
+namespace zorbik {
 
 constexpr const char* JournalFileName = "Journal.txt";
 constexpr std::size_t JournalLimit = 256 * 1024;
+
+constexpr const char* JournalRight = "right";
+constexpr const char* JournalWrong = "wrong";
+constexpr const char* JournalNotLowest = "not-lowest";
+constexpr const char* JournalNotAnswered = "not-answered";
 
 struct JournalEntry {
     std::string time;
     long game = 0;
     Topic topic = Topic::Lcm;
     int step = 0, sent = 0;
-    std::string verdict = "not-answered";
+    std::string verdict = JournalNotAnswered;
     bool hint = false;
     std::string question, typed, answer, working;
     std::string mistake; // a mistake word, or empty
 
     // Right without the hint: what the game pays for.
-    bool counts() const { return verdict == "right" && !hint; }
+    bool counts() const { return verdict == JournalRight && !hint; }
 };
-
-// The verdict word of a judged check, or "not-answered".
-std::string VerdictWord(std::optional<Check> check);
 
 // "LCM", "GCF", "FRACTIONS" and back.
 std::string TopicWord(Topic topic);
@@ -79,4 +82,4 @@ std::vector<JournalEntry> ReadJournal(const std::string& path, std::size_t from 
 // the earlier lines stay whole. False when the line was not written.
 bool AppendToJournal(const std::string& path, const JournalEntry& entry);
 
-} // namespace zorbik::quiz
+} // namespace zorbik
