@@ -1,5 +1,6 @@
 #include "TDefBox.h"
 
+#include "common/Protocol.h"
 #include "outside/RulesText.h"
 #include "view/DisplayOptions.h"
 #include "view/StandInFonts.h"
@@ -27,7 +28,9 @@ TDefBox::TDefBox(QWidget* parent)
     for (size_t i = 0; i < RulesParagraphs.size(); ++i) {
         if (i > 0)
             text += '\n';
-        text += QCoreApplication::translate("Rules", RulesParagraphs[i]);
+        const QString paragraph = QCoreApplication::translate("Rules", RulesParagraphs[i]);
+        text += paragraph.contains(QLatin1String("%1")) ? paragraph.arg(PenaltyHealth).arg(PenaltyPoints)
+                                                        : paragraph;
     }
 
     Memo1 = new QPlainTextEdit(this);

@@ -97,6 +97,7 @@ void TForm5::create(int argc, char** argv)
     }
     for (int i = 0; i < argc; ++i)
         state_.Args.emplace_back(argv[i]);
+    HandTopicToQuiz(state_);
     state_.ExePath = ExecutablePath(argv[0]);
     std::error_code noFolder;
     state_.ProgramPath =

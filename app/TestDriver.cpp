@@ -1,6 +1,8 @@
 #include "TestDriver.h"
 
 #include "TForm5.h"
+
+#include "common/Protocol.h"
 #include "outside/GameOver.h"
 #include "play/CellEvents.h"
 #include "play/LevelClock.h"
@@ -27,7 +29,7 @@ namespace zorbik {
 
 void TestDriver::AttachIfAsked(TForm5& form)
 {
-    if (!std::getenv("ZORBIK_TEST_DRIVER"))
+    if (!std::getenv(TestDriverVariable))
         return;
     auto* driver = new TestDriver(form);
     form.answerDialogsWith(*driver);
@@ -37,8 +39,8 @@ void TestDriver::AttachIfAsked(TForm5& form)
 
 void TestDriver::SeedIfAsked()
 {
-    const char* seed = std::getenv("ZORBIK_TEST_SEED");
-    if (seed && std::getenv("ZORBIK_TEST_DRIVER"))
+    const char* seed = std::getenv(TestSeedVariable);
+    if (seed && std::getenv(TestDriverVariable))
         SeedRandom(std::strtoull(seed, nullptr, 10));
 }
 

@@ -7,6 +7,7 @@
 #include "world/StartUp.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -97,6 +98,12 @@ bool AskQuestion(GameState& s, Quiz& quiz)
     if (right)
         s.Score += PointsForRightAnswer(d);
     return right;
+}
+
+void HandTopicToQuiz(const GameState& s)
+{
+    if (s.Args.size() > 2)
+        ::setenv(GameTopicVariable, s.Args[2].c_str(), 1);
 }
 
 bool RunQuizProgram(const std::string& program, const std::string& params)

@@ -18,6 +18,12 @@ namespace zorbik {
 // position.
 bool AskQuestion(GameState& s, Quiz& quiz);
 
+// The game's topic word (its second argument) in the environment its quiz
+// inherits, as the launcher also leaves it: with "BOTH" the quiz balances LCM
+// and GCF although each question names only one of them, in a game started by
+// hand as in one started by the launcher.
+void HandTopicToQuiz(const GameState& s);
+
 // The quiz process itself: `program` is run with `params` and waited for,
 // and its verdict is read and deleted. True only when the program ran and
 // the verdict's first byte is the right verdict.

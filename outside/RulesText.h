@@ -1,7 +1,8 @@
 // The rules of the game as the rules dialog shows them: seven paragraphs,
 // each starting with five blanks, their English lines broken as the dialog
 // has always shown them (a translation is one paragraph that the dialog
-// wraps).
+// wraps). The health and points a hint's answer costs are filled in as %1
+// and %2.
 #pragma once
 
 #include "common/Translatable.h"
@@ -32,8 +33,8 @@ constexpr std::array<const char*, 7> RulesParagraphs = {
                       "     There are doors that prevent to move in a maze. To open a door it is necessary \n"
                       "to answer to a mathematical question. If the answer is correct the score is also \n"
                       "increasing. If the correct answer was received with the hint(s), the score does not \n"
-                      "increase and the door does not open. The health in this case decreases by 10 \n"
-                      "percent and the score decreases by 1000 points. After you have passed through the \n"
+                      "increase and the door does not open. The health in this case decreases by %1 \n"
+                      "percent and the score decreases by %2 points. After you have passed through the \n"
                       "open door the door closes automatically."),
     QT_TRANSLATE_NOOP("Rules",
                       "     There are enemies who move in a maze and wish to eat you. When you meet the \n"
@@ -42,8 +43,8 @@ constexpr std::array<const char*, 7> RulesParagraphs = {
                       "case and Zorbik moves on the enemy's place if he has attacked the enemy or \n"
                       "remains where he has been, if the enemy has attacked him. If the correct answer \n"
                       "was received with the hint(s), the score does not increase and the enemy does not \n"
-                      "disappear. The health in this case decreases by 10 percent and the score decreases \n"
-                      "by 1000 points."),
+                      "disappear. The health in this case decreases by %1 percent and the score decreases \n"
+                      "by %2 points."),
     QT_TRANSLATE_NOOP("Rules",
                       "     When you complete the level the bonus for time spent at the level add to your \n"
                       "score. The time has counting only for your movement in the maze. When you solve \n"

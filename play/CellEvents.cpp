@@ -4,6 +4,7 @@
 #include "MazeRepaint.h"
 
 #include "common/AssetNames.h"
+#include "common/Protocol.h"
 #include "desktop/FilledText.h"
 #include "outside/GameOver.h"
 #include "outside/QuizExchange.h"
@@ -45,8 +46,8 @@ std::string GameText(const char* english)
 
 void TakePenalty(GameState& s)
 {
-    s.Score = std::max(s.Score - 1000, 0);
-    s.Health -= 10;
+    s.Score = std::max(s.Score - PenaltyPoints, 0);
+    s.Health -= PenaltyHealth;
 }
 
 bool EndIfHealthGone(GameState& s, const Host& host)

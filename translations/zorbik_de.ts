@@ -1146,10 +1146,10 @@ button in a game field.</source>
         <source>     There are doors that prevent to move in a maze. To open a door it is necessary 
 to answer to a mathematical question. If the answer is correct the score is also 
 increasing. If the correct answer was received with the hint(s), the score does not 
-increase and the door does not open. The health in this case decreases by 10 
-percent and the score decreases by 1000 points. After you have passed through the 
+increase and the door does not open. The health in this case decreases by %1 
+percent and the score decreases by %2 points. After you have passed through the 
 open door the door closes automatically.</source>
-        <translation>     Türen versperren dir den Weg. Um eine Tür zu öffnen, musst du eine Rechenfrage beantworten. Ist die Antwort richtig, bekommst du auch Punkte. Hast du die richtige Antwort mit dem Tipp gefunden, bekommst du keine Punkte und die Tür bleibt zu. Dein Leben sinkt dann um 10 Prozent und du verlierst 1000 Punkte. Bist du durch die offene Tür gegangen, schließt sie sich von selbst.</translation>
+        <translation>     Türen versperren dir den Weg. Um eine Tür zu öffnen, musst du eine Rechenfrage beantworten. Ist die Antwort richtig, bekommst du auch Punkte. Hast du die richtige Antwort mit dem Tipp gefunden, bekommst du keine Punkte und die Tür bleibt zu. Dein Leben sinkt dann um %1 Prozent und du verlierst %2 Punkte. Bist du durch die offene Tür gegangen, schließt sie sich von selbst.</translation>
     </message>
     <message>
         <source>     There are enemies who move in a maze and wish to eat you. When you meet the 
@@ -1158,9 +1158,9 @@ the answer is correct the score is also increasing. The enemy disappears in this
 case and Zorbik moves on the enemy's place if he has attacked the enemy or 
 remains where he has been, if the enemy has attacked him. If the correct answer 
 was received with the hint(s), the score does not increase and the enemy does not 
-disappear. The health in this case decreases by 10 percent and the score decreases 
-by 1000 points.</source>
-        <translation>     Im Labyrinth laufen Feinde herum, die dich fressen wollen. Triffst du einen Feind oder trifft er dich, bekommst du ebenfalls eine Rechenfrage. Ist die Antwort richtig, bekommst du Punkte und der Feind verschwindet. Hat Zorbik den Feind angegriffen, geht er auf dessen Feld; hat der Feind ihn angegriffen, bleibt er stehen. Hast du die richtige Antwort mit dem Tipp gefunden, bekommst du keine Punkte und der Feind bleibt. Dein Leben sinkt dann um 10 Prozent und du verlierst 1000 Punkte.</translation>
+disappear. The health in this case decreases by %1 percent and the score decreases 
+by %2 points.</source>
+        <translation>     Im Labyrinth laufen Feinde herum, die dich fressen wollen. Triffst du einen Feind oder trifft er dich, bekommst du ebenfalls eine Rechenfrage. Ist die Antwort richtig, bekommst du Punkte und der Feind verschwindet. Hat Zorbik den Feind angegriffen, geht er auf dessen Feld; hat der Feind ihn angegriffen, bleibt er stehen. Hast du die richtige Antwort mit dem Tipp gefunden, bekommst du keine Punkte und der Feind bleibt. Dein Leben sinkt dann um %1 Prozent und du verlierst %2 Punkte.</translation>
     </message>
     <message>
         <source>     When you complete the level the bonus for time spent at the level add to your 

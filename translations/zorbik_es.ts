@@ -1146,10 +1146,10 @@ button in a game field.</source>
         <source>     There are doors that prevent to move in a maze. To open a door it is necessary 
 to answer to a mathematical question. If the answer is correct the score is also 
 increasing. If the correct answer was received with the hint(s), the score does not 
-increase and the door does not open. The health in this case decreases by 10 
-percent and the score decreases by 1000 points. After you have passed through the 
+increase and the door does not open. The health in this case decreases by %1 
+percent and the score decreases by %2 points. After you have passed through the 
 open door the door closes automatically.</source>
-        <translation>     Hay puertas que no te dejan pasar. Para abrir una puerta tienes que responder una pregunta de matemáticas. Si la respuesta es correcta, también ganas puntos. Si encontraste la respuesta correcta con la pista, no ganas puntos y la puerta no se abre. En ese caso tu salud baja un 10 por ciento y pierdes 1000 puntos. Cuando pasas por la puerta abierta, se cierra sola.</translation>
+        <translation>     Hay puertas que no te dejan pasar. Para abrir una puerta tienes que responder una pregunta de matemáticas. Si la respuesta es correcta, también ganas puntos. Si encontraste la respuesta correcta con la pista, no ganas puntos y la puerta no se abre. En ese caso tu salud baja un %1 por ciento y pierdes %2 puntos. Cuando pasas por la puerta abierta, se cierra sola.</translation>
     </message>
     <message>
         <source>     There are enemies who move in a maze and wish to eat you. When you meet the 
@@ -1158,9 +1158,9 @@ the answer is correct the score is also increasing. The enemy disappears in this
 case and Zorbik moves on the enemy's place if he has attacked the enemy or 
 remains where he has been, if the enemy has attacked him. If the correct answer 
 was received with the hint(s), the score does not increase and the enemy does not 
-disappear. The health in this case decreases by 10 percent and the score decreases 
-by 1000 points.</source>
-        <translation>     Por el laberinto andan enemigos que te quieren comer. Cuando te encuentras con un enemigo, o él te encuentra a ti, también te hacen una pregunta de matemáticas. Si la respuesta es correcta, ganas puntos y el enemigo desaparece. Si Zorbik atacó al enemigo, ocupa su lugar; si el enemigo atacó a Zorbik, Zorbik se queda donde estaba. Si encontraste la respuesta correcta con la pista, no ganas puntos y el enemigo no desaparece. En ese caso tu salud baja un 10 por ciento y pierdes 1000 puntos.</translation>
+disappear. The health in this case decreases by %1 percent and the score decreases 
+by %2 points.</source>
+        <translation>     Por el laberinto andan enemigos que te quieren comer. Cuando te encuentras con un enemigo, o él te encuentra a ti, también te hacen una pregunta de matemáticas. Si la respuesta es correcta, ganas puntos y el enemigo desaparece. Si Zorbik atacó al enemigo, ocupa su lugar; si el enemigo atacó a Zorbik, Zorbik se queda donde estaba. Si encontraste la respuesta correcta con la pista, no ganas puntos y el enemigo no desaparece. En ese caso tu salud baja un %1 por ciento y pierdes %2 puntos.</translation>
     </message>
     <message>
         <source>     When you complete the level the bonus for time spent at the level add to your 

@@ -1146,10 +1146,10 @@ button in a game field.</source>
         <source>     There are doors that prevent to move in a maze. To open a door it is necessary 
 to answer to a mathematical question. If the answer is correct the score is also 
 increasing. If the correct answer was received with the hint(s), the score does not 
-increase and the door does not open. The health in this case decreases by 10 
-percent and the score decreases by 1000 points. After you have passed through the 
+increase and the door does not open. The health in this case decreases by %1 
+percent and the score decreases by %2 points. After you have passed through the 
 open door the door closes automatically.</source>
-        <translation>     Des portes te bloquent le passage. Pour ouvrir une porte, tu dois répondre à une question de calcul. Si ta réponse est juste, tu gagnes aussi des points. Si tu as trouvé la bonne réponse avec l’indice, tu ne gagnes pas de points et la porte ne s’ouvre pas. Ta santé baisse alors de 10 pour cent et tu perds 1000 points. Une fois franchie, la porte se referme toute seule.</translation>
+        <translation>     Des portes te bloquent le passage. Pour ouvrir une porte, tu dois répondre à une question de calcul. Si ta réponse est juste, tu gagnes aussi des points. Si tu as trouvé la bonne réponse avec l’indice, tu ne gagnes pas de points et la porte ne s’ouvre pas. Ta santé baisse alors de %1 pour cent et tu perds %2 points. Une fois franchie, la porte se referme toute seule.</translation>
     </message>
     <message>
         <source>     There are enemies who move in a maze and wish to eat you. When you meet the 
@@ -1158,9 +1158,9 @@ the answer is correct the score is also increasing. The enemy disappears in this
 case and Zorbik moves on the enemy's place if he has attacked the enemy or 
 remains where he has been, if the enemy has attacked him. If the correct answer 
 was received with the hint(s), the score does not increase and the enemy does not 
-disappear. The health in this case decreases by 10 percent and the score decreases 
-by 1000 points.</source>
-        <translation>     Des ennemis se promènent dans le labyrinthe et veulent te manger. Quand tu rencontres un ennemi, ou quand un ennemi te rencontre, on te pose aussi une question de calcul. Si ta réponse est juste, tu gagnes des points et l’ennemi disparaît. Si c’est Zorbik qui a attaqué, il prend la place de l’ennemi ; si c’est l’ennemi qui a attaqué, Zorbik reste où il est. Si tu as trouvé la bonne réponse avec l’indice, tu ne gagnes pas de points et l’ennemi ne disparaît pas. Ta santé baisse alors de 10 pour cent et tu perds 1000 points.</translation>
+disappear. The health in this case decreases by %1 percent and the score decreases 
+by %2 points.</source>
+        <translation>     Des ennemis se promènent dans le labyrinthe et veulent te manger. Quand tu rencontres un ennemi, ou quand un ennemi te rencontre, on te pose aussi une question de calcul. Si ta réponse est juste, tu gagnes des points et l’ennemi disparaît. Si c’est Zorbik qui a attaqué, il prend la place de l’ennemi ; si c’est l’ennemi qui a attaqué, Zorbik reste où il est. Si tu as trouvé la bonne réponse avec l’indice, tu ne gagnes pas de points et l’ennemi ne disparaît pas. Ta santé baisse alors de %1 pour cent et tu perds %2 points.</translation>
     </message>
     <message>
         <source>     When you complete the level the bonus for time spent at the level add to your 

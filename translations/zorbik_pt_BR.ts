@@ -1146,10 +1146,10 @@ button in a game field.</source>
         <source>     There are doors that prevent to move in a maze. To open a door it is necessary 
 to answer to a mathematical question. If the answer is correct the score is also 
 increasing. If the correct answer was received with the hint(s), the score does not 
-increase and the door does not open. The health in this case decreases by 10 
-percent and the score decreases by 1000 points. After you have passed through the 
+increase and the door does not open. The health in this case decreases by %1 
+percent and the score decreases by %2 points. After you have passed through the 
 open door the door closes automatically.</source>
-        <translation>     Há portas que bloqueiam o caminho. Para abrir uma porta, você precisa responder a uma pergunta de matemática. Se a resposta estiver certa, você também ganha pontos. Se você achou a resposta certa com a dica, não ganha pontos e a porta não abre. Nesse caso sua saúde cai 10 por cento e você perde 1000 pontos. Depois que você passa pela porta aberta, ela se fecha sozinha.</translation>
+        <translation>     Há portas que bloqueiam o caminho. Para abrir uma porta, você precisa responder a uma pergunta de matemática. Se a resposta estiver certa, você também ganha pontos. Se você achou a resposta certa com a dica, não ganha pontos e a porta não abre. Nesse caso sua saúde cai %1 por cento e você perde %2 pontos. Depois que você passa pela porta aberta, ela se fecha sozinha.</translation>
     </message>
     <message>
         <source>     There are enemies who move in a maze and wish to eat you. When you meet the 
@@ -1158,9 +1158,9 @@ the answer is correct the score is also increasing. The enemy disappears in this
 case and Zorbik moves on the enemy's place if he has attacked the enemy or 
 remains where he has been, if the enemy has attacked him. If the correct answer 
 was received with the hint(s), the score does not increase and the enemy does not 
-disappear. The health in this case decreases by 10 percent and the score decreases 
-by 1000 points.</source>
-        <translation>     Pelo labirinto andam inimigos que querem devorar você. Quando você encontra um inimigo, ou ele encontra você, também aparece uma pergunta de matemática. Se a resposta estiver certa, você ganha pontos e o inimigo some. Se foi o Zorbik que atacou, ele vai para o lugar do inimigo; se foi o inimigo que atacou, o Zorbik fica onde estava. Se você achou a resposta certa com a dica, não ganha pontos e o inimigo não some. Nesse caso sua saúde cai 10 por cento e você perde 1000 pontos.</translation>
+disappear. The health in this case decreases by %1 percent and the score decreases 
+by %2 points.</source>
+        <translation>     Pelo labirinto andam inimigos que querem devorar você. Quando você encontra um inimigo, ou ele encontra você, também aparece uma pergunta de matemática. Se a resposta estiver certa, você ganha pontos e o inimigo some. Se foi o Zorbik que atacou, ele vai para o lugar do inimigo; se foi o inimigo que atacou, o Zorbik fica onde estava. Se você achou a resposta certa com a dica, não ganha pontos e o inimigo não some. Nesse caso sua saúde cai %1 por cento e você perde %2 pontos.</translation>
     </message>
     <message>
         <source>     When you complete the level the bonus for time spent at the level add to your 

@@ -1146,10 +1146,10 @@ button in a game field.</source>
         <source>     There are doors that prevent to move in a maze. To open a door it is necessary 
 to answer to a mathematical question. If the answer is correct the score is also 
 increasing. If the correct answer was received with the hint(s), the score does not 
-increase and the door does not open. The health in this case decreases by 10 
-percent and the score decreases by 1000 points. After you have passed through the 
+increase and the door does not open. The health in this case decreases by %1 
+percent and the score decreases by %2 points. After you have passed through the 
 open door the door closes automatically.</source>
-        <translation>     Двери преграждают путь в лабиринте. Чтобы открыть дверь, нужно ответить на вопрос по математике. За верный ответ ты тоже получаешь очки. Если верный ответ найден с подсказкой, очков не будет и дверь не откроется. Тогда жизнь уменьшится на 10 процентов, а очки — на 1000. Когда ты пройдёшь через открытую дверь, она сама закроется.</translation>
+        <translation>     Двери преграждают путь в лабиринте. Чтобы открыть дверь, нужно ответить на вопрос по математике. За верный ответ ты тоже получаешь очки. Если верный ответ найден с подсказкой, очков не будет и дверь не откроется. Тогда жизнь уменьшится на %1 процентов, а очки — на %2. Когда ты пройдёшь через открытую дверь, она сама закроется.</translation>
     </message>
     <message>
         <source>     There are enemies who move in a maze and wish to eat you. When you meet the 
@@ -1158,9 +1158,9 @@ the answer is correct the score is also increasing. The enemy disappears in this
 case and Zorbik moves on the enemy's place if he has attacked the enemy or 
 remains where he has been, if the enemy has attacked him. If the correct answer 
 was received with the hint(s), the score does not increase and the enemy does not 
-disappear. The health in this case decreases by 10 percent and the score decreases 
-by 1000 points.</source>
-        <translation>     По лабиринту бродят враги, которые хотят тебя съесть. Когда ты встречаешь врага или враг находит тебя, тоже задаётся вопрос по математике. За верный ответ ты получаешь очки, а враг исчезает. Если напал Зорбик, он встаёт на место врага; если напал враг, Зорбик остаётся там, где был. Если верный ответ найден с подсказкой, очков не будет и враг не исчезнет. Тогда жизнь уменьшится на 10 процентов, а очки — на 1000.</translation>
+disappear. The health in this case decreases by %1 percent and the score decreases 
+by %2 points.</source>
+        <translation>     По лабиринту бродят враги, которые хотят тебя съесть. Когда ты встречаешь врага или враг находит тебя, тоже задаётся вопрос по математике. За верный ответ ты получаешь очки, а враг исчезает. Если напал Зорбик, он встаёт на место врага; если напал враг, Зорбик остаётся там, где был. Если верный ответ найден с подсказкой, очков не будет и враг не исчезнет. Тогда жизнь уменьшится на %1 процентов, а очки — на %2.</translation>
     </message>
     <message>
         <source>     When you complete the level the bonus for time spent at the level add to your 

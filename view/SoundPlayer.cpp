@@ -2,11 +2,13 @@
 
 #include "AudioThread.h"
 
+#include "common/Protocol.h"
+
 #include <cstdlib>
 
 namespace zorbik {
 
-SoundPlayer::SoundPlayer(QObject*) : enabled_(std::getenv("ZORBIK_NO_AUDIO") == nullptr) {}
+SoundPlayer::SoundPlayer(QObject*) : enabled_(std::getenv(NoAudioVariable) == nullptr) {}
 
 SoundPlayer::~SoundPlayer() = default;
 
