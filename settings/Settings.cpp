@@ -15,18 +15,6 @@ namespace {
 constexpr const char* Organisation = "zorbik";
 constexpr const char* Application = "zorbik";
 
-constexpr const char* PlayerNameKey = "player/name";
-constexpr const char* TopicKey = "game/topic";
-constexpr const char* SoundKey = "game/sound";
-constexpr const char* HiddenKey = "game/hidden";
-constexpr const char* LauncherCeilingKey = "game/questions";
-constexpr const char* TeachersCeilingKey = "questions";
-constexpr const char* SharedFolderKey = "sharedFolder";
-constexpr const char* LanguageKey = "language";
-constexpr const char* ColourBlindMapKey = "access/colourBlindMap";
-constexpr const char* HighContrastKey = "access/highContrast";
-constexpr const char* LargerTextKey = "access/largerText";
-
 QString ApplicationFile(const QString& folder)
 {
     return folder + '/' + Organisation + '/' + Application + ".conf";
@@ -50,16 +38,6 @@ QStringList FilesOf(SettingsScope scope)
     for (const QString& folder : classFolders)
         files << OrganisationFile(folder);
     return files;
-}
-
-QString Text(const std::optional<QVariant>& v)
-{
-    return v ? v->toString() : QString();
-}
-
-std::optional<bool> Flag(const std::optional<QVariant>& v)
-{
-    return v ? std::optional<bool>(v->toBool()) : std::nullopt;
 }
 
 } // namespace
@@ -120,110 +98,22 @@ void Settings::sync()
         own_->sync();
 }
 
-QString Settings::playerName() const
+QString Settings::text(const char* key) const
 {
-    return Text(value(PlayerNameKey));
+    const std::optional<QVariant> v = value(key);
+    return v ? v->toString() : QString();
 }
 
-void Settings::setPlayerName(const QString& name)
+std::optional<bool> Settings::flag(const char* key) const
 {
-    setValue(PlayerNameKey, name);
-}
-
-QString Settings::topicWord() const
-{
-    return Text(value(TopicKey));
-}
-
-void Settings::setTopicWord(const QString& word)
-{
-    setValue(TopicKey, word);
-}
-
-bool Settings::sound() const
-{
-    return Flag(value(SoundKey)).value_or(true);
-}
-
-void Settings::setSound(bool on)
-{
-    setValue(SoundKey, on);
-}
-
-bool Settings::hiddenMaze() const
-{
-    return Flag(value(HiddenKey)).value_or(false);
-}
-
-void Settings::setHiddenMaze(bool hidden)
-{
-    setValue(HiddenKey, hidden);
-}
-
-QString Settings::launcherCeiling() const
-{
-    return Text(value(LauncherCeilingKey));
-}
-
-void Settings::setLauncherCeiling(const QString& word)
-{
-    setValue(LauncherCeilingKey, word);
-}
-
-QString Settings::teachersCeiling() const
-{
-    return Text(value(TeachersCeilingKey));
-}
-
-QString Settings::sharedFolder() const
-{
-    return Text(value(SharedFolderKey));
-}
-
-QString Settings::language() const
-{
-    return Text(value(LanguageKey));
-}
-
-void Settings::setLanguage(const QString& code)
-{
-    setValue(LanguageKey, code);
+    const std::optional<QVariant> v = value(key);
+    return v ? std::optional<bool>(v->toBool()) : std::nullopt;
 }
 
 void Settings::forgetLanguage()
 {
     if (own_)
         own_->remove(LanguageKey);
-}
-
-std::optional<bool> Settings::colourBlindMap() const
-{
-    return Flag(value(ColourBlindMapKey));
-}
-
-void Settings::setColourBlindMap(bool on)
-{
-    setValue(ColourBlindMapKey, on);
-}
-
-std::optional<bool> Settings::highContrast() const
-{
-    return Flag(value(HighContrastKey));
-}
-
-void Settings::setHighContrast(bool on)
-{
-    setValue(HighContrastKey, on);
-}
-
-std::optional<bool> Settings::largerText() const
-{
-    return Flag(value(LargerTextKey));
-}
-
-void Settings::setLargerText(bool on)
-{
-    setValue(LargerTextKey, on);
 }
 
 } // namespace zorbik

@@ -49,40 +49,56 @@ class Settings {
     bool usable() const;
 
     // The player's last game in the launcher.
-    QString playerName() const; // player/name
-    void setPlayerName(const QString& name);
-    QString topicWord() const; // game/topic: both, lcm, gcf or fractions
-    void setTopicWord(const QString& word);
-    bool sound() const; // game/sound, on unless set off
-    void setSound(bool on);
-    bool hiddenMaze() const; // game/hidden, off unless set on
-    void setHiddenMaze(bool hidden);
+    QString playerName() const { return text(PlayerNameKey); }
+    void setPlayerName(const QString& name) { setValue(PlayerNameKey, name); }
+    // both, lcm, gcf or fractions
+    QString topicWord() const { return text(TopicKey); }
+    void setTopicWord(const QString& word) { setValue(TopicKey, word); }
+    bool sound() const { return flag(SoundKey).value_or(true); }
+    void setSound(bool on) { setValue(SoundKey, on); }
+    bool hiddenMaze() const { return flag(HiddenKey).value_or(false); }
+    void setHiddenMaze(bool hidden) { setValue(HiddenKey, hidden); }
     // The launcher's ceiling on the quiz's steps, from an earlier --questions.
-    QString launcherCeiling() const; // game/questions
-    void setLauncherCeiling(const QString& word);
+    QString launcherCeiling() const { return text(LauncherCeilingKey); }
+    void setLauncherCeiling(const QString& word) { setValue(LauncherCeilingKey, word); }
 
-    // A teacher's, class-wide.
-    QString teachersCeiling() const; // questions: the quiz's steps at most
-    QString sharedFolder() const;    // sharedFolder: the classroom folder
+    // A teacher's, class-wide: the quiz's steps at most, the classroom folder.
+    QString teachersCeiling() const { return text(TeachersCeilingKey); }
+    QString sharedFolder() const { return text(SharedFolderKey); }
 
     // Both: the language code, empty for the system's.
-    QString language() const; // language
-    void setLanguage(const QString& code);
+    QString language() const { return text(LanguageKey); }
+    void setLanguage(const QString& code) { setValue(LanguageKey, code); }
     void forgetLanguage();
 
     // Both: the accessibility options, nothing where not set.
-    std::optional<bool> colourBlindMap() const; // access/colourBlindMap
-    void setColourBlindMap(bool on);
-    std::optional<bool> highContrast() const; // access/highContrast
-    void setHighContrast(bool on);
-    std::optional<bool> largerText() const; // access/largerText
-    void setLargerText(bool on);
+    std::optional<bool> colourBlindMap() const { return flag(ColourBlindMapKey); }
+    void setColourBlindMap(bool on) { setValue(ColourBlindMapKey, on); }
+    std::optional<bool> highContrast() const { return flag(HighContrastKey); }
+    void setHighContrast(bool on) { setValue(HighContrastKey, on); }
+    std::optional<bool> largerText() const { return flag(LargerTextKey); }
+    void setLargerText(bool on) { setValue(LargerTextKey, on); }
 
     // Writes what was set now rather than when the object goes.
     void sync();
 
   private:
+    // Every key of the suite's settings files.
+    static constexpr const char* PlayerNameKey = "player/name";
+    static constexpr const char* TopicKey = "game/topic";
+    static constexpr const char* SoundKey = "game/sound";
+    static constexpr const char* HiddenKey = "game/hidden";
+    static constexpr const char* LauncherCeilingKey = "game/questions";
+    static constexpr const char* TeachersCeilingKey = "questions";
+    static constexpr const char* SharedFolderKey = "sharedFolder";
+    static constexpr const char* LanguageKey = "language";
+    static constexpr const char* ColourBlindMapKey = "access/colourBlindMap";
+    static constexpr const char* HighContrastKey = "access/highContrast";
+    static constexpr const char* LargerTextKey = "access/largerText";
+
     std::optional<QVariant> value(const char* key) const;
+    QString text(const char* key) const;
+    std::optional<bool> flag(const char* key) const;
     void setValue(const char* key, const QVariant& value);
 
     QString fileName_;

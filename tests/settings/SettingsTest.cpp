@@ -14,9 +14,7 @@ namespace zorbik {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Put;
-using testing::RunBounded;
-using testing::Slurp;
+using namespace testing; // Put, Slurp, RunBounded and the temporary folder
 
 QString Q(const fs::path& path)
 {
