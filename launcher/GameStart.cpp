@@ -112,9 +112,11 @@ std::string GameEndMessage(int status)
     switch (status) {
     case GameEndedTableReset:
         return Filled(QCoreApplication::translate(
-            "Launcher", "The high-score table held lines that could not be read. They are kept in "
-                        "Game1.hrs.bak beside it, and a new table was started with "
-                        "your game's line."));
+                          "Launcher",
+                          "The high-score table held lines that could not be read. They are kept in "
+                          "%1 beside it, and a new table was started with "
+                          "your game's line."),
+                      HighScoreCopyName);
     case GameEndedTableBusy:
         return Filled(QCoreApplication::translate(
             "Launcher", "Your game's line could not be saved in the class's high-score table: it stayed "

@@ -535,8 +535,8 @@ davor</translation>
         <translation>Das Spiel %1 konnte nicht gestartet werden: %2</translation>
     </message>
     <message>
-        <source>The high-score table held lines that could not be read. They are kept in Game1.hrs.bak beside it, and a new table was started with your game's line.</source>
-        <translation>In der Bestenliste standen Zeilen, die nicht gelesen werden konnten. Sie sind daneben in Game1.hrs.bak aufbewahrt, und eine neue Liste beginnt mit der Zeile deines Spiels.</translation>
+        <source>The high-score table held lines that could not be read. They are kept in %1 beside it, and a new table was started with your game's line.</source>
+        <translation>In der Bestenliste standen Zeilen, die nicht gelesen werden konnten. Sie sind daneben in %1 aufbewahrt, und eine neue Liste beginnt mit der Zeile deines Spiels.</translation>
     </message>
     <message>
         <source>Your game's line could not be saved in the high-score table, so it is not in the list. Please tell your teacher.</source>

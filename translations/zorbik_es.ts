@@ -535,8 +535,8 @@ antes</translation>
         <translation>No se pudo iniciar el juego %1: %2</translation>
     </message>
     <message>
-        <source>The high-score table held lines that could not be read. They are kept in Game1.hrs.bak beside it, and a new table was started with your game's line.</source>
-        <translation>La tabla de récords tenía líneas que no se podían leer. Se guardan al lado, en Game1.hrs.bak, y se empezó una tabla nueva con la línea de tu partida.</translation>
+        <source>The high-score table held lines that could not be read. They are kept in %1 beside it, and a new table was started with your game's line.</source>
+        <translation>La tabla de récords tenía líneas que no se podían leer. Se guardan al lado, en %1, y se empezó una tabla nueva con la línea de tu partida.</translation>
     </message>
     <message>
         <source>Your game's line could not be saved in the high-score table, so it is not in the list. Please tell your teacher.</source>

@@ -535,8 +535,8 @@ avant</translation>
         <translation>Le jeu %1 n’a pas pu démarrer : %2</translation>
     </message>
     <message>
-        <source>The high-score table held lines that could not be read. They are kept in Game1.hrs.bak beside it, and a new table was started with your game's line.</source>
-        <translation>Le tableau des scores contenait des lignes illisibles. Elles sont gardées à côté, dans Game1.hrs.bak, et un nouveau tableau a commencé avec la ligne de ta partie.</translation>
+        <source>The high-score table held lines that could not be read. They are kept in %1 beside it, and a new table was started with your game's line.</source>
+        <translation>Le tableau des scores contenait des lignes illisibles. Elles sont gardées à côté, dans %1, et un nouveau tableau a commencé avec la ligne de ta partie.</translation>
     </message>
     <message>
         <source>Your game's line could not be saved in the high-score table, so it is not in the list. Please tell your teacher.</source>

@@ -535,8 +535,8 @@ antes</translation>
         <translation>Não foi possível iniciar o jogo %1: %2</translation>
     </message>
     <message>
-        <source>The high-score table held lines that could not be read. They are kept in Game1.hrs.bak beside it, and a new table was started with your game's line.</source>
-        <translation>O placar tinha linhas que não puderam ser lidas. Elas foram guardadas ao lado, em Game1.hrs.bak, e um novo placar começou com a linha do seu jogo.</translation>
+        <source>The high-score table held lines that could not be read. They are kept in %1 beside it, and a new table was started with your game's line.</source>
+        <translation>O placar tinha linhas que não puderam ser lidas. Elas foram guardadas ao lado, em %1, e um novo placar começou com a linha do seu jogo.</translation>
     </message>
     <message>
         <source>Your game's line could not be saved in the high-score table, so it is not in the list. Please tell your teacher.</source>

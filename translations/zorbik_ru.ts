@@ -535,8 +535,8 @@ before</source>
         <translation>Не удалось запустить игру %1: %2</translation>
     </message>
     <message>
-        <source>The high-score table held lines that could not be read. They are kept in Game1.hrs.bak beside it, and a new table was started with your game's line.</source>
-        <translation>В таблице рекордов были нечитаемые строки. Они сохранены рядом, в Game1.hrs.bak, а новая таблица начата со строки твоей игры.</translation>
+        <source>The high-score table held lines that could not be read. They are kept in %1 beside it, and a new table was started with your game's line.</source>
+        <translation>В таблице рекордов были нечитаемые строки. Они сохранены рядом, в %1, а новая таблица начата со строки твоей игры.</translation>
     </message>
     <message>
         <source>Your game's line could not be saved in the high-score table, so it is not in the list. Please tell your teacher.</source>
