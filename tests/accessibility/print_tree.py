@@ -191,7 +191,13 @@ def check_game(folder):
     if not maze:
         fail("no maze canvas")
     else:
+        # The window takes the focus once the desktop hands it over: slower
+        # under a sanitizer, so wait for it up to ten seconds.
         holder = focused(app)
+        deadline = time.time() + 10
+        while (not holder or holder.getRoleName() != "canvas") and time.time() < deadline:
+            time.sleep(0.2)
+            holder = focused(app)
         if not holder or holder.getRoleName() != "canvas":
             fail("the focus is not on the maze but on %s" % (holder.getRoleName() if holder else None))
         before = maze.description
